@@ -7,6 +7,7 @@
 #include "app/Config.h"
 #include "app/Habits.h"
 #include "app/InstallPaths.h"
+#include "app/TextCatalog.h"
 #include "document/DocumentState.h"
 #include "document/RadioDocument.h"
 #include "document/RadioInfo.h"
@@ -20,6 +21,7 @@ struct AppContext {
     InstallPaths paths;
     Config config;
     Habits habits;
+    TextCatalog texts;
     RadioDocument doc;        // the working copy every editor reads and writes
     RadioDocument fileBuffer; // the state last loaded or saved
     DocumentState docState;

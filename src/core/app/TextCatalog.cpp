@@ -1,0 +1,7 @@
+#include "app/TextCatalog.h"
+
+namespace pmr {
+
+std::string TextCatalog::GetLangText(int) const { return {}; }
+
+} // namespace pmr
