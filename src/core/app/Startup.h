@@ -1,0 +1,34 @@
+#pragma once
+// The start-up sequence, everything before the main window exists, and the steps
+// at the end of the program. Both run over an installation folder, so a test can
+// start the program over a folder of its own.
+
+#include <functional>
+#include <string>
+
+namespace pmr {
+
+struct AppContext;
+class UserInteraction;
+
+/// Steps of start-up that other parts of the program may take over.
+struct StartupHooks {
+    /// Creates the new document; by default the document module's NewDocument.
+    std::function<void(AppContext&, UserInteraction&)> newDocument;
+};
+
+/// Runs start-up for the program in `programFolder` (the folder holding the
+/// executable, e.g. <root>/V100): version table, factory mode, defaults,
+/// mysetup.ini (read, first-run rule, language, written back), the new document,
+/// help pages, title, Setting.ini and BatchFun.ini, the editing habits.
+/// A missing or non-numeric mysetup.ini key keeps its default (comPort 1,
+/// Handshaking 0, StopBit 1, CurrentLanguage 1; IsFirstRun false); so do
+/// Handshaking outside 0..3, StopBit other than 1 or 2 and comPort below 1.
+void RunStartup(AppContext& app, const std::string& programFolder, UserInteraction& ui,
+                const StartupHooks& hooks = {});
+
+/// End of the program (after the main window has closed): writes Setting.ini.
+/// The locale was never changed, so there is nothing to restore.
+void EndProgram(const AppContext& app);
+
+} // namespace pmr
