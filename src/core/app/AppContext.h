@@ -14,6 +14,7 @@
 #include "factory/TestData.h"
 #include "files/VersionTable.h"
 #include "image/ImageBuffers.h"
+#include "link/LinkState.h"
 
 namespace pmr {
 
@@ -29,6 +30,7 @@ struct AppContext {
     ImageBuffers images;
     VersionTable versions;
     FactoryData factory;
+    LinkState link; // echo assumption, entered password, last identification
 };
 
 } // namespace pmr

@@ -1,0 +1,47 @@
+#pragma once
+// What the transfer driver needs from the rest of the program besides the port,
+// the timers and the user: the image codec, the band table, the version table,
+// the setup file and the document's save. Each hook is a plain function so that
+// tests can replace any of them; DefaultLinkHooks() wires the program's own.
+
+#include "link/LinkMode.h"
+
+#include <functional>
+#include <string>
+
+namespace pmr {
+
+struct AppContext;
+
+struct LinkHooks {
+    /// ClearImage: ImageBuf to 0xFF (not in the radio information mode).
+    std::function<void(AppContext&, LinkMode)> clearImage;
+    /// EncodeImage: the document into ImageBuf, before a write.
+    std::function<void(AppContext&)> encodeImage;
+    /// DecodeImage: ImageBuf into the document, after a read.
+    std::function<void(AppContext&)> decodeImage;
+    /// DecodeFeatureFlags: the feature byte at ImageBuf 0x13FC into RadioFeatures.
+    std::function<void(AppContext&)> decodeFeatureFlags;
+    /// DecodeRadioInfo: InfoBuf into the dealer and radio information.
+    std::function<void(AppContext&)> decodeRadioInfo;
+    /// BandCodeFromText: the band code of a band text, 0 when unknown.
+    std::function<int(const std::string&)> bandCodeFromText;
+    /// IsVersionPairListed(programTag, dataTag).
+    std::function<bool(AppContext&, const std::string&, const std::string&)> isVersionPairListed;
+    /// VersionQuestion(programTag, dataTag, kind 0 = radio): the question text.
+    std::function<std::string(AppContext&, const std::string&, const std::string&)> versionQuestion;
+    /// StartProgramFor(dataTag): starts the fitting program version (or says
+    /// that none is listed). The driver then ends this program.
+    std::function<void(AppContext&, const std::string&)> startProgramFor;
+    /// Whether the document has unsaved changes (the changed-document test).
+    std::function<bool(AppContext&)> documentChanged;
+    /// Save the document (asking for a name when it has none). True when saved.
+    std::function<bool(AppContext&)> saveDocument;
+    /// WriteSetupValue(key, value) of mysetup.ini.
+    std::function<void(AppContext&, const std::string&, int)> writeSetupValue;
+};
+
+/// The program's own functions for every hook.
+LinkHooks DefaultLinkHooks();
+
+} // namespace pmr

@@ -1,0 +1,19 @@
+#pragma once
+// The radio's programming password: bytes 12 to 15 of the block at 0x1420, up
+// to the first 00 or FF. The check is made on the program's side only.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace pmr {
+
+/// The radio's password from a password block reply (echo removed: 57 14 20
+/// 10, 16 data bytes, checksum, 06), trimmed; empty for no password.
+std::string RadioPasswordOf(std::span<const std::uint8_t> reply);
+
+/// CheckRadioPassword: true when the radio has no password or `entered`
+/// equals it exactly (case-sensitive).
+bool CheckRadioPassword(std::span<const std::uint8_t> reply, const std::string& entered);
+
+} // namespace pmr

@@ -1,0 +1,202 @@
+#pragma once
+// The transfer driver: reads the radio's main memory into the document, writes
+// the document into the radio, and reads the dealer and radio information. One
+// event-driven state machine: every step sends one frame and then waits for the
+// port's receive event or the 150 ms response timer. No threads, no waiting;
+// everything runs on the thread that delivers the port's and the timers' events.
+//
+// Use:
+//   TransferDriver driver(app, port, timers, portList, user);
+//   driver.SetFinishedHandler([](LinkMode m, TransferResult r) { ... });
+//   driver.StartRead();   // returns at once; the handler reports the end
+//
+// The finished handler is called exactly once for every Start...() that
+// returned true: when the transfer does not start (port not opened, question
+// declined) or from FinishTransfer, the one place every transfer ends. After a
+// successful read the image is decoded into the document 500 ms later; the
+// read-decoded handler (and LinkUser::ReadDecoded) report that.
+//
+// The driver must outlive its port listener and timers: its destructor cancels
+// its timers and removes the listener, closing the port.
+
+#include "link/LinkFrames.h"
+#include "link/LinkHooks.h"
+#include "link/LinkMode.h"
+#include "link/LinkSearch.h"
+#include "link/TimerService.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pmr {
+
+struct AppContext;
+class SerialPortService;
+class PortList;
+class LinkUser;
+class LinkTrace;
+
+/// Response time-out of every step.
+constexpr int kWaitTimerMs = 150;
+/// From a successful read to the decode of the image.
+constexpr int kReadOkTimerMs = 500;
+/// From the write command to the start of the write (editors commit first).
+constexpr int kWaitSaveDataTimerMs = 100;
+
+/// Step states of ReadState / WriteState.
+constexpr int kStateIdle = 0;
+constexpr int kStateHandshake = 1;
+constexpr int kStateIdent = 2;
+constexpr int kStatePassword = 3; // modes 1 and 2; mode 3: identification
+constexpr int kStateWriting = 4;
+constexpr int kStateReading = 5;
+constexpr int kStateEnd = 69;
+
+/// The program's own version tag, tested against the radio's version.
+inline constexpr const char* kProgramVersionTag = "V100";
+
+class TransferDriver {
+public:
+    using FinishedHandler = std::function<void(LinkMode, TransferResult)>;
+
+    TransferDriver(AppContext& app, SerialPortService& port, TimerService& timers,
+                   const PortList& ports, LinkUser& user, LinkHooks hooks = DefaultLinkHooks());
+    ~TransferDriver();
+    TransferDriver(const TransferDriver&) = delete;
+    TransferDriver& operator=(const TransferDriver&) = delete;
+
+    /// Read the radio (menu "Read" / toolbar "ReadRadio"). False when busy.
+    bool StartRead();
+    /// Write the radio (menu "Write" / toolbar "WriteRadio"). False when busy.
+    bool StartWrite();
+    /// Read the dealer and radio information. False when busy.
+    bool ReadRMGDataFromRadio();
+    /// End a running transfer with failure (program closing, Ctrl+C). Nothing
+    /// when idle.
+    void Abort();
+
+    /// A transfer is running or about to (also while the write-start or the
+    /// read-decode timer is pending).
+    bool Busy() const;
+    LinkMode Mode() const { return mode_; }
+    int ReadState() const { return readState_; }
+    int WriteState() const { return writeState_; }
+    bool LinkActive() const { return linkActive_; }
+    int CurrentAddress() const { return currentAddress_; }
+
+    void SetFinishedHandler(FinishedHandler handler) { finished_ = std::move(handler); }
+    void SetReadDecodedHandler(std::function<void()> handler) { readDecoded_ = std::move(handler); }
+    /// The serial trace; nullptr switches it off. The sink must outlive its use.
+    void SetTrace(LinkTrace* trace) { trace_ = trace; }
+
+    /// ClosePortIfOpen: for the main window closing.
+    void ClosePortIfOpen();
+
+private:
+    // Preparation and start.
+    bool PrepareTransfer();
+    bool OpenLinkPort();
+    bool TryOpenPort(const PortSetting& setting);
+    void BeginWriteAfterCommit();
+    void OpenProgressAndLink();
+    void NotStarted(TransferResult result);
+
+    // Sending (each arms the reception and the response timer).
+    void SendFrame(const Bytes& frame, int threshold, int expectedExtra);
+    void SendHandshake();
+    void SendIdentRequest();
+    void SendReadRequest(int address);
+    void SendWriteBlock(int address);
+    void SendTestDataWrite();
+    void SendEnd();
+    void StartWaitTimer();
+    void StopWaitTimer();
+
+    // Reception and steps.
+    void OnLinkReceive();
+    void OnResponseTimeout(std::uint64_t generation);
+    void HandleReply(ReplyKind kind, std::span<const std::uint8_t> reply);
+    void HandlePasswordReply(std::span<const std::uint8_t> reply);
+    void NextStep();
+    void NextBlock();
+    void BeginEnd();
+    bool CheckRadioIdentity();
+    void UpdateProgress();
+    void GiveUpHandshake();
+    void AskRestartAfterTimeout();
+    void AskRetryAfterTimeout();
+    void FinishTransfer(bool success);
+    void OnReadOk();
+    void Fail(TransferResult result);
+
+    // Questions: reception is off while one is open, stale input is dropped after.
+    Answer AskUser(int textId, Buttons buttons, Severity severity);
+    void TellUser(const std::string& text, Severity severity);
+    void AfterDialog();
+    bool OfferSaveBeforeExit();
+
+    // Link search.
+    void StartLinkSearch();
+    void AdvanceCandidate(bool advance);
+    void SendSearchHandshake();
+    void SearchStep();
+    bool SearchModelMatches();
+    void SearchEnd();
+    void SaveLinkSettings();
+    void SearchTimeout();
+
+    // Trace.
+    void TraceNote(const std::string& text);
+    void TraceBytes(bool sent, const Bytes& bytes);
+
+    AppContext& app_;
+    SerialPortService& port_;
+    TimerService& timers_;
+    const PortList& portList_;
+    LinkUser& user_;
+    LinkHooks hooks_;
+    LinkTrace* trace_ = nullptr;
+    FinishedHandler finished_;
+    std::function<void()> readDecoded_;
+
+    LinkMode mode_ = LinkMode::Idle;
+    int readState_ = kStateIdle;
+    int writeState_ = kStateIdle;
+    int currentAddress_ = 0;
+    int endAddress_ = 0;
+    int blockLength_ = kBlockLength;
+    std::vector<std::int16_t> blockRetries_;
+    int handshakeCount_ = 0;
+    int identRetries_ = 3;
+    int passwordRetries_ = 3;
+    int testDataRetries_ = 3;
+    bool testDataPending_ = false; // the test-data read or write is the step in progress
+    bool linkActive_ = false;
+    int lastPercent_ = 0;
+    bool passwordAsked_ = false; // one password attempt per transfer
+    bool fallbackRestarted_ = false;
+    bool reopenBeforeRestart_ = false;
+    TransferResult result_ = TransferResult::Success;
+
+    // Reception of the frame last sent.
+    int echoLength_ = 0;
+    int expectedLength_ = 0;
+    Bytes receiveBuffer_;
+    bool replyTaken_ = false; // the expected bytes have been classified
+
+    // Timers: the generation makes a time-out that was already due when the
+    // timer was stopped or restarted harmless.
+    TimerHandle waitTimer_ = 0;
+    std::uint64_t waitGeneration_ = 0;
+    TimerHandle readOkTimer_ = 0;
+    TimerHandle waitSaveTimer_ = 0;
+    int dialogDepth_ = 0;
+
+    LinkSearchState search_;
+    std::string progressCaption_;
+    bool progressOpen_ = false;
+};
+
+} // namespace pmr
