@@ -1,21 +1,28 @@
 #pragma once
 // Values derived from the document and kept beside it; not saved with it.
 
+#include "document/BandDefaults.h"
+#include "document/DocumentHooks.h"
+
 #include <string>
 
 namespace pmr {
 
 struct BandLimitPair {
-    double low = 0;  // MHz, as derived from the band text's character positions
-    double high = 0;
+    double low = 446; // MHz, as derived from the band text's character positions
+    double high = 625;
 };
 
 struct DocumentState {
-    std::string ModelNameText;               // trimmed Model.ModelName
-    std::string BandText;                    // e.g. "446.00625 - 446.19375 MHz"
-    BandLimitPair BandLimits;
-    std::string CurrentFileName = "new.dat"; // the document's file name
-    bool Modified = false;                   // the main window's unsaved-changes marker
+    std::string ModelNameText = "VX210";                // trimmed Model.ModelName
+    std::string BandText = "446.00625 - 446.19375 MHz"; // the band of Model.BandCode
+    BandLimitPair BandLimits;                           // from BandText
+    std::string CurrentFileName = "new.dat";            // the document's file name
+    bool Modified = false;                              // the main window's unsaved-changes marker
+    /// The band's five-point tuning table, rebuilt for every new document.
+    TuningTable TuningPoints{};
+    /// The open windows' part in document changes.
+    DocumentHooks Hooks;
 };
 
 } // namespace pmr

@@ -9,8 +9,7 @@
 
 namespace pmr {
 
-template <std::size_t N>
-struct FixedText {
+template <std::size_t N> struct FixedText {
     std::array<char, N> chars{};
 
     FixedText() = default;

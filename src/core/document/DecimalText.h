@@ -1,0 +1,41 @@
+#pragma once
+// Decimal numbers as text, always with "." as separator and never through the
+// locale: the program's own rules for "is this numeric" and for the "#0.00000"
+// style formats. Values are kept as integers of 10^-decimals units.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pmr {
+
+/// True for an optional sign followed by digits with at most one "." and at
+/// least one digit, with blanks allowed around ("446.1", " 12. ", "-.5", "+3").
+/// Exponents, thousands separators and "," are not numeric.
+bool IsNumeric(std::string_view text);
+
+/// The numeric text as an integer of 10^-decimals units, rounded half away from
+/// zero beyond `decimals` digits: ParseUnits("446.00625", 5) == 44600625.
+/// Values too large for the type saturate at +/- kUnitsSaturation. Nothing when
+/// the text is not numeric. decimals is 0..9.
+std::optional<std::int64_t> ParseUnits(std::string_view text, int decimals);
+
+/// Largest magnitude ParseUnits returns.
+inline constexpr std::int64_t kUnitsSaturation = 1'000'000'000'000'000'000;
+
+/// `value` / 10^decimals with exactly `decimals` digits after "." and at least
+/// `minIntDigits` digits before it: FormatUnits(44600625, 5, 1) == "446.00625"
+/// ("#0.00000"), FormatUnits(60000, 5, 2) == "00.60000" ("00.00000").
+std::string FormatUnits(std::int64_t value, int decimals, int minIntDigits = 1);
+
+/// A number as the plain default text: no trailing zeros, no exponent for the
+/// values this program meets ("446" for 446, "535.5" for 535.5).
+std::string FormatPlainNumber(double value);
+
+/// The numeric value of the longest numeric beginning of `text` (leading blanks
+/// skipped), as a count-up reader of digit texts does: "446.00625 - ..." -> 446.00625,
+/// "625" -> 625, "40x" -> 40. Nothing when the text starts with no digit.
+std::optional<double> LeadingNumber(std::string_view text);
+
+} // namespace pmr

@@ -1,0 +1,28 @@
+#pragma once
+// How the document operations reach the windows that show the document. Each
+// window sets its hook while it is open and clears it when it closes; an empty
+// hook means the window is closed. Nothing here owns a window.
+
+#include "document/CalendarDate.h"
+
+#include <functional>
+
+namespace pmr {
+
+struct DocumentHooks {
+    /// Set while the optional-features window is open: it then rebuilds its
+    /// channel and preset lists itself instead of the plain reconciliation.
+    std::function<void()> ReshowByCh;
+    /// Set while the channel grid is open: rewrite the row of one channel.
+    std::function<void(int channelNo)> RedrawChannelRow;
+    /// Set while the channel edit dialog is open: show the channel's fields again.
+    std::function<void()> RefreshChannelEdit;
+    /// The channel table view returns to row 1 selected, no multi-selection.
+    std::function<void()> ResetChannelView;
+    /// The link returns to idle (a new document is started).
+    std::function<void()> ResetLinkState;
+    /// Today's date; the system's local date when empty.
+    std::function<CalendarDate()> Today;
+};
+
+} // namespace pmr
