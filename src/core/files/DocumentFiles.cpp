@@ -1,0 +1,169 @@
+#include "files/DocumentFiles.h"
+
+#include "app/AppContext.h"
+#include "app/UserInteraction.h"
+#include "document/IdLengthRule.h"
+#include "document/TrimFix.h"
+#include "factory/TestDataFile.h"
+#include "files/DocumentRecord.h"
+#include "files/DocumentSoundness.h"
+#include "files/DocumentWindows.h"
+#include "files/FileBytes.h"
+#include "files/ModelGlobals.h"
+#include "files/ProgramLauncher.h"
+#include "files/SiblingProgram.h"
+#include "files/VersionCheck.h"
+#include "files/VersionTag.h"
+
+#include <algorithm>
+
+namespace pmr {
+
+DocumentFiles::DocumentFiles(AppContext& app, UserInteraction& ui, ProgramLauncher& launcher,
+                             DocumentWindows* windows)
+    : app_(app), ui_(ui), launcher_(launcher), windows_(windows) {}
+
+namespace {
+
+void ShowFileError(AppContext& app, UserInteraction& ui) {
+    ui.ShowMessage(app.texts.GetLangText(9002), Severity::Critical);
+}
+
+// The tag check and the version question, on the file's first four bytes.
+FileOutcome CheckVersionTag(AppContext& app, UserInteraction& ui, ProgramLauncher& launcher,
+                            std::span<const std::uint8_t> bytes) {
+    std::string raw(4, '\0');
+    std::copy_n(bytes.begin(), std::min<std::size_t>(bytes.size(), 4), raw.begin());
+    if (!IsWellFormedVersionTag(raw)) {
+        ui.ShowMessage(app.texts.GetLangText(9065), Severity::Critical);
+        return FileOutcome::BadTag;
+    }
+    const std::string tag = TrimFix(raw);
+    if (IsVersionPairListed(app.versions, kProgramVersionTag, tag))
+        return FileOutcome::Done;
+    const std::string question =
+        VersionQuestion(app.texts, kProgramVersionTag, tag, DataKind::DocumentFile);
+    if (ui.Ask(question, Buttons::YesNo) != Answer::Yes)
+        return FileOutcome::VersionDeclined;
+    StartProgramFor(app, ui, launcher, tag);
+    launcher.EndThisProgram();
+    return FileOutcome::ProgramEnds;
+}
+
+// The file's record, checked whole before anything of the document changes.
+// Steps 1 to 4 of opening: tag, version table, record, then "V100".
+FileOutcome ReadCheckedRecord(AppContext& app, UserInteraction& ui, ProgramLauncher& launcher,
+                              std::span<const std::uint8_t> bytes, bool builtIn,
+                              RadioDocument& loaded) {
+    if (const FileOutcome tag = CheckVersionTag(app, ui, launcher, bytes); tag != FileOutcome::Done)
+        return tag;
+    loaded = DecodeDocumentRecord(bytes);
+    loaded.Version = kProgramVersionTag;
+    if (builtIn) {
+        // The built-in template gives settings only: no channels, not its model.
+        loaded.ChannelCount = 0;
+        loaded.Model = app.doc.Model;
+    }
+    // A table the program could not have written is refused whole rather than
+    // repaired: which entries to keep would be a guess.
+    if (FindDocumentFlaw(loaded) != DocumentFlaw::None) {
+        ShowFileError(app, ui);
+        return FileOutcome::FileError;
+    }
+    return FileOutcome::Done;
+}
+
+// Step 6 of opening: the checked record becomes the file buffer and the
+// working copy, with the model's derived values and the ID-length rule.
+void TakeLoadedDocument(AppContext& app, const RadioDocument& loaded, const std::string& path) {
+    if (app.factory.TestDataEnabled) {
+        LoadTestDataBeside(app, path);
+        app.factory.TestData = app.factory.SavedTestData;
+    }
+    app.fileBuffer = loaded;
+    app.doc = app.fileBuffer;
+    LoadModelGlobals(app);
+    ApplyIdLengthRule(app);
+}
+
+} // namespace
+
+FileOutcome DocumentFiles::OpenDocumentFile() {
+    const auto bytes = ReadFileStart(app_.docState.CurrentFileName, kDocumentRecordSize);
+    if (!bytes) {
+        ShowFileError(app_, ui_);
+        return FileOutcome::FileError;
+    }
+    return OpenDocumentBytes(*bytes);
+}
+
+FileOutcome DocumentFiles::OpenDocumentBytes(std::span<const std::uint8_t> bytes) {
+    RadioDocument loaded;
+    if (const FileOutcome checked =
+            ReadCheckedRecord(app_, ui_, launcher_, bytes, /*builtIn=*/false, loaded);
+        checked != FileOutcome::Done)
+        return checked;
+    TakeLoadedDocument(app_, loaded, app_.docState.CurrentFileName);
+    if (windows_) {
+        windows_->OpenChannelWindow();
+        windows_->ShowMainTxt();
+        windows_->ChangeLanguage();
+        windows_->ArrangeChildWindows();
+        windows_->SetDocumentUntitled(false);
+    }
+    app_.docState.Modified = false;
+    return FileOutcome::Done;
+}
+
+FileOutcome DocumentFiles::SaveDocumentFile() {
+    StoreModelGlobals(app_);
+    app_.doc.Version = kProgramVersionTag;
+    const DocumentRecordBytes record = EncodeDocumentRecord(app_.doc);
+    const std::string& path = app_.docState.CurrentFileName;
+    // The file buffer and the saved test data follow only a save that took
+    // place, so a failed save still counts as unsaved changes.
+    if (!ReplaceFileStart(path, record)) {
+        ShowFileError(app_, ui_);
+        return FileOutcome::FileError;
+    }
+    app_.fileBuffer = app_.doc;
+    if (app_.factory.TestDataEnabled) {
+        app_.factory.SavedTestData = app_.factory.TestData;
+        SaveTestDataBeside(app_, path);
+    }
+    app_.docState.Modified = false;
+    if (windows_) {
+        windows_->SetDocumentUntitled(false);
+        windows_->ShowMainTxt();
+    }
+    return FileOutcome::Done;
+}
+
+bool DocumentFiles::LoadTemplate(const std::string& path) {
+    const auto bytes = ReadFileStart(path, kDocumentRecordSize);
+    RadioDocument loaded;
+    if (bytes)
+        loaded = DecodeDocumentRecord(*bytes);
+    if (!bytes || FindDocumentFlaw(loaded) != DocumentFlaw::None) {
+        app_.fileBuffer = app_.doc;
+        return false;
+    }
+    TakeLoadedDocument(app_, loaded, path);
+    return true;
+}
+
+bool DocumentFiles::LoadBuiltInTemplate(const std::string& path) {
+    const auto bytes = ReadFileStart(path, kDocumentRecordSize);
+    if (!bytes) {
+        ShowFileError(app_, ui_);
+        return false;
+    }
+    RadioDocument loaded;
+    if (ReadCheckedRecord(app_, ui_, launcher_, *bytes, /*builtIn=*/true, loaded) !=
+        FileOutcome::Done)
+        return false;
+    TakeLoadedDocument(app_, loaded, path);
+    return true;
+}
+
+} // namespace pmr
