@@ -19,6 +19,7 @@
 // The driver must outlive its port listener and timers: its destructor cancels
 // its timers and removes the listener, closing the port.
 
+#include "app/UserInteraction.h"
 #include "link/LinkFrames.h"
 #include "link/LinkHooks.h"
 #include "link/LinkMode.h"
@@ -27,6 +28,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -103,8 +106,9 @@ private:
     void OpenProgressAndLink();
     void NotStarted(TransferResult result);
 
-    // Sending (each arms the reception and the response timer).
-    void SendFrame(const Bytes& frame, int threshold, int expectedExtra);
+    // Sending: each arms the reception and restarts the response timer.
+    void SendFrame(const Bytes& frame, int threshold, int expectedLength, bool activate);
+    int EchoFor(const Bytes& frame) const;
     void SendHandshake();
     void SendIdentRequest();
     void SendReadRequest(int address);
@@ -116,26 +120,33 @@ private:
 
     // Reception and steps.
     void OnLinkReceive();
-    void OnResponseTimeout(std::uint64_t generation);
-    void HandleReply(ReplyKind kind, std::span<const std::uint8_t> reply);
+    bool ClassifyReply(const Bytes& whole, bool shortReply);
+    bool PasswordStep() const;
+    bool HandleReply(ReplyKind kind, std::span<const std::uint8_t> reply);
+    bool RefuseWrite();
     void HandlePasswordReply(std::span<const std::uint8_t> reply);
     void NextStep();
     void NextBlock();
     void BeginEnd();
     bool CheckRadioIdentity();
     void UpdateProgress();
+    void OnResponseTimeout(std::uint64_t generation);
+    bool ShortAckAllowed() const;
     void GiveUpHandshake();
     void AskRestartAfterTimeout();
     void AskRetryAfterTimeout();
+    void Fail(TransferResult result);
     void FinishTransfer(bool success);
     void OnReadOk();
-    void Fail(TransferResult result);
 
-    // Questions: reception is off while one is open, stale input is dropped after.
-    Answer AskUser(int textId, Buttons buttons, Severity severity);
-    void TellUser(const std::string& text, Severity severity);
-    void AfterDialog();
-    bool OfferSaveBeforeExit();
+    // Questions: reception is off while one is open and stale input is dropped
+    // after it. Nothing (false) when the transfer was ended meanwhile.
+    std::optional<Answer> AskUser(const std::string& text, Buttons buttons, Severity severity);
+    bool TellUser(const std::string& text, Severity severity);
+    void AfterDialog(bool wasActive);
+    /// Before the program ends for another version: true to go on, false to
+    /// stay (Cancel, or the save failed), nothing when the transfer ended.
+    std::optional<bool> OfferSaveBeforeExit();
 
     // Link search.
     void StartLinkSearch();
@@ -150,6 +161,7 @@ private:
     // Trace.
     void TraceNote(const std::string& text);
     void TraceBytes(bool sent, const Bytes& bytes);
+    void TraceTimeout(int state);
 
     AppContext& app_;
     SerialPortService& port_;
@@ -175,7 +187,6 @@ private:
     bool testDataPending_ = false; // the test-data read or write is the step in progress
     bool linkActive_ = false;
     int lastPercent_ = 0;
-    bool passwordAsked_ = false; // one password attempt per transfer
     bool fallbackRestarted_ = false;
     bool reopenBeforeRestart_ = false;
     TransferResult result_ = TransferResult::Success;
@@ -193,6 +204,7 @@ private:
     TimerHandle readOkTimer_ = 0;
     TimerHandle waitSaveTimer_ = 0;
     int dialogDepth_ = 0;
+    std::uint64_t transferSerial_ = 0; // counts ended transfers
 
     LinkSearchState search_;
     std::string progressCaption_;

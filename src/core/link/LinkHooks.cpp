@@ -1,0 +1,41 @@
+#include "link/LinkHooks.h"
+
+#include "app/AppContext.h"
+#include "app/SetupValues.h"
+#include "document/Bands.h"
+#include "files/DocumentModified.h"
+#include "files/VersionCheck.h"
+#include "image/ImageBuffers.h"
+#include "image/ImageCodec.h"
+#include "image/SettingsCodec.h"
+
+namespace pmr {
+
+LinkHooks DefaultLinkHooks() {
+    LinkHooks hooks;
+    hooks.clearImage = [](AppContext& app, LinkMode mode) {
+        ClearImage(app.images, static_cast<int>(mode));
+    };
+    hooks.encodeImage = [](AppContext& app) { EncodeImage(app); };
+    hooks.decodeImage = [](AppContext& app) { DecodeImage(app); };
+    hooks.decodeFeatureFlags = [](AppContext& app) { DecodeFeatureFlags(app); };
+    hooks.bandCodeFromText = [](const std::string& text) { return BandCodeFromText(text); };
+    hooks.isVersionPairListed = [](AppContext& app, const std::string& program,
+                                   const std::string& data) {
+        return IsVersionPairListed(app.versions, program, data);
+    };
+    hooks.versionQuestion = [](AppContext& app, const std::string& program,
+                               const std::string& data) {
+        return VersionQuestion(app.texts, program, data, DataKind::Radio);
+    };
+    hooks.documentChanged = [](AppContext& app) { return IsDocumentModified(app); };
+    hooks.writeSetupValue = [](AppContext& app, const std::string& key, int value) {
+        WriteSetupValue(app.paths, key, value);
+    };
+    // decodeRadioInfo, startProgramFor and saveDocument need the front end (the
+    // information window's record, the program launcher, the save dialog); it
+    // sets them.
+    return hooks;
+}
+
+} // namespace pmr

@@ -1,0 +1,189 @@
+#include "link/LinkSearch.h"
+
+#include "app/AppContext.h"
+#include "document/TrimFix.h"
+#include "link/LinkUser.h"
+#include "link/PortList.h"
+#include "link/TransferDriver.h"
+
+namespace pmr {
+
+bool LinkSearchState::Advance() {
+    if (++current.handshaking <= 3)
+        return true;
+    current.handshaking = 0;
+    if (++current.stopBits <= 2)
+        return true;
+    current.stopBits = 1;
+    if (++index >= ports.size())
+        return false;
+    current.port = ports[index];
+    return true;
+}
+
+bool LinkSearchState::SkipPort() {
+    if (index + 1 >= ports.size())
+        return false;
+    ++index;
+    current = {ports[index], 0, 1};
+    return true;
+}
+
+std::string SearchTitle(int currentLanguage) {
+    if (currentLanguage == 2)
+        return "正在匹配串口配置，可能需要几分钟，请等待。。。";
+    return "Search for communication setting,please wait for a few minutes...";
+}
+
+void TransferDriver::StartLinkSearch() {
+    search_ = LinkSearchState{};
+    search_.savedMode = mode_;
+    mode_ = LinkMode::Search;
+    readState_ = kStateIdle;
+    writeState_ = kStateIdle;
+    search_.savedProgressCaption = progressCaption_;
+    user_.SetProgressCaption(SearchTitle(app_.config.CurrentLanguage));
+    ClosePortIfOpen();
+    TraceNote("link search started");
+    if (app_.config.UseFixedPortList) {
+        for (int port = 1; port <= 16; ++port)
+            search_.ports.push_back(port);
+    } else {
+        search_.ports = portList_.ExistingPorts();
+        if (search_.ports.size() > kMaxSearchPorts)
+            search_.ports.resize(kMaxSearchPorts);
+    }
+    if (search_.ports.empty()) {
+        // No port to try: the search ends as one that found nothing, so the
+        // user is asked whether to start again instead of waiting for ever.
+        SearchEnd();
+        return;
+    }
+    search_.index = 0;
+    search_.current = {search_.ports[0], 0, 1};
+    handshakeCount_ = 0;
+    AdvanceCandidate(false);
+}
+
+void TransferDriver::AdvanceCandidate(bool advance) {
+    if (advance && !search_.Advance()) {
+        SearchEnd();
+        return;
+    }
+    bool ok = TryOpenPort(search_.current);
+    // A port that cannot be opened is left with all its remaining combinations.
+    while (!ok && search_.SkipPort())
+        ok = TryOpenPort(search_.current);
+    if (!ok) {
+        SearchEnd();
+        return;
+    }
+    handshakeCount_ = 0;
+    SendSearchHandshake();
+}
+
+void TransferDriver::SendSearchHandshake() {
+    readState_ = kStateHandshake;
+    writeState_ = kStateIdle;
+    const Bytes frame = HandshakeFrame();
+    echoLength_ = EchoFor(frame);
+    SendFrame(frame, echoLength_ + 3, 0, true);
+}
+
+void TransferDriver::SearchStep() {
+    StopWaitTimer();
+    if (readState_ == kStateHandshake) {
+        readState_ = kStatePassword; // the identification request of the search
+        SendIdentRequest();
+        return;
+    }
+    if (readState_ != kStatePassword)
+        return;
+    if (!SearchModelMatches()) {
+        AdvanceCandidate(true);
+        return;
+    }
+    mode_ = search_.savedMode;
+    if (mode_ == LinkMode::Read) {
+        readState_ = kStateIdent;
+        writeState_ = kStateIdle;
+    } else {
+        writeState_ = kStateIdent;
+        readState_ = kStateIdle;
+    }
+    app_.config.ComPort = static_cast<std::int16_t>(search_.current.port);
+    app_.config.HandshakingMode = static_cast<std::int16_t>(search_.current.handshaking);
+    app_.config.StopBits = static_cast<std::int16_t>(search_.current.stopBits);
+    SaveLinkSettings();
+    user_.SetProgressCaption(search_.savedProgressCaption);
+    TraceNote("link search found the radio");
+    // A radio that must not be written is refused whichever way it was found.
+    if (mode_ == LinkMode::Write && RefuseWrite())
+        return;
+    NextStep();
+}
+
+bool TransferDriver::SearchModelMatches() {
+    StopWaitTimer();
+    if (TrimFix(app_.link.RadioModelName) == TrimFix(app_.docState.ModelNameText))
+        return true;
+    if (!search_.fallbackFound) {
+        search_.fallbackFound = true;
+        search_.fallback = search_.current;
+    }
+    return false;
+}
+
+void TransferDriver::SearchTimeout() {
+    if (readState_ == kStateHandshake) {
+        ++handshakeCount_;
+        if (handshakeCount_ <= 3) {
+            app_.link.EchoExpected = !app_.link.EchoExpected;
+            SendSearchHandshake();
+        } else {
+            AdvanceCandidate(true);
+        }
+    } else {
+        AdvanceCandidate(true); // the identification request is not repeated
+    }
+}
+
+void TransferDriver::SearchEnd() {
+    mode_ = search_.savedMode;
+    user_.SetProgressCaption(search_.savedProgressCaption);
+    readState_ = kStateIdle;
+    writeState_ = kStateIdle;
+    // Only one restart on another model's radio per attempt: a second search
+    // that again finds only that radio asks the user instead of looping.
+    if (search_.fallbackFound && !fallbackRestarted_) {
+        TraceNote("link search fell back to a radio of another model");
+        app_.config.ComPort = static_cast<std::int16_t>(search_.fallback.port);
+        app_.config.HandshakingMode = static_cast<std::int16_t>(search_.fallback.handshaking);
+        app_.config.StopBits = static_cast<std::int16_t>(search_.fallback.stopBits);
+        if (mode_ == LinkMode::Read)
+            readState_ = kStateHandshake;
+        else
+            writeState_ = kStateHandshake;
+        SaveLinkSettings();
+        if (TryOpenPort(search_.fallback)) {
+            fallbackRestarted_ = true;
+            SendHandshake();
+            return;
+        }
+    }
+    TraceNote("link search found nothing");
+    ClosePortIfOpen();
+    reopenBeforeRestart_ = true;
+    AskRestartAfterTimeout();
+}
+
+void TransferDriver::SaveLinkSettings() {
+    if (hooks_.writeSetupValue) {
+        hooks_.writeSetupValue(app_, "comPort", app_.config.ComPort);
+        hooks_.writeSetupValue(app_, "Handshaking", app_.config.HandshakingMode);
+        hooks_.writeSetupValue(app_, "StopBit", app_.config.StopBits);
+    }
+    user_.ShowPortStatus(app_.texts.GetLangText(12008) + std::to_string(app_.config.ComPort));
+}
+
+} // namespace pmr

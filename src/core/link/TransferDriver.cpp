@@ -1,0 +1,1008 @@
+#include "link/TransferDriver.h"
+
+#include "app/AppContext.h"
+#include "document/TrimFix.h"
+#include "link/LinkTrace.h"
+#include "link/LinkUser.h"
+#include "link/PortList.h"
+#include "link/PortOpenFailure.h"
+#include "link/RadioPassword.h"
+#include "link/SerialPortService.h"
+
+#include <algorithm>
+
+namespace pmr {
+
+namespace {
+
+constexpr int kHandshakeRetriesRead = 5;
+constexpr int kHandshakeRetriesWrite = 3;
+constexpr int kHandshakeRetriesInfo = 3;
+constexpr int kStartRetries = 3;
+
+// value * 100 / total, rounded to the nearest integer, a tie going to the even one.
+int PercentHalfEven(long value, long total) {
+    if (total <= 0 || value <= 0)
+        return 0;
+    const long num = value * 100;
+    long q = num / total;
+    const long r2 = 2 * (num % total);
+    if (r2 > total || (r2 == total && (q % 2) != 0))
+        ++q;
+    return static_cast<int>(q);
+}
+
+} // namespace
+
+TransferDriver::TransferDriver(AppContext& app, SerialPortService& port, TimerService& timers,
+                               const PortList& ports, LinkUser& user, LinkHooks hooks)
+    : app_(app), port_(port), timers_(timers), portList_(ports), user_(user),
+      hooks_(std::move(hooks)) {
+    port_.SetReceiveListener([this] { OnLinkReceive(); });
+}
+
+TransferDriver::~TransferDriver() {
+    timers_.Cancel(waitTimer_);
+    timers_.Cancel(readOkTimer_);
+    timers_.Cancel(waitSaveTimer_);
+    port_.SetReceiveListener({});
+    if (mode_ != LinkMode::Idle)
+        ClosePortIfOpen();
+}
+
+bool TransferDriver::Busy() const {
+    return mode_ != LinkMode::Idle || waitSaveTimer_ != 0 || readOkTimer_ != 0;
+}
+
+// ---------------------------------------------------------------- start
+
+bool TransferDriver::StartRead() {
+    if (Busy())
+        return false;
+    user_.CommitEdits(LinkMode::Read);
+    mode_ = LinkMode::Read;
+    readState_ = kStateIdle;
+    writeState_ = kStateIdle;
+    linkActive_ = false;
+    TraceNote("read started");
+    if (!PrepareTransfer()) {
+        NotStarted(TransferResult::PortNotOpened);
+        return true;
+    }
+    // The question is asked with the port closed; the progress window reopens it.
+    port_.ClosePort();
+    const auto answer =
+        AskUser(app_.texts.GetLangText(9004), Buttons::OkCancel, Severity::Question);
+    if (!answer)
+        return true;
+    if (*answer != Answer::Ok) {
+        ClosePortIfOpen();
+        NotStarted(TransferResult::Declined);
+        return true;
+    }
+    if (hooks_.clearImage)
+        hooks_.clearImage(app_, mode_);
+    OpenProgressAndLink();
+    return true;
+}
+
+bool TransferDriver::StartWrite() {
+    if (Busy())
+        return false;
+    user_.CommitEdits(LinkMode::Write);
+    // The editors commit their focused control through their own events; the
+    // write starts after those have run.
+    waitSaveTimer_ = timers_.Start(kWaitSaveDataTimerMs, [this] {
+        waitSaveTimer_ = 0;
+        BeginWriteAfterCommit();
+    });
+    return true;
+}
+
+void TransferDriver::BeginWriteAfterCommit() {
+    mode_ = LinkMode::Write;
+    readState_ = kStateIdle;
+    writeState_ = kStateIdle;
+    linkActive_ = false;
+    TraceNote("write started");
+    if (!PrepareTransfer()) {
+        NotStarted(TransferResult::PortNotOpened);
+        return;
+    }
+    port_.ClosePort();
+    const auto answer =
+        AskUser(app_.texts.GetLangText(9005), Buttons::OkCancel, Severity::Question);
+    if (!answer)
+        return;
+    if (*answer != Answer::Ok) {
+        ClosePortIfOpen();
+        NotStarted(TransferResult::Declined);
+        return;
+    }
+    if (hooks_.clearImage)
+        hooks_.clearImage(app_, mode_);
+    if (hooks_.encodeImage)
+        hooks_.encodeImage(app_);
+    OpenProgressAndLink();
+}
+
+bool TransferDriver::ReadRMGDataFromRadio() {
+    if (Busy())
+        return false;
+    mode_ = LinkMode::RadioInfo;
+    readState_ = kStateIdle;
+    writeState_ = kStateIdle;
+    linkActive_ = false;
+    TraceNote("radio information read started");
+    if (!PrepareTransfer()) {
+        NotStarted(TransferResult::PortNotOpened);
+        return true;
+    }
+    if (hooks_.clearImage)
+        hooks_.clearImage(app_, mode_);
+    handshakeCount_ = 0;
+    identRetries_ = kStartRetries;
+    SendHandshake();
+    return true;
+}
+
+void TransferDriver::Abort() {
+    if (waitSaveTimer_ != 0) {
+        timers_.Cancel(waitSaveTimer_);
+        waitSaveTimer_ = 0;
+        mode_ = LinkMode::Write;
+        NotStarted(TransferResult::Aborted);
+        return;
+    }
+    if (mode_ == LinkMode::Idle)
+        return;
+    if (mode_ == LinkMode::Search) {
+        mode_ = search_.savedMode;
+        user_.SetProgressCaption(search_.savedProgressCaption);
+    }
+    Fail(TransferResult::Aborted);
+}
+
+void TransferDriver::NotStarted(TransferResult result) {
+    const LinkMode mode = mode_;
+    StopWaitTimer();
+    linkActive_ = false;
+    mode_ = LinkMode::Idle;
+    readState_ = kStateIdle;
+    writeState_ = kStateIdle;
+    ++transferSerial_;
+    TraceNote("transfer not started");
+    if (finished_)
+        finished_(mode, result);
+}
+
+bool TransferDriver::PrepareTransfer() {
+    if (mode_ == LinkMode::RadioInfo) {
+        currentAddress_ = 5104;
+        endAddress_ = 5631;
+        blockRetries_.assign(353, kStartRetries);
+    } else {
+        currentAddress_ = -kBlockLength;
+        endAddress_ = 5119;
+        blockRetries_.assign(321, kStartRetries);
+    }
+    blockLength_ = kBlockLength;
+    lastPercent_ = 0;
+    StopWaitTimer();
+    passwordRetries_ = kStartRetries;
+    testDataRetries_ = kStartRetries;
+    testDataPending_ = false;
+    fallbackRestarted_ = false;
+    reopenBeforeRestart_ = false;
+    result_ = TransferResult::Success;
+    // An identity check must never see the answer of an earlier radio.
+    app_.link.RadioModelName.clear();
+    app_.link.RadioVersion.clear();
+    app_.link.RadioBandCode = 0;
+    return OpenLinkPort();
+}
+
+bool TransferDriver::OpenLinkPort() {
+    const Config& config = app_.config;
+    if (port_.PortOpen())
+        port_.ClosePort();
+    port_.SetCommPort(config.ComPort);
+    bool accepted = port_.SetHandshaking(config.HandshakingMode);
+    accepted = port_.SetSettings("9600,n,8," + std::to_string(config.StopBits)) && accepted;
+    port_.SetInputMode(1);
+    port_.SetInputLen(0);
+    port_.SetRThreshold(1);
+    expectedLength_ = port_.RThreshold();
+    PortOpenResult result;
+    if (accepted)
+        result = port_.OpenPort();
+    else
+        result.error = PortOpenError::BadSettings;
+    if (result.ok()) {
+        TraceNote("port " + std::to_string(config.ComPort) + " opened");
+        return true;
+    }
+    if (port_.CommEvent() == kCommEventRxParity)
+        return true;
+    TraceNote("port " + std::to_string(config.ComPort) +
+              " failed: " + PortOpenFailureReason(result));
+    std::string text = app_.texts.GetLangText(9003);
+    const std::string reason = PortOpenFailureReason(result);
+    if (!reason.empty())
+        text += (text.empty() ? "" : "\n") + reason;
+    TellUser(text, Severity::Critical);
+    return false;
+}
+
+bool TransferDriver::TryOpenPort(const PortSetting& setting) {
+    linkActive_ = false;
+    if (port_.PortOpen())
+        port_.ClosePort();
+    port_.SetCommPort(setting.port);
+    bool accepted = port_.SetHandshaking(setting.handshaking);
+    accepted = port_.SetSettings("9600,N,8," + std::to_string(setting.stopBits)) && accepted;
+    port_.SetInputMode(1);
+    port_.SetInputLen(0);
+    port_.SetRThreshold(1);
+    PortOpenResult result;
+    if (accepted)
+        result = port_.OpenPort();
+    else
+        result.error = PortOpenError::BadSettings;
+    const std::string where = "port " + std::to_string(setting.port) + " handshaking " +
+                              std::to_string(setting.handshaking) + " stop bits " +
+                              std::to_string(setting.stopBits);
+    if (result.ok()) {
+        TraceNote(where + " opened");
+        return true;
+    }
+    TraceNote(where + " failed: " + PortOpenFailureReason(result));
+    return port_.CommEvent() == kCommEventRxParity;
+}
+
+void TransferDriver::ClosePortIfOpen() {
+    if (port_.PortOpen())
+        port_.ClosePort();
+}
+
+void TransferDriver::OpenProgressAndLink() {
+    progressCaption_ =
+        mode_ == LinkMode::Read ? app_.texts.GetLangText(9027) : app_.texts.GetLangText(9028);
+    user_.OpenProgress(progressCaption_, app_.texts.GetLangText(9029));
+    progressOpen_ = true;
+    handshakeCount_ = 0;
+    identRetries_ = kStartRetries;
+    const PortOpenResult opened = port_.OpenPort();
+    if (!opened.ok())
+        TraceNote("port failed: " + PortOpenFailureReason(opened)); // silence leads to the search
+    SendHandshake();
+}
+
+// ---------------------------------------------------------------- sending
+
+void TransferDriver::StartWaitTimer() {
+    timers_.Cancel(waitTimer_);
+    const std::uint64_t generation = ++waitGeneration_;
+    waitTimer_ = timers_.Start(kWaitTimerMs, [this, generation] { OnResponseTimeout(generation); });
+}
+
+void TransferDriver::StopWaitTimer() {
+    timers_.Cancel(waitTimer_);
+    waitTimer_ = 0;
+    ++waitGeneration_;
+}
+
+void TransferDriver::SendFrame(const Bytes& frame, int threshold, int expectedLength,
+                               bool activate) {
+    StartWaitTimer();
+    port_.SetRThreshold(threshold);
+    expectedLength_ = expectedLength > 0 ? expectedLength : port_.RThreshold();
+    port_.DiscardOutput();
+    port_.DiscardInput();
+    receiveBuffer_.clear();
+    replyTaken_ = false;
+    if (activate)
+        linkActive_ = true;
+    TraceBytes(true, frame);
+    if (!port_.Output(frame))
+        TraceNote("write failed");
+}
+
+int TransferDriver::EchoFor(const Bytes& frame) const {
+    return app_.link.EchoExpected ? static_cast<int>(frame.size()) : 0;
+}
+
+void TransferDriver::SendHandshake() {
+    switch (mode_) {
+    case LinkMode::Read:
+    case LinkMode::RadioInfo:
+        readState_ = kStateHandshake;
+        writeState_ = kStateIdle;
+        break;
+    case LinkMode::Write:
+        writeState_ = kStateHandshake;
+        readState_ = kStateIdle;
+        break;
+    default:
+        mode_ = LinkMode::Idle;
+        readState_ = kStateIdle;
+        writeState_ = kStateIdle;
+        break;
+    }
+    const Bytes frame = HandshakeFrame();
+    echoLength_ = EchoFor(frame);
+    SendFrame(frame, echoLength_ + 3, 0, true);
+}
+
+void TransferDriver::SendIdentRequest() {
+    const Bytes frame = IdentRequestFrame();
+    echoLength_ = EchoFor(frame);
+    // The identification comes in pieces: every byte raises an event and the
+    // bytes are collected until the whole reply is there.
+    SendFrame(frame, 1, echoLength_ + 16, false);
+}
+
+void TransferDriver::SendReadRequest(int address) {
+    const Bytes frame = ReadRequestFrame(address);
+    echoLength_ = EchoFor(frame);
+    SendFrame(frame, echoLength_ + kBlockLength + 6, 0, false);
+}
+
+void TransferDriver::SendWriteBlock(int address) {
+    UpdateProgress();
+    const auto first = app_.images.ImageBuf.begin() + address;
+    const Bytes frame =
+        WriteBlockFrame(address, std::span<const std::uint8_t>(&*first, kBlockLength));
+    echoLength_ = EchoFor(frame);
+    SendFrame(frame, echoLength_ + 1, 0, false);
+}
+
+void TransferDriver::SendTestDataWrite() {
+    const Bytes frame = TestDataWriteFrame(app_);
+    echoLength_ = EchoFor(frame);
+    SendFrame(frame, echoLength_ + 1, 0, false);
+}
+
+void TransferDriver::SendEnd() {
+    const Bytes frame = EndFrame();
+    echoLength_ = EchoFor(frame);
+    SendFrame(frame, echoLength_ + 1, 0, false);
+}
+
+// ---------------------------------------------------------------- receiving
+
+void TransferDriver::OnLinkReceive() {
+    if (port_.CommEvent() != kCommEventReceive)
+        return;
+    const Bytes received = port_.Input();
+    if (received.empty())
+        return;
+    TraceBytes(false, received);
+    if (!linkActive_ || dialogDepth_ > 0 || mode_ == LinkMode::Idle || replyTaken_)
+        return; // dropped: nobody waits for them, or the reply was classified already
+    receiveBuffer_.insert(receiveBuffer_.end(), received.begin(), received.end());
+    if (receiveBuffer_.size() < static_cast<std::size_t>(expectedLength_))
+        return;
+    // Further bytes beyond the expected count are dropped with the buffer.
+    Bytes whole(receiveBuffer_.begin(), receiveBuffer_.begin() + expectedLength_);
+    receiveBuffer_.clear();
+    replyTaken_ = true;
+    ClassifyReply(whole, false);
+}
+
+bool TransferDriver::PasswordStep() const {
+    if (testDataPending_)
+        return false;
+    return (mode_ == LinkMode::Read && readState_ == kStatePassword) ||
+           (mode_ == LinkMode::Write && writeState_ == kStatePassword);
+}
+
+bool TransferDriver::ClassifyReply(const Bytes& whole, bool shortReply) {
+    ClassifyContext ctx;
+    ctx.echoLength = echoLength_;
+    ctx.passwordStep = PasswordStep();
+    ctx.currentAddress = currentAddress_;
+    ctx.blockLength = blockLength_;
+    const ReplyKind kind = Classify(whole, ctx);
+    const auto reply = ReplyPart(whole, echoLength_);
+    if (shortReply && kind != ReplyKind::Ack)
+        return false;
+    if (mode_ == LinkMode::Search) {
+        if (kind == ReplyKind::HandshakeReply && readState_ == kStateHandshake) {
+            SearchStep();
+            return true;
+        }
+        if (kind == ReplyKind::IdentReply && readState_ == kStatePassword) {
+            StoreIdent(app_, reply);
+            if (hooks_.decodeFeatureFlags)
+                hooks_.decodeFeatureFlags(app_);
+            SearchStep();
+            return true;
+        }
+        return false;
+    }
+    return HandleReply(kind, reply);
+}
+
+bool TransferDriver::HandleReply(ReplyKind kind, std::span<const std::uint8_t> reply) {
+    const int state = mode_ == LinkMode::Write ? writeState_ : readState_;
+    switch (kind) {
+    case ReplyKind::None:
+        return false;
+    case ReplyKind::Ack:
+        // An acknowledgement never stands for the identification or the
+        // password block: those steps must see the radio's data.
+        if ((mode_ == LinkMode::Read || mode_ == LinkMode::Write) &&
+            (state == kStateIdent || state == kStatePassword))
+            return false;
+        StopWaitTimer();
+        NextStep();
+        return true;
+    case ReplyKind::ResendRequest:
+        // Only a write block can be sent again; in any other step the radio
+        // has nothing to ask for.
+        if (mode_ != LinkMode::Write || writeState_ != kStateWriting)
+            return false;
+        StopWaitTimer();
+        if (testDataPending_)
+            SendTestDataWrite();
+        else
+            SendWriteBlock(currentAddress_);
+        return true;
+    case ReplyKind::HandshakeReply:
+        if (state != kStateHandshake)
+            return false;
+        StopWaitTimer();
+        NextStep();
+        return true;
+    case ReplyKind::IdentReply:
+        if (mode_ == LinkMode::RadioInfo) {
+            if (state != kStatePassword)
+                return false;
+            NextStep();
+            return true;
+        }
+        if (state != kStateIdent)
+            return false;
+        StoreIdent(app_, reply);
+        if (hooks_.decodeFeatureFlags)
+            hooks_.decodeFeatureFlags(app_);
+        if (mode_ == LinkMode::Write && RefuseWrite())
+            return true;
+        NextStep();
+        return true;
+    case ReplyKind::TestDataReply:
+        if (!testDataPending_ || mode_ != LinkMode::Read)
+            return false;
+        StoreTestDataReply(app_, reply);
+        NextStep();
+        return true;
+    case ReplyKind::PasswordReply:
+        HandlePasswordReply(reply);
+        return true;
+    case ReplyKind::BlockReply:
+        if (testDataPending_ || (state != kStateReading))
+            return false;
+        StoreBlock(app_, reply, currentAddress_);
+        if (mode_ == LinkMode::Read)
+            UpdateProgress();
+        NextStep();
+        return true;
+    }
+    return false;
+}
+
+bool TransferDriver::RefuseWrite() {
+    const auto& features = app_.config.RadioFeatures;
+    int textId = 0;
+    if (features[0] != 0)
+        textId = 9031;
+    else if (features[1] != 0)
+        textId = 9032;
+    if (textId == 0)
+        return false;
+    StopWaitTimer();
+    const std::string text =
+        textId == 9031 ? app_.texts.GetLangText(9031) : app_.texts.GetLangText(9032);
+    if (TellUser(text, Severity::Information))
+        Fail(TransferResult::WriteRefused);
+    return true;
+}
+
+void TransferDriver::HandlePasswordReply(std::span<const std::uint8_t> reply) {
+    if (CheckRadioPassword(reply, app_.link.EnteredPassword)) {
+        NextStep();
+        return;
+    }
+    StopWaitTimer();
+    const Bytes block(reply.begin(), reply.end()); // the reply lives only as long as this call
+    const std::uint64_t serial = transferSerial_;
+    const bool wasActive = linkActive_;
+    linkActive_ = false;
+    ++dialogDepth_;
+    const std::optional<std::string> entered = user_.AskPassword(app_.link.EnteredPassword);
+    --dialogDepth_;
+    if (serial != transferSerial_)
+        return;
+    AfterDialog(wasActive);
+    if (entered)
+        app_.link.EnteredPassword = TrimFix(entered->substr(0, 4));
+    if (CheckRadioPassword(block, app_.link.EnteredPassword)) {
+        NextStep();
+        return;
+    }
+    if (TellUser("PassWord Failure!", Severity::Information))
+        Fail(TransferResult::WrongPassword);
+}
+
+// ---------------------------------------------------------------- steps
+
+void TransferDriver::NextStep() {
+    StopWaitTimer();
+    switch (mode_) {
+    case LinkMode::Read:
+        switch (readState_) {
+        case kStateHandshake:
+            readState_ = kStateIdent;
+            SendIdentRequest();
+            return;
+        case kStateIdent:
+            readState_ = kStatePassword;
+            SendReadRequest(kPasswordAddress);
+            return;
+        case kStatePassword:
+            if (!CheckRadioIdentity())
+                return;
+            readState_ = kStateReading;
+            if (app_.factory.TestDataEnabled) {
+                testDataPending_ = true;
+                SendReadRequest(kTestDataAddress);
+            } else {
+                NextBlock();
+            }
+            return;
+        case kStateReading:
+            testDataPending_ = false;
+            NextBlock();
+            return;
+        case kStateEnd:
+            FinishTransfer(true);
+            return;
+        default:
+            break;
+        }
+        break;
+    case LinkMode::Write:
+        switch (writeState_) {
+        case kStateHandshake:
+            writeState_ = kStateIdent;
+            SendIdentRequest();
+            return;
+        case kStateIdent:
+            writeState_ = kStatePassword;
+            SendReadRequest(kPasswordAddress);
+            return;
+        case kStatePassword:
+            if (!CheckRadioIdentity())
+                return;
+            writeState_ = kStateWriting;
+            if (app_.factory.TestDataEnabled) {
+                testDataPending_ = true;
+                SendTestDataWrite();
+            } else {
+                NextBlock();
+            }
+            return;
+        case kStateWriting:
+            testDataPending_ = false;
+            NextBlock();
+            return;
+        case kStateEnd:
+            FinishTransfer(true);
+            return;
+        default:
+            break;
+        }
+        break;
+    case LinkMode::RadioInfo:
+        switch (readState_) {
+        case kStateHandshake:
+            readState_ = kStatePassword;
+            SendIdentRequest();
+            return;
+        case kStatePassword:
+        case kStateReading:
+            readState_ = kStateReading;
+            NextBlock();
+            return;
+        case kStateEnd:
+            FinishTransfer(true);
+            return;
+        default:
+            break;
+        }
+        break;
+    default:
+        break;
+    }
+    FinishTransfer(false);
+}
+
+void TransferDriver::NextBlock() {
+    currentAddress_ += kBlockLength;
+    if (currentAddress_ >= endAddress_) {
+        BeginEnd();
+        return;
+    }
+    if (mode_ == LinkMode::Write)
+        SendWriteBlock(currentAddress_);
+    else
+        SendReadRequest(currentAddress_);
+}
+
+void TransferDriver::BeginEnd() {
+    if (mode_ == LinkMode::Read || mode_ == LinkMode::RadioInfo) {
+        readState_ = kStateEnd;
+    } else if (mode_ == LinkMode::Write) {
+        writeState_ = kStateEnd;
+    } else {
+        FinishTransfer(false);
+        return;
+    }
+    SendEnd();
+}
+
+bool TransferDriver::CheckRadioIdentity() {
+    StopWaitTimer();
+    const LinkState& radio = app_.link;
+    const int docBand =
+        hooks_.bandCodeFromText ? hooks_.bandCodeFromText(app_.docState.BandText) : 0;
+    const bool bandOk = docBand == radio.RadioBandCode;
+    const std::string radioModel = TrimFix(radio.RadioModelName);
+    const std::string docModel = TrimFix(app_.docState.ModelNameText);
+    const bool modelOk =
+        radioModel == docModel || (mode_ == LinkMode::Read && radioModel == "VX210");
+    const bool versionOk = hooks_.isVersionPairListed &&
+                           hooks_.isVersionPairListed(app_, kProgramVersionTag, radio.RadioVersion);
+    if (bandOk && modelOk && versionOk)
+        return true;
+    if (!modelOk) {
+        if (TellUser(app_.texts.GetLangText(9012), Severity::Information))
+            Fail(TransferResult::OtherModel);
+        return false;
+    }
+    if (!versionOk) {
+        const std::string question =
+            hooks_.versionQuestion
+                ? hooks_.versionQuestion(app_, kProgramVersionTag, radio.RadioVersion)
+                : std::string();
+        const auto answer = AskUser(question, Buttons::YesNo, Severity::Question);
+        if (!answer)
+            return false;
+        if (*answer == Answer::Yes && hooks_.startProgramFor) {
+            const auto keep = OfferSaveBeforeExit();
+            if (!keep)
+                return false;
+            if (*keep) {
+                hooks_.startProgramFor(app_, radio.RadioVersion);
+                Fail(TransferResult::ProgramSwitch);
+                return false;
+            }
+        }
+        Fail(TransferResult::OtherVersion);
+        return false;
+    }
+    if (TellUser(app_.texts.GetLangText(9030), Severity::Warning))
+        Fail(TransferResult::OtherBand);
+    return false;
+}
+
+std::optional<bool> TransferDriver::OfferSaveBeforeExit() {
+    if (!hooks_.documentChanged || !hooks_.documentChanged(app_))
+        return true;
+    const auto answer =
+        AskUser(app_.texts.GetLangText(9006), Buttons::YesNoCancel, Severity::Question);
+    if (!answer)
+        return std::nullopt;
+    if (*answer == Answer::No)
+        return true;
+    if (*answer == Answer::Yes)
+        return hooks_.saveDocument && hooks_.saveDocument(app_);
+    return false;
+}
+
+void TransferDriver::UpdateProgress() {
+    const int percent = PercentHalfEven(currentAddress_, endAddress_);
+    if (percent - lastPercent_ >= 1) {
+        lastPercent_ = percent;
+        if (progressOpen_)
+            user_.SetProgress(percent);
+    }
+}
+
+// ---------------------------------------------------------------- time-outs
+
+void TransferDriver::OnResponseTimeout(std::uint64_t generation) {
+    if (generation != waitGeneration_ || waitTimer_ == 0)
+        return; // stopped or restarted since it was armed
+    waitTimer_ = 0;
+    ++waitGeneration_;
+    // A lone ACK never reaches the threshold of a block reply; it is taken
+    // here, when the radio has had its time.
+    if (linkActive_ && !replyTaken_ && dialogDepth_ == 0 && ShortAckAllowed()) {
+        const Bytes pending = port_.Input();
+        if (!pending.empty())
+            TraceBytes(false, pending);
+        receiveBuffer_.insert(receiveBuffer_.end(), pending.begin(), pending.end());
+        if (!receiveBuffer_.empty()) {
+            Bytes whole = receiveBuffer_;
+            receiveBuffer_.clear();
+            replyTaken_ = true;
+            if (ClassifyReply(whole, true))
+                return;
+        }
+    }
+    const int state = mode_ == LinkMode::Write ? writeState_ : readState_;
+    if (trace_)
+        TraceTimeout(state);
+    switch (mode_) {
+    case LinkMode::Read:
+    case LinkMode::Write: {
+        const int handshakeLimit =
+            mode_ == LinkMode::Read ? kHandshakeRetriesRead : kHandshakeRetriesWrite;
+        const int blockState = mode_ == LinkMode::Read ? kStateReading : kStateWriting;
+        if (state == kStateHandshake) {
+            ++handshakeCount_;
+            if (handshakeCount_ <= handshakeLimit) {
+                app_.link.EchoExpected = !app_.link.EchoExpected;
+                SendHandshake();
+            } else {
+                GiveUpHandshake();
+            }
+        } else if (state == kStateIdent) {
+            if (--identRetries_ > 0)
+                SendIdentRequest();
+            else
+                GiveUpHandshake();
+        } else if (state == kStatePassword) {
+            if (--passwordRetries_ > 0)
+                SendReadRequest(kPasswordAddress);
+            else
+                AskRestartAfterTimeout();
+        } else if (state == blockState && testDataPending_) {
+            if (--testDataRetries_ > 0) {
+                if (mode_ == LinkMode::Read)
+                    SendReadRequest(kTestDataAddress);
+                else
+                    SendTestDataWrite();
+            } else {
+                AskRestartAfterTimeout();
+            }
+        } else if (state == blockState) {
+            const auto index = static_cast<std::size_t>(currentAddress_ / kBlockLength);
+            if (index >= blockRetries_.size() || blockRetries_[index] <= 0) {
+                AskRestartAfterTimeout();
+            } else {
+                --blockRetries_[index];
+                if (mode_ == LinkMode::Read)
+                    SendReadRequest(currentAddress_);
+                else
+                    SendWriteBlock(currentAddress_);
+            }
+        } else if (state == kStateEnd) {
+            FinishTransfer(true); // the end frame needs no acknowledgement
+        }
+        break;
+    }
+    case LinkMode::RadioInfo:
+        if (state == kStateHandshake) {
+            ++handshakeCount_;
+            if (handshakeCount_ <= kHandshakeRetriesInfo) {
+                app_.link.EchoExpected = !app_.link.EchoExpected;
+                SendHandshake();
+            } else {
+                AskRetryAfterTimeout();
+            }
+        } else if (state == kStateEnd) {
+            FinishTransfer(true);
+        } else if (state >= kStateIdent && state <= kStateReading) {
+            AskRetryAfterTimeout();
+        }
+        break;
+    case LinkMode::Search:
+        SearchTimeout();
+        break;
+    default:
+        break;
+    }
+}
+
+bool TransferDriver::ShortAckAllowed() const {
+    return (mode_ == LinkMode::Read || mode_ == LinkMode::RadioInfo) &&
+           readState_ == kStateReading && !testDataPending_;
+}
+
+void TransferDriver::GiveUpHandshake() {
+    if (app_.factory.TestDataEnabled)
+        AskRestartAfterTimeout();
+    else
+        StartLinkSearch();
+}
+
+void TransferDriver::AskRestartAfterTimeout() {
+    identRetries_ = kStartRetries;
+    passwordRetries_ = kStartRetries;
+    testDataRetries_ = kStartRetries;
+    std::fill(blockRetries_.begin(), blockRetries_.end(), kStartRetries);
+    handshakeCount_ = 0;
+    linkActive_ = false;
+    const auto answer =
+        AskUser(app_.texts.GetLangText(9008), Buttons::OkCancel, Severity::Question);
+    if (!answer)
+        return;
+    if (*answer != Answer::Ok) {
+        Fail(TransferResult::RadioSilent);
+        return;
+    }
+    if (reopenBeforeRestart_) {
+        // After a search without result the port is where the last attempt
+        // left it; the restart runs at the configured setting again.
+        reopenBeforeRestart_ = false;
+        TryOpenPort({app_.config.ComPort, app_.config.HandshakingMode, app_.config.StopBits});
+    }
+    testDataPending_ = false;
+    fallbackRestarted_ = false;
+    SendHandshake();
+    currentAddress_ = -kBlockLength;
+    lastPercent_ = 0;
+    if (progressOpen_)
+        user_.SetProgress(0);
+}
+
+void TransferDriver::AskRetryAfterTimeout() {
+    linkActive_ = false;
+    const bool inBlocks = readState_ == kStateReading;
+    const auto answer =
+        AskUser(app_.texts.GetLangText(9008), Buttons::RetryCancel, Severity::Question);
+    if (!answer)
+        return;
+    if (*answer != Answer::Retry) {
+        Fail(TransferResult::RadioSilent);
+        return;
+    }
+    // The block that timed out is asked for again, so that no block of the
+    // information area keeps an old value.
+    if (inBlocks)
+        currentAddress_ -= kBlockLength;
+    SendHandshake();
+}
+
+// ---------------------------------------------------------------- the end
+
+void TransferDriver::Fail(TransferResult result) {
+    result_ = result;
+    FinishTransfer(false);
+}
+
+void TransferDriver::FinishTransfer(bool success) {
+    if (!success)
+        SendEnd(); // nothing waits for its reply
+    linkActive_ = false;
+    ClosePortIfOpen();
+    const LinkMode mode = mode_;
+    const TransferResult result = success ? TransferResult::Success : result_;
+    if ((mode == LinkMode::Read || mode == LinkMode::Write) && progressOpen_) {
+        user_.CloseProgress();
+        progressOpen_ = false;
+    }
+    StopWaitTimer();
+    mode_ = LinkMode::Idle;
+    readState_ = kStateIdle;
+    writeState_ = kStateIdle;
+    testDataPending_ = false;
+    ++transferSerial_;
+    TraceNote(success ? "transfer finished" : "transfer failed");
+    if (success) {
+        if (mode == LinkMode::Read) {
+            user_.CloseAllChildWindows();
+            readOkTimer_ = timers_.Start(kReadOkTimerMs, [this] { OnReadOk(); });
+        } else if (mode == LinkMode::RadioInfo) {
+            if (hooks_.decodeRadioInfo)
+                hooks_.decodeRadioInfo(app_);
+            user_.ShowRadioInfo();
+        }
+        if (mode == LinkMode::Read)
+            user_.ShowMessage(app_.texts.GetLangText(9009));
+        else if (mode == LinkMode::Write)
+            user_.ShowMessage(app_.texts.GetLangText(9010));
+    }
+    if (finished_)
+        finished_(mode, result);
+    if (result == TransferResult::ProgramSwitch)
+        user_.EndProgram();
+}
+
+void TransferDriver::OnReadOk() {
+    readOkTimer_ = 0;
+    if (hooks_.decodeImage)
+        hooks_.decodeImage(app_);
+    app_.docState.CurrentFileName = "new.dat";
+    user_.ReadDecoded();
+    if (readDecoded_)
+        readDecoded_();
+}
+
+// ---------------------------------------------------------------- questions
+
+std::optional<Answer> TransferDriver::AskUser(const std::string& text, Buttons buttons,
+                                              Severity severity) {
+    StopWaitTimer();
+    const bool wasActive = linkActive_;
+    linkActive_ = false;
+    const std::uint64_t serial = transferSerial_;
+    ++dialogDepth_;
+    const Answer answer = user_.Ask(text, buttons, severity);
+    --dialogDepth_;
+    if (serial != transferSerial_)
+        return std::nullopt; // the transfer was ended while the question was open
+    AfterDialog(wasActive);
+    return answer;
+}
+
+bool TransferDriver::TellUser(const std::string& text, Severity severity) {
+    StopWaitTimer();
+    const bool wasActive = linkActive_;
+    linkActive_ = false;
+    const std::uint64_t serial = transferSerial_;
+    ++dialogDepth_;
+    user_.ShowMessage(text, severity);
+    --dialogDepth_;
+    if (serial != transferSerial_)
+        return false;
+    AfterDialog(wasActive);
+    return true;
+}
+
+void TransferDriver::AfterDialog(bool wasActive) {
+    // Whatever the radio sent while the user was asked belongs to no step.
+    if (port_.PortOpen())
+        port_.DiscardInput();
+    receiveBuffer_.clear();
+    replyTaken_ = true;
+    linkActive_ = wasActive;
+}
+
+// ---------------------------------------------------------------- trace
+
+void TransferDriver::TraceNote(const std::string& text) {
+    if (!trace_)
+        return;
+    try {
+        trace_->Note(timers_.NowMs(), text);
+    } catch (...) {
+        trace_ = nullptr;
+    }
+}
+
+void TransferDriver::TraceBytes(bool sent, const Bytes& bytes) {
+    if (!trace_)
+        return;
+    try {
+        if (sent)
+            trace_->Sent(timers_.NowMs(), bytes);
+        else
+            trace_->Received(timers_.NowMs(), bytes);
+    } catch (...) {
+        trace_ = nullptr;
+    }
+}
+
+void TransferDriver::TraceTimeout(int state) {
+    try {
+        trace_->Timeout(timers_.NowMs(), static_cast<int>(mode_), state);
+    } catch (...) {
+        trace_ = nullptr;
+    }
+}
+
+} // namespace pmr
