@@ -1,0 +1,84 @@
+#include "document/ChannelTable.h"
+
+#include "app/AppContext.h"
+#include "document/Bands.h"
+#include "document/DecimalText.h"
+#include "document/FrequencyText.h"
+#include "document/OptionRefs.h"
+#include "document/TrimFix.h"
+
+namespace pmr {
+
+int FindChannelIndex(const RadioDocument& doc, int channelNo) {
+    const int count = std::min<int>(doc.ChannelCount, kMaxChannelEntries);
+    for (int i = 0; i < count; ++i)
+        if (doc.Channels[static_cast<std::size_t>(i)].ChannelNo == channelNo)
+            return i;
+    return -1;
+}
+
+ChannelRecord* FindChannel(RadioDocument& doc, int channelNo) {
+    const int i = FindChannelIndex(doc, channelNo);
+    return i < 0 ? nullptr : &doc.Channels[static_cast<std::size_t>(i)];
+}
+
+bool AddChannel(AppContext& app, int channelNo, std::string_view rxFreqMhz) {
+    RadioDocument& doc = app.doc;
+    if (doc.ChannelCount < 0 || doc.ChannelCount >= kMaxChannelEntries ||
+        FindChannelIndex(doc, channelNo) >= 0)
+        return false;
+
+    ChannelRecord entry{};
+    entry.ChannelNo = static_cast<Integer>(channelNo);
+    entry.IsEmpty = 0;
+    entry.RxFreq = FreqTextToStored(app, rxFreqMhz);
+    entry.TxShiftDir = 0;
+    entry.TxShift = "0000000";
+    entry.Name = "";
+    entry.IdCode = std::string("000") + std::string(kNulText);
+    entry.IdCodeMaxLen = doc.Settings.Dtmf.DtmfSignalling != 0 ? 3 : 10;
+    const bool pmr446 = app.docState.BandText == kPmr446BandText;
+    entry.ChSpacing = pmr446 ? 2 : 0;
+    entry.TxPower = pmr446 ? 0 : 2;
+
+    doc.Channels[static_cast<std::size_t>(doc.ChannelCount)] = entry;
+    ++doc.ChannelCount;
+    ReconcileOptionRefs(app);
+    return true;
+}
+
+void ResetChannels(AppContext& app) {
+    if (app.docState.Hooks.ResetChannelView)
+        app.docState.Hooks.ResetChannelView();
+    app.doc.ChannelCount = 0;
+    const BandLimitPair& limits = app.docState.BandLimits;
+    const std::string middle = FormatPlainNumber((limits.low + limits.high) / 2);
+    AddChannel(app, kVfoChannelNo, middle);
+    AddChannel(app, 1, middle);
+}
+
+namespace {
+
+void RemoveEntry(RadioDocument& doc, int index) {
+    for (int i = index; i + 1 < doc.ChannelCount; ++i)
+        doc.Channels[static_cast<std::size_t>(i)] = doc.Channels[static_cast<std::size_t>(i + 1)];
+    --doc.ChannelCount;
+}
+
+} // namespace
+
+void DeleteChannelAt(AppContext& app, int index) {
+    const int count = std::min<int>(app.doc.ChannelCount, kMaxChannelEntries);
+    if (index < 0 || index >= count)
+        return;
+    RemoveEntry(app.doc, index);
+    ReconcileOptionRefs(app);
+}
+
+void DeleteChannelByNo(AppContext& app, int channelNo) {
+    const int index = FindChannelIndex(app.doc, channelNo);
+    if (index >= 0)
+        RemoveEntry(app.doc, index);
+}
+
+} // namespace pmr
