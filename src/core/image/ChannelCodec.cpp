@@ -1,6 +1,7 @@
 #include "image/ChannelCodec.h"
 
 #include "app/AppContext.h"
+#include "document/TrimFix.h"
 #include "image/CodecText.h"
 #include "image/HexText.h"
 #include "image/ImageBits.h"

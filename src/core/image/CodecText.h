@@ -1,24 +1,10 @@
 #pragma once
-// Small text and number helpers private to the image codec: trimming of fixed
-// texts, digit tests, nibble values, the DTMF digit coding, the band table
-// lookups and the ID-length rule the decoder applies at its end.
-
-#include "document/DocumentState.h"
-#include "document/FixedText.h"
-#include "document/RadioDocument.h"
+// Digit and nibble helpers private to the image codec.
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace pmr::image_detail {
-
-/// Trailing spaces removed, then everything from the first character code 0 on.
-std::string TrimFix(std::string_view text);
-
-template <std::size_t N> std::string TrimFix(const FixedText<N>& text) {
-    return TrimFix(std::string_view(text.chars.data(), N));
-}
 
 /// True for a non-empty text of the decimal digits 0-9 only.
 bool IsDecimalDigits(std::string_view text);
@@ -35,20 +21,5 @@ int HexNibble(char c);
 
 /// The byte of two hexadecimal digit characters, high nibble first.
 std::uint8_t HexByte(char high, char low);
-
-/// "*" to E and "#" to F, and back; other characters are kept.
-std::string DtmfDigitsToHex(std::string_view text);
-std::string DtmfHexToDigits(std::string_view text);
-
-/// The band table: code to text (empty when unknown) and text to code (0 when unknown).
-std::string BandTextFromCode(int code);
-int BandCodeFromText(std::string_view text);
-
-/// Band limits from the band text's fixed character positions; a text that
-/// yields no limits (blank or unknown band) keeps the limits as they were.
-void ComputeBandLimits(DocumentState& state);
-
-/// Brings every used entry's ID code in line with the DTMF signalling option.
-void ApplyIdLengthRule(RadioDocument& doc);
 
 } // namespace pmr::image_detail

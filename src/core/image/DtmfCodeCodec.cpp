@@ -1,5 +1,7 @@
 #include "image/DtmfCodeCodec.h"
 
+#include "document/DtmfDigits.h"
+#include "document/TrimFix.h"
 #include "image/CodecText.h"
 #include "image/HexText.h"
 
@@ -7,10 +9,7 @@
 
 namespace pmr {
 
-using image_detail::DtmfDigitsToHex;
-using image_detail::DtmfHexToDigits;
 using image_detail::HexByte;
-using image_detail::TrimFix;
 
 namespace {
 constexpr int kMaxDigits = 16;

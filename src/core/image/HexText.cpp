@@ -1,6 +1,6 @@
 #include "image/HexText.h"
 
-#include "image/CodecText.h"
+#include "document/TrimFix.h"
 
 namespace pmr {
 namespace {
@@ -31,7 +31,7 @@ std::string OctPad(std::uint64_t value, int n) {
 }
 
 std::string HexOrBlank(std::string_view text) {
-    std::string s = image_detail::TrimFix(text);
+    std::string s = TrimFix(text);
     if (s.empty() || s == "FFFFFFFF")
         return "FFFFFFFF";
     if (s.size() % 2 != 0)

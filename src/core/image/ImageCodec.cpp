@@ -1,8 +1,8 @@
 #include "image/ImageCodec.h"
 
 #include "app/AppContext.h"
+#include "document/IdLengthRule.h"
 #include "image/ChannelCodec.h"
-#include "image/CodecText.h"
 #include "image/MemoryMap.h"
 #include "image/SettingsCodec.h"
 
@@ -34,7 +34,7 @@ void DecodeImage(AppContext& app) {
     for (int i = 0; i <= kMaxChannelEntries - 1; ++i)
         DecodeChannel(app, i);
     DecodeSettings(app);
-    image_detail::ApplyIdLengthRule(app.doc);
+    ApplyIdLengthRule(app);
 }
 
 } // namespace pmr

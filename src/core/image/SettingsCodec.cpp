@@ -1,6 +1,8 @@
 #include "image/SettingsCodec.h"
 
 #include "app/AppContext.h"
+#include "document/ModelRecord.h"
+#include "document/TrimFix.h"
 #include "image/CodecText.h"
 #include "image/DtmfCodeCodec.h"
 #include "image/HexText.h"
@@ -103,8 +105,7 @@ void EncodeFmPresets(AppContext& app) {
 void EncodeModelBlock(AppContext& app) {
     Image& img = app.images.ImageBuf;
     ModelInfo& model = app.doc.Model;
-    model.ModelName = app.docState.ModelNameText;
-    model.BandCode = static_cast<Integer>(BandCodeFromText(app.docState.BandText));
+    model = StoreModelRecord(app.docState);
     const std::string name = TrimFix(model.ModelName);
     for (std::size_t i = 0; i < kModelNameBytes; ++i)
         img[kModelName + i] = i < name.size() ? static_cast<std::uint8_t>(name[i]) : 0;
@@ -344,12 +345,7 @@ void DecodeModelBlock(AppContext& app) {
     model.ModelName = name;
     model.BandCode = img[kBandCode];
 
-    DocumentState& state = app.docState;
-    state.ModelNameText = TrimFix(model.ModelName);
-    state.BandText = BandTextFromCode(model.BandCode);
-    app.radioInfo.InfoModelName = state.ModelNameText;
-    app.radioInfo.BandCodeCopy = model.BandCode;
-    ComputeBandLimits(state);
+    LoadModelRecord(app, model);
 }
 
 void DecodeFeatureFlags(AppContext& app) {
