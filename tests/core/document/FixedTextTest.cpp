@@ -1,4 +1,5 @@
 #include "document/FixedText.h"
+
 #include "document/RadioDocument.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,210 @@
+#include "document/ChannelTable.h"
+
+#include "RecordingInteraction.h"
+#include "app/AppContext.h"
+#include "document/Bands.h"
+#include "document/IdLengthRule.h"
+#include "document/OptionRefs.h"
+#include "document/StepGrid.h"
+#include "document/TrimFix.h"
+
+#include <gtest/gtest.h>
+
+namespace pmr {
+namespace {
+
+/// A table of the given channel numbers (in this order), no reconciliation run.
+AppContext TableOf(std::initializer_list<int> numbers) {
+    AppContext app;
+    for (int no : numbers) {
+        ChannelRecord& e = app.doc.Channels[static_cast<std::size_t>(app.doc.ChannelCount++)];
+        e = ChannelRecord{};
+        e.ChannelNo = static_cast<Integer>(no);
+        e.RxFreq = "44600625";
+        e.TxShift = "0000000";
+    }
+    return app;
+}
+
+TEST(DeleteChannel, AtIndexMovesTheRestDownAndReconciles) {
+    AppContext app = TableOf({1, 2, 3, 129});
+    app.doc.Settings.Opt.CurrentCh = 2;
+    DeleteChannelAt(app, 1);
+    ASSERT_EQ(app.doc.ChannelCount, 3);
+    EXPECT_EQ(app.doc.Channels[0].ChannelNo, 1);
+    EXPECT_EQ(app.doc.Channels[1].ChannelNo, 3);
+    EXPECT_EQ(app.doc.Channels[2].ChannelNo, 129);
+    // The last radio channel, not the VFO that follows it.
+    EXPECT_EQ(app.doc.Settings.Opt.CurrentCh, 3);
+    DeleteChannelAt(app, 3);
+    DeleteChannelAt(app, -1);
+    EXPECT_EQ(app.doc.ChannelCount, 3);
+}
+
+TEST(DeleteChannel, ByNumberDoesNotReconcile) {
+    AppContext app = TableOf({1, 2, 129});
+    app.doc.Settings.Opt.CurrentCh = 2;
+    DeleteChannelByNo(app, 2);
+    ASSERT_EQ(app.doc.ChannelCount, 2);
+    EXPECT_EQ(app.doc.Channels[1].ChannelNo, 129);
+    EXPECT_EQ(app.doc.Settings.Opt.CurrentCh, 2);
+    DeleteChannelByNo(app, 50);
+    EXPECT_EQ(app.doc.ChannelCount, 2);
+}
+
+TEST(ReconcileOptionRefs, PriorityNeedsAScannedChannelWithAFrequency) {
+    AppContext app = TableOf({1, 2, 3});
+    OptFeatures& opt = app.doc.Settings.Opt;
+    opt.PriorityCh = 2;
+    ReconcileOptionRefs(app);
+    EXPECT_EQ(opt.PriorityCh, 2);
+    app.doc.Channels[1].ScanSkip = 1;
+    ReconcileOptionRefs(app);
+    EXPECT_EQ(opt.PriorityCh, 0);
+    opt.PriorityCh = 3;
+    app.doc.Channels[2].RxFreq = "FFFFFFFF";
+    ReconcileOptionRefs(app);
+    EXPECT_EQ(opt.PriorityCh, 0);
+    opt.PriorityCh = 9;
+    ReconcileOptionRefs(app);
+    EXPECT_EQ(opt.PriorityCh, 0);
+}
+
+TEST(ReconcileOptionRefs, ChannelReferencesFollowTheTable) {
+    AppContext app = TableOf({4, 2, 129});
+    OptFeatures& opt = app.doc.Settings.Opt;
+    opt.CurrentCh = 4;
+    opt.DirectCh1 = 7;
+    opt.DirectCh2 = 0;
+    opt.WorkMode = 1;
+    ReconcileOptionRefs(app);
+    EXPECT_EQ(opt.CurrentCh, 4);
+    EXPECT_EQ(opt.DirectCh1, 2);
+    EXPECT_EQ(opt.DirectCh2, 2);
+    EXPECT_EQ(opt.WorkMode, 1);
+}
+
+TEST(ReconcileOptionRefs, WithoutRadioChannelsWorkModeAndDirectChannelsAreCleared) {
+    AppContext app = TableOf({129});
+    OptFeatures& opt = app.doc.Settings.Opt;
+    opt.CurrentCh = 5;
+    opt.DirectCh1 = 5;
+    opt.DirectCh2 = 6;
+    opt.WorkMode = 1;
+    ReconcileOptionRefs(app);
+    EXPECT_EQ(opt.CurrentCh, 5);
+    EXPECT_EQ(opt.WorkMode, 0);
+    EXPECT_EQ(opt.DirectCh1, 0);
+    EXPECT_EQ(opt.DirectCh2, 0);
+}
+
+TEST(ReconcileOptionRefs, FmPresetFallsBackToTheLowestInUse) {
+    AppContext app = TableOf({1});
+    OptFeatures& opt = app.doc.Settings.Opt;
+    for (FmPreset& p : app.doc.FmPresets)
+        p.IsEmpty = 1;
+    opt.FmCurrentCh = 3;
+    opt.FmWorkMode = 1;
+    ReconcileOptionRefs(app);
+    EXPECT_EQ(opt.FmCurrentCh, 3);
+    EXPECT_EQ(opt.FmWorkMode, 0);
+
+    opt.FmWorkMode = 1;
+    app.doc.FmPresets[19].IsEmpty = 0;
+    app.doc.FmPresets[6].IsEmpty = 0;
+    ReconcileOptionRefs(app);
+    EXPECT_EQ(opt.FmCurrentCh, 7);
+    EXPECT_EQ(opt.FmWorkMode, 1);
+    opt.FmCurrentCh = 20;
+    ReconcileOptionRefs(app);
+    EXPECT_EQ(opt.FmCurrentCh, 20);
+    opt.FmCurrentCh = 21;
+    ReconcileOptionRefs(app);
+    EXPECT_EQ(opt.FmCurrentCh, 7);
+}
+
+TEST(ReconcileOptionRefs, AnOpenOptionsWindowTakesItOver) {
+    AppContext app = TableOf({1});
+    int reshows = 0;
+    app.docState.Hooks.ReshowByCh = [&] { ++reshows; };
+    app.doc.Settings.Opt.CurrentCh = 9;
+    app.doc.Settings.Opt.PriorityCh = 9;
+    ReconcileOptionRefs(app);
+    EXPECT_EQ(reshows, 1);
+    EXPECT_EQ(app.doc.Settings.Opt.CurrentCh, 9);
+    EXPECT_EQ(app.doc.Settings.Opt.PriorityCh, 9);
+}
+
+TEST(SnapChannelToGrid, PicksTheGridCountedFromTheLowLimit) {
+    AppContext app; // PMR text: low limit 446
+    ChannelRecord e;
+    e.TxShift = "0000000";
+    e.RxFreq = "44600625";
+    SnapChannelToGrid(app, e);
+    EXPECT_EQ(e.RxFreq.raw(), "44600625");
+    EXPECT_EQ(e.RxStep625, 1);
+    e.RxFreq = "44600700";
+    SnapChannelToGrid(app, e);
+    EXPECT_EQ(e.RxFreq.raw(), "44600500");
+    EXPECT_EQ(e.RxStep625, 0);
+    e.RxFreq = "44602500"; // on both grids: 5 kHz
+    e.RxStep625 = 1;
+    SnapChannelToGrid(app, e);
+    EXPECT_EQ(e.RxFreq.raw(), "44602500");
+    EXPECT_EQ(e.RxStep625, 0);
+}
+
+TEST(SnapChannelToGrid, PutsTheOffsetOnItsOwnGridAndKeepsItsDirection) {
+    AppContext app;
+    app.docState.BandText = "136 - 174 MHz";
+    ComputeBandLimits(app.docState);
+    ChannelRecord e;
+    e.RxFreq = "14500000";
+    e.TxShift = "0060700";
+    e.TxShiftDir = 1;
+    SnapChannelToGrid(app, e);
+    EXPECT_EQ(e.TxShift.raw(), "0060500");
+    EXPECT_EQ(e.TxStep625, 0);
+    EXPECT_EQ(e.TxShiftDir, 1);
+    e.TxShift = "0000625";
+    e.TxShiftDir = 2;
+    SnapChannelToGrid(app, e);
+    EXPECT_EQ(e.TxShift.raw(), "0000625");
+    EXPECT_EQ(e.TxStep625, 1);
+    EXPECT_EQ(e.TxShiftDir, 2);
+    e.TxShiftDir = 0; // simplex keeps its magnitude but no direction
+    SnapChannelToGrid(app, e);
+    EXPECT_EQ(e.TxShiftDir, 0);
+    EXPECT_EQ(e.TxShift.raw(), "0000625");
+}
+
+TEST(IdLengthRule, ThreeDigitSignallingShortensLongCodesOnce) {
+    AppContext app = TableOf({1, 2, 3});
+    int refreshes = 0;
+    app.docState.Hooks.RefreshChannelEdit = [&] { ++refreshes; };
+    auto& ch = app.doc.Channels;
+    ch[0].IdCode = "12345";
+    ch[0].IdCodeMaxLen = 10;
+    ch[1].IdCode = "123";
+    ch[1].IdCodeMaxLen = 10;
+    ch[2].IdCode = "98765";
+    ch[2].IdCodeMaxLen = 3; // already under the rule: untouched
+    app.doc.Settings.Dtmf.DtmfSignalling = 1;
+    ApplyIdLengthRule(app);
+    EXPECT_EQ(TrimFix(ch[0].IdCode), "000");
+    EXPECT_EQ(TrimFix(ch[1].IdCode), "123");
+    EXPECT_EQ(TrimFix(ch[2].IdCode), "98765");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(ch[static_cast<std::size_t>(i)].IdCodeMaxLen, 3);
+    EXPECT_EQ(refreshes, 1);
+    ApplyIdLengthRule(app);
+    EXPECT_EQ(refreshes, 1); // nothing changed, nothing to show
+
+    app.doc.Settings.Dtmf.DtmfSignalling = 0;
+    ApplyIdLengthRule(app);
+    EXPECT_EQ(ch[0].IdCodeMaxLen, 10);
+    EXPECT_EQ(TrimFix(ch[2].IdCode), "98765");
+}
+
+} // namespace
+} // namespace pmr
