@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pmr {
@@ -41,6 +42,9 @@ public:
     std::vector<std::string> Sections() const;
     /// The keys of the first section of that name, in file order.
     std::vector<std::string> Keys(std::string_view section) const;
+    /// The (key, trimmed value) entries of the first section of that name, in
+    /// file order, duplicates included.
+    std::vector<std::pair<std::string, std::string>> Entries(std::string_view section) const;
 
     /// The text again: untouched lines exactly as parsed.
     std::string Serialize() const;

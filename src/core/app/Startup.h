@@ -10,10 +10,13 @@ namespace pmr {
 
 struct AppContext;
 class UserInteraction;
+class TemplateLoader;
 
-/// Steps of start-up that other parts of the program may take over.
+/// What start-up needs from the rest of the program.
 struct StartupHooks {
-    /// Creates the new document; by default the document module's NewDocument.
+    /// Loads the templates of the new document (may be null: defaults only).
+    TemplateLoader* templates = nullptr;
+    /// Replaces the new-document step (NewDocument with `templates`) when set.
     std::function<void(AppContext&, UserInteraction&)> newDocument;
 };
 
