@@ -3,13 +3,13 @@
 #include "app/AppContext.h"
 #include "app/UserInteraction.h"
 #include "document/IdLengthRule.h"
+#include "document/ModelRecord.h"
 #include "document/TrimFix.h"
 #include "factory/TestDataFile.h"
 #include "files/DocumentRecord.h"
 #include "files/DocumentSoundness.h"
 #include "files/DocumentWindows.h"
 #include "files/FileBytes.h"
-#include "files/ModelGlobals.h"
 #include "files/ProgramLauncher.h"
 #include "files/SiblingProgram.h"
 #include "files/VersionCheck.h"
@@ -82,7 +82,7 @@ void TakeLoadedDocument(AppContext& app, const RadioDocument& loaded, const std:
     }
     app.fileBuffer = loaded;
     app.doc = app.fileBuffer;
-    LoadModelGlobals(app);
+    LoadModelRecord(app, app.doc.Model);
     ApplyIdLengthRule(app);
 }
 
@@ -116,7 +116,7 @@ FileOutcome DocumentFiles::OpenDocumentBytes(std::span<const std::uint8_t> bytes
 }
 
 FileOutcome DocumentFiles::SaveDocumentFile() {
-    StoreModelGlobals(app_);
+    app_.doc.Model = StoreModelRecord(app_.docState);
     app_.doc.Version = kProgramVersionTag;
     const DocumentRecordBytes record = EncodeDocumentRecord(app_.doc);
     const std::string& path = app_.docState.CurrentFileName;

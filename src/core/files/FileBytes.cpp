@@ -56,13 +56,18 @@ bool CopyTail(const std::string& old, std::size_t skip, std::ofstream& out) {
 bool ReplaceFileStart(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::error_code ec;
     const fs::path target(path);
-    const auto status = fs::status(target, ec);
+    const auto status = fs::status(target, ec); // a missing file is no error here
+    if (status.type() == fs::file_type::none || status.type() == fs::file_type::unknown)
+        return false;
     const bool exists = fs::exists(status);
     if (exists && !fs::is_regular_file(status))
         return false;
-    const auto oldSize = exists ? fs::file_size(target, ec) : 0;
-    if (ec)
-        return false;
+    std::uintmax_t oldSize = 0;
+    if (exists) {
+        oldSize = fs::file_size(target, ec);
+        if (ec)
+            return false;
+    }
 
     const std::string temp = TemporaryFileBeside(path);
     {
