@@ -9,6 +9,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -161,52 +162,168 @@ bool IsValidUtf8(const std::string& s) {
     return true;
 }
 
+struct SourceFile {
+    fs::path path;
+    std::string text;
+};
+
+std::vector<SourceFile> ProgramSources() {
+    std::vector<SourceFile> files;
+    for (const auto& entry : fs::recursive_directory_iterator(kSourceDir / "src")) {
+        if (!entry.is_regular_file())
+            continue;
+        const auto ext = entry.path().extension().string();
+        if (ext == ".cpp" || ext == ".h" || ext == ".hpp" || ext == ".cc")
+            files.push_back({entry.path(), ReadFile(entry.path())});
+    }
+    return files;
+}
+
+bool IsWordChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+
+bool IsDecimal(const std::string& s) {
+    return !s.empty() && s.size() <= 9 &&
+           std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+bool IsIdentifier(const std::string& s) {
+    return !s.empty() && !std::isdigit(static_cast<unsigned char>(s[0])) &&
+           std::all_of(s.begin(), s.end(), IsWordChar);
+}
+
+struct Call {
+    std::size_t pos;
+    std::string argument; // between the parentheses, blanks trimmed
+};
+
+// Every call of `name(...)` in `text`, with its whole argument text.
+std::vector<Call> CallsOf(const std::string& text, const std::string& name) {
+    std::vector<Call> calls;
+    for (auto pos = text.find(name); pos != std::string::npos;
+         pos = text.find(name, pos + name.size())) {
+        if ((pos > 0 && IsWordChar(text[pos - 1])) ||
+            (pos + name.size() < text.size() && IsWordChar(text[pos + name.size()])))
+            continue;
+        std::size_t p = pos + name.size();
+        while (p < text.size() && std::isspace(static_cast<unsigned char>(text[p])))
+            ++p;
+        if (p >= text.size() || text[p] != '(')
+            continue;
+        int depth = 0;
+        std::size_t close = p;
+        for (; close < text.size(); ++close) {
+            if (text[close] == '(')
+                ++depth;
+            else if (text[close] == ')' && --depth == 0)
+                break;
+        }
+        if (close >= text.size())
+            continue;
+        std::string arg = text.substr(p + 1, close - p - 1);
+        arg.erase(
+            std::remove_if(arg.begin(), arg.end(), [](unsigned char c) { return std::isspace(c); }),
+            arg.end());
+        calls.push_back({pos, arg});
+    }
+    return calls;
+}
+
+// A function or lambda whose `int` parameter goes straight to GetLangText, such as
+// `auto text = [&app](int id) { return ...GetLangText(id)...; }`. A lambda is only
+// visible in its own file.
+struct Wrapper {
+    std::string name;
+    bool local;
+    fs::path file;
+};
+
+std::optional<Wrapper> WrapperAround(const SourceFile& src, std::size_t callPos,
+                                     const std::string& param) {
+    const std::string& t = src.text;
+    const std::size_t from = callPos > 400 ? callPos - 400 : 0;
+    const std::string window = t.substr(from, callPos - from);
+    std::size_t decl = std::string::npos;
+    for (auto p = window.rfind("int " + param); p != std::string::npos;
+         p = p == 0 ? std::string::npos : window.rfind("int " + param, p - 1)) {
+        std::size_t q = p + 4 + param.size();
+        while (q < window.size() && std::isspace(static_cast<unsigned char>(window[q])))
+            ++q;
+        if (q < window.size() && window[q] == ')') {
+            decl = from + p;
+            break;
+        }
+    }
+    if (decl == std::string::npos)
+        return std::nullopt;
+    const auto open = t.rfind('(', decl);
+    if (open == std::string::npos || open == 0)
+        return std::nullopt;
+    auto back = [&t](std::size_t q) {
+        while (q > 0 && std::isspace(static_cast<unsigned char>(t[q])))
+            --q;
+        return q;
+    };
+    auto wordEndingAt = [&t](std::size_t q) {
+        std::size_t b = q + 1;
+        while (b > 0 && IsWordChar(t[b - 1]))
+            --b;
+        return t.substr(b, q + 1 - b);
+    };
+    std::size_t q = back(open - 1);
+    if (t[q] == ']') {
+        const auto bracket = t.rfind('[', q);
+        if (bracket == std::string::npos || bracket == 0)
+            return std::nullopt;
+        q = back(bracket - 1);
+        if (t[q] != '=' || q == 0)
+            return std::nullopt;
+        const std::string name = wordEndingAt(back(q - 1));
+        if (!IsIdentifier(name))
+            return std::nullopt;
+        return Wrapper{name, true, src.path};
+    }
+    const std::string name = wordEndingAt(q);
+    if (!IsIdentifier(name) || name == "GetLangText")
+        return std::nullopt;
+    return Wrapper{name, false, src.path};
+}
+
 struct SourceLookup {
     fs::path file;
     long id;
 };
 
-// Every `GetLangText(<decimal literal>)` under src/; calls with any other argument
-// (the catalogue's own definition, computed identifiers) are counted in `others`.
-std::vector<SourceLookup> LiteralLookupsInSources(std::vector<std::string>& others) {
-    static const std::vector<std::string> helpers = {"GetLangText"};
+// Every text identifier the program looks up with a literal: `GetLangText(9021)` and
+// the same through a wrapper (`text(24000)`). Calls with any other argument are
+// listed in `others`; the wrappers found in `wrappers`.
+std::vector<SourceLookup> LiteralLookupsInSources(std::vector<std::string>& others,
+                                                  std::vector<Wrapper>& wrappers) {
+    const auto sources = ProgramSources();
     std::vector<SourceLookup> found;
-    for (const auto& entry : fs::recursive_directory_iterator(kSourceDir / "src")) {
-        if (!entry.is_regular_file())
-            continue;
-        const auto ext = entry.path().extension().string();
-        if (ext != ".cpp" && ext != ".h" && ext != ".hpp" && ext != ".cc")
-            continue;
-        const std::string text = ReadFile(entry.path());
-        for (const auto& name : helpers) {
-            for (auto pos = text.find(name); pos != std::string::npos;
-                 pos = text.find(name, pos + name.size())) {
-                if (pos > 0 && (std::isalnum(static_cast<unsigned char>(text[pos - 1])) ||
-                                text[pos - 1] == '_'))
-                    continue;
-                std::size_t p = pos + name.size();
-                while (p < text.size() && std::isspace(static_cast<unsigned char>(text[p])))
-                    ++p;
-                if (p >= text.size() || text[p] != '(')
-                    continue;
-                ++p;
-                while (p < text.size() && std::isspace(static_cast<unsigned char>(text[p])))
-                    ++p;
-                const std::size_t digits = p;
-                while (p < text.size() && std::isdigit(static_cast<unsigned char>(text[p])))
-                    ++p;
-                std::size_t end = p;
-                while (end < text.size() && std::isspace(static_cast<unsigned char>(text[end])))
-                    ++end;
-                if (p > digits && end < text.size() && text[end] == ')')
-                    found.push_back({entry.path(), std::stol(text.substr(digits, p - digits))});
-                else
-                    others.push_back(
-                        entry.path().filename().string() + ": " +
-                        text.substr(pos, std::min<std::size_t>(40, text.size() - pos)));
+    for (const auto& src : sources) {
+        for (const auto& call : CallsOf(src.text, "GetLangText")) {
+            if (IsDecimal(call.argument)) {
+                found.push_back({src.path, std::stol(call.argument)});
+                continue;
             }
+            if (IsIdentifier(call.argument))
+                if (auto w = WrapperAround(src, call.pos, call.argument)) {
+                    wrappers.push_back(*w);
+                    continue;
+                }
+            others.push_back(src.path.filename().string() + ": GetLangText(" + call.argument + ")");
         }
     }
+    for (const auto& w : wrappers)
+        for (const auto& src : sources) {
+            if (w.local && src.path != w.file)
+                continue;
+            for (const auto& call : CallsOf(src.text, w.name))
+                if (IsDecimal(call.argument))
+                    found.push_back({src.path, std::stol(call.argument)});
+        }
     return found;
 }
 
@@ -294,7 +411,8 @@ TEST(TextIdentifiers, TheChineseFileIsTranslated) {
 
 TEST(TextIdentifiers, EveryIdentifierTheProgramLooksUpExists) {
     std::vector<std::string> others;
-    const auto lookups = LiteralLookupsInSources(others);
+    std::vector<Wrapper> wrappers;
+    const auto lookups = LiteralLookupsInSources(others, wrappers);
     ASSERT_FALSE(lookups.empty()) << "no GetLangText call found under " << (kSourceDir / "src");
     std::set<long> checked;
     for (const auto& lookup : lookups) {
@@ -306,7 +424,15 @@ TEST(TextIdentifiers, EveryIdentifierTheProgramLooksUpExists) {
             << "chinese.ini lacks text " << lookup.id << " (used in " << lookup.file << ")";
     }
     RecordProperty("LiteralIdentifiers", static_cast<int>(checked.size()));
-    RecordProperty("OtherCalls", static_cast<int>(others.size()));
+    RecordProperty("Wrappers", static_cast<int>(wrappers.size()));
+    std::string names, calls;
+    for (const auto& w : wrappers)
+        names += w.name + (w.local ? " (" + w.file.filename().string() + ") " : " ");
+    for (const auto& o : others)
+        calls += o + "; ";
+    // Computed identifiers cannot be checked here; the catalogue list covers them.
+    RecordProperty("WrapperNames", names);
+    RecordProperty("OtherCalls", calls);
 }
 
 TEST(TextIdentifiers, EveryIdentifierOfTheCatalogueListExists) {
