@@ -1,0 +1,57 @@
+#include "FrmProgress.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace pmr {
+
+FrmProgress::FrmProgress(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FrmProgress"));
+    setWindowModality(Qt::ApplicationModal);
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    label1_ = new QLabel(this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label2_ = new QLabel(this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setMinimumWidth(40);
+    bar_ = new QProgressBar(this);
+    bar_->setObjectName(QStringLiteral("ProgressBar1"));
+    bar_->setRange(0, 100);
+    bar_->setTextVisible(false);
+    auto* labels = new QHBoxLayout;
+    // Label1 ends 10 twips (under a pixel) left of the percentage.
+    labels->setSpacing(1);
+    labels->addStretch();
+    labels->addWidget(label1_);
+    labels->addWidget(label2_);
+    labels->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(labels);
+    layout->addWidget(bar_);
+    setMinimumWidth(380);
+}
+
+void FrmProgress::Open(const QString& caption, const QString& label) {
+    setWindowTitle(caption);
+    label1_->setText(label);
+    SetProgressValue(0);
+    show();
+    raise();
+}
+
+void FrmProgress::SetProgressValue(int percent) {
+    percent = std::clamp(percent, 0, 100);
+    bar_->setValue(percent);
+    label2_->setText(QString::number(percent) + QStringLiteral("%"));
+}
+
+void FrmProgress::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
+
+} // namespace pmr

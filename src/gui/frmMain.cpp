@@ -1,0 +1,1105 @@
+#include "frmMain.h"
+
+#include "ChildWindow.h"
+#include "DocumentBridge.h"
+#include "HelpWindow.h"
+#include "Icons.h"
+#include "Interaction.h"
+#include "RadioLink.h"
+#include "app/AppContext.h"
+#include "app/HelpPages.h"
+#include "dialogs/FrmAbout.h"
+#include "dialogs/FrmModelInfo.h"
+#include "dialogs/FrmPassWord.h"
+#include "dialogs/FrmSetComm.h"
+#include "dialogs/FrmSetLanguage.h"
+#include "link/PortList.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace pmr {
+
+namespace {
+
+// The menu in display order. An entry without parent is a menu of the menu
+// bar; "-" entries are separator lines. Texts are set by RelabelMainWindow.
+struct MenuRow {
+    const char* name;
+    const char* parent;
+    const char* shortcut;
+    int helpTopic;
+    bool separator;
+    bool checkable;
+};
+
+constexpr MenuRow kMenu[] = {
+    {"mnuFile", nullptr, nullptr, 100, false, false},
+    {"mnuFileNew", "mnuFile", "Ctrl+N", 101, false, false},
+    {"mnuFileOpen", "mnuFile", "Ctrl+O", 102, false, false},
+    {"mnuFileSave", "mnuFile", nullptr, 103, false, false},
+    {"mnuFileSaveAs", "mnuFile", nullptr, 104, false, false},
+    {"mnuFileBar0", "mnuFile", nullptr, 0, true, false},
+    {"mnuFilePrint", "mnuFile", nullptr, 0, false, false},
+    {"mnuFileBar1", "mnuFile", nullptr, 0, true, false},
+    {"mnuFileExit", "mnuFile", nullptr, 105, false, false},
+    {"mnuModel", nullptr, nullptr, 200, false, false},
+    {"mnuModelInfo", "mnuModel", nullptr, 201, false, false},
+    {"MnuCHEdit", nullptr, nullptr, 900, false, false},
+    {"MnuCHCut", "MnuCHEdit", "Ctrl+X", 901, false, false},
+    {"MnuCHCopy", "MnuCHEdit", "Ctrl+C", 902, false, false},
+    {"MnuCHPaste", "MnuCHEdit", "Ctrl+V", 903, false, false},
+    {"MnuCHBar1", "MnuCHEdit", nullptr, 0, true, false},
+    {"MnuCHInsert", "MnuCHEdit", "Ctrl+I", 904, false, false},
+    {"MnuCHDelete", "MnuCHEdit", "Del", 905, false, false},
+    {"MnuCHMoveUp", "MnuCHEdit", "Ctrl+U", 906, false, false},
+    {"MnuCHMoveDown", "MnuCHEdit", "Ctrl+D", 907, false, false},
+    {"mnuEdit", nullptr, nullptr, 300, false, false},
+    {"mnuChannelInfo", "mnuEdit", nullptr, 3100, false, false},
+    {"mnuEditBar0", "mnuEdit", nullptr, 0, true, false},
+    {"mnuOptFeature", "mnuEdit", nullptr, 3200, false, false},
+    {"MnuRadioFre", "mnuEdit", nullptr, 3300, false, false},
+    {"MnuDTMF", "mnuEdit", nullptr, 3400, false, false},
+    {"MnuKey", "mnuEdit", nullptr, 0, false, false},
+    {"MnuScan", "mnuEdit", nullptr, 0, false, false},
+    {"MnuAlert", "mnuEdit", nullptr, 0, false, false},
+    {"MnuTestFre", "mnuEdit", nullptr, 0, false, false},
+    {"mnuTestData", "mnuEdit", nullptr, 0, false, false},
+    {"mnuEditBar2", "mnuEdit", nullptr, 0, true, false},
+    {"mnuEmbeddedMsg", "mnuEdit", nullptr, 3500, false, false},
+    {"MnuLocalInfo", "mnuEdit", nullptr, 3600, false, false},
+    {"mnuEditBar3", "mnuEdit", nullptr, 0, true, false},
+    {"MnuCHBatch", "mnuEdit", nullptr, 3700, false, false},
+    {"mnuProgram", nullptr, nullptr, 400, false, false},
+    {"mnuReadFromRadio", "mnuProgram", "Ctrl+R", 401, false, false},
+    {"mnuWriteToRadio", "mnuProgram", "Ctrl+W", 402, false, false},
+    {"MnuProPassWord", "mnuProgram", "Ctrl+P", 403, false, false},
+    {"mnuSet", nullptr, nullptr, 500, false, false},
+    {"mnuComm", "mnuSet", nullptr, 501, false, false},
+    {"mnuLanguage", "mnuSet", nullptr, 502, false, false},
+    {"MnuInit", "mnuSet", nullptr, 503, false, false},
+    {"MnuCHBar2", "mnuSet", nullptr, 0, true, false},
+    {"MnuCHHabits", "mnuSet", "Ctrl+H", 504, false, false},
+    {"mnuView", nullptr, nullptr, 600, false, false},
+    {"mnuTreeView", "mnuView", nullptr, 601, false, true},
+    {"mnuViewBar0", "mnuView", nullptr, 0, true, false},
+    {"mnuViewToolbar", "mnuView", nullptr, 602, false, true},
+    {"mnuViewStatusBar", "mnuView", nullptr, 603, false, true},
+    {"mnuWindow", nullptr, nullptr, 700, false, false},
+    {"mnuWindowCascade", "mnuWindow", nullptr, 701, false, false},
+    {"mnuWindowTileHorizontal", "mnuWindow", nullptr, 0, false, false},
+    {"mnuWindowTileVertical", "mnuWindow", nullptr, 0, false, false},
+    {"mnuWindowArrangeIcons", "mnuWindow", nullptr, 0, false, false},
+    {"mnuWindowBar0", "mnuWindow", nullptr, 0, true, false},
+    {"mnuCloseAll", "mnuWindow", nullptr, 702, false, false},
+    {"mnuWindowBar1", "mnuWindow", nullptr, 0, true, false},
+    {"mnuHelp", nullptr, nullptr, 800, false, false},
+    {"mnuHelpTopic", "mnuHelp", nullptr, 801, false, false},
+    {"mnuHelpBar0", "mnuHelp", nullptr, 0, true, false},
+    {"mnuHelpAbout", "mnuHelp", nullptr, 802, false, false},
+};
+
+// The toolbar by position; null keys are separators.
+constexpr const char* kToolbar[] = {
+    "NewFile",  "OpenFile",   "SaveFile", nullptr,      "Print",  nullptr,   "ReadRadio",
+    "CommSet",  "WriteRadio", nullptr,    "CHCut",      "CHCopy", "CHPaste", nullptr,
+    "CHInsert", "CHDelete",   "CHMoveUp", "CHMoveDown", nullptr,  "About",
+};
+// Positions 11 to 19 (index 10 to 18) belong to the channel grid.
+constexpr int kFirstChannelButton = 10;
+constexpr int kLastChannelButton = 18;
+
+// The row commands of the menu and the toolbar.
+struct RowCommand {
+    const char* menu;
+    const char* button;
+    int command;
+};
+constexpr RowCommand kRowCommands[] = {
+    {"MnuCHCut", "CHCut", 1},           {"MnuCHCopy", "CHCopy", 2},
+    {"MnuCHPaste", "CHPaste", 3},       {"MnuCHInsert", "CHInsert", 4},
+    {"MnuCHDelete", "CHDelete", 5},     {"MnuCHMoveUp", "CHMoveUp", 6},
+    {"MnuCHMoveDown", "CHMoveDown", 7}, {"MnuCHHabits", nullptr, 8},
+};
+
+// Every child window that commits its focused control before a write.
+constexpr const char* kCommittingWindows[] = {
+    "frmCommChInfo", "FrmCHInfoEdit", "FrmOptFeatures", "FrmRadio",
+    "FrmDTMF",       "FrmTestFre",    "FrmEmbMsg",      "FrmRadioInfo",
+};
+
+constexpr int kMinPaneTwips = 300;
+constexpr int kDefaultPaneTwips = 2700;
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The file name part of a path: the text after its last separator.
+QString FileNamePart(const std::string& path) {
+    const auto cut = path.find_last_of("/\\");
+    return Q(cut == std::string::npos ? path : path.substr(cut + 1));
+}
+
+// The splitter between the tree pane and the child windows.
+class SplitterBar : public QFrame {
+public:
+    explicit SplitterBar(frmMain& main, QWidget* parent) : QFrame(parent), main_(main) {
+        setObjectName(QStringLiteral("CommandMove"));
+        setFixedWidth(5);
+        setFrameShape(QFrame::VLine);
+        setFrameShadow(QFrame::Raised);
+        setCursor(Qt::SizeHorCursor);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        main_.SplitterDragging = true;
+        lastX_ = e->globalPosition().toPoint().x();
+    }
+    void mouseReleaseEvent(QMouseEvent*) override { main_.SplitterDragging = false; }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (!main_.SplitterDragging)
+            return;
+        const int x = e->globalPosition().toPoint().x();
+        const int dxTwips = static_cast<int>(std::lround((x - lastX_) * frmMain::TwipsPerPixel()));
+        const int before = main_.PaneWidthTwips();
+        main_.DragSplitterBy(dxTwips);
+        if (main_.PaneWidthTwips() != before)
+            lastX_ = x;
+    }
+
+private:
+    frmMain& main_;
+    int lastX_ = 0;
+};
+
+} // namespace
+
+frmMain::frmMain(AppContext& app, Interaction& ui, DocumentBridge& docs, QWidget* parent)
+    : QMainWindow(parent), app_(app), ui_(ui), docs_(docs) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(ProgramIcon());
+
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("MDIArea"));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &frmMain::OnSubWindowActivated);
+
+    for (QTimer* t : {&NewDocTimer, &ReadOKTimer, &WaitSaveDataTimer, &TimerCHEdit})
+        t->setSingleShot(true);
+    NewDocTimer.setObjectName(QStringLiteral("NewDocTimer"));
+    NewDocTimer.setInterval(100);
+    ReadOKTimer.setObjectName(QStringLiteral("ReadOKTimer"));
+    ReadOKTimer.setInterval(500);
+    WaitSaveDataTimer.setObjectName(QStringLiteral("WaitSaveDataTimer"));
+    WaitSaveDataTimer.setInterval(100);
+    TimerCHEdit.setObjectName(QStringLiteral("TimerCHEdit"));
+    TimerCHEdit.setInterval(20);
+    connect(&NewDocTimer, &QTimer::timeout, this, &frmMain::OnNewDocTimer);
+    // ReadOKTimer and WaitSaveDataTimer are run by the radio link (LinkTimers).
+    connect(&TimerCHEdit, &QTimer::timeout, this, &frmMain::OnTimerCHEdit);
+
+    BuildMenu();
+    BuildToolbar();
+    BuildTreePane();
+    BuildStatusBar();
+
+    // Loading the window.
+    ApplyLoadVisibility();
+    TimerCHEdit.stop();
+    PendingRowCommand = 0;
+    SplitterDragging = false;
+    WaitSaveDataTimer.stop();
+    RestoreGeometry();
+    RelabelMainWindow();
+    LoadTree();
+    LoadNewDoc2();
+}
+
+frmMain::~frmMain() {
+    for (auto& w : modeless_)
+        delete w.data();
+    delete help_.data();
+}
+
+QAction* frmMain::MenuEntry(const QString& name) const {
+    auto it = menu_.find(name);
+    return it == menu_.end() ? nullptr : it->second;
+}
+
+QAction* frmMain::ToolbarButton(const QString& key) const {
+    auto it = buttons_.find(key);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+double frmMain::TwipsPerPixel() {
+    double dpi = 96.0;
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        dpi = s->logicalDotsPerInchX();
+    return dpi > 0 ? 1440.0 / dpi : 15.0;
+}
+
+// ---------------------------------------------------------------- building
+
+void frmMain::BuildMenu() {
+    std::map<QString, QMenu*> menus;
+    menuBar()->setObjectName(QStringLiteral("MainMenu"));
+    for (const MenuRow& e : kMenu) {
+        const QString name = QString::fromLatin1(e.name);
+        QAction* action = nullptr;
+        if (!e.parent) {
+            QMenu* menu = menuBar()->addMenu(QString());
+            menu->setObjectName(name);
+            menu->installEventFilter(this);
+            menus[name] = menu;
+            action = menu->menuAction();
+        } else if (e.separator) {
+            action = menus[QString::fromLatin1(e.parent)]->addSeparator();
+        } else {
+            action = menus[QString::fromLatin1(e.parent)]->addAction(QString());
+        }
+        action->setObjectName(name);
+        if (e.shortcut) {
+            action->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        if (e.checkable) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
+        if (e.helpTopic)
+            helpTopics_[action] = e.helpTopic;
+        menu_[name] = action;
+    }
+
+    auto on = [this](const char* name, auto&& fn) {
+        connect(menu_.at(QString::fromLatin1(name)), &QAction::triggered, this, fn);
+    };
+    on("mnuFileNew", [this] { FileNew(); });
+    on("mnuFileOpen", [this] { FileOpen(); });
+    on("mnuFileSave", [this] { FileSave(); });
+    on("mnuFileSaveAs", [this] { FileSaveAs(); });
+    on("mnuFileExit", [this] { close(); });
+    on("mnuModelInfo", [this] { ShowModelInfoDialog(); });
+    for (const RowCommand& rc : kRowCommands) {
+        const int cmd = rc.command;
+        on(rc.menu, [this, cmd] { StartRowCommand(cmd); });
+    }
+    on("mnuChannelInfo", [this] { ShowChildWindow(QStringLiteral("frmCommChInfo")); });
+    on("mnuOptFeature", [this] { ShowChildWindow(QStringLiteral("FrmOptFeatures")); });
+    on("MnuRadioFre", [this] { ShowChildWindow(QStringLiteral("FrmRadio")); });
+    on("MnuDTMF", [this] { ShowChildWindow(QStringLiteral("FrmDTMF")); });
+    on("MnuKey", [this] { ShowChildWindow(QStringLiteral("FrmKey")); });
+    on("MnuScan", [this] { ShowChildWindow(QStringLiteral("FrmScan")); });
+    on("MnuAlert", [this] { ShowChildWindow(QStringLiteral("FrmAlert")); });
+    on("mnuTestData", [this] { ShowChildWindow(QStringLiteral("FrmTestData")); });
+    on("mnuEmbeddedMsg", [this] { ShowChildWindow(QStringLiteral("FrmEmbMsg")); });
+    on("MnuLocalInfo", [this] { OnTreeNodeClicked(QStringLiteral("N7")); });
+    on("MnuCHBatch", [this] { ShowChildWindow(QStringLiteral("FrmCHBatch")); });
+    on("mnuReadFromRadio", [this] { StartRead(); });
+    on("mnuWriteToRadio", [this] { StartWrite(); });
+    on("MnuProPassWord", [this] { ShowPasswordDialog(); });
+    on("mnuComm", [this] { ShowPortDialog(); });
+    on("mnuLanguage", [this] { ShowLanguageDialog(); });
+    on("MnuInit", [this] { FileNew(); });
+    on("mnuTreeView", [this](bool checked) { SetTreePaneVisible(checked); });
+    on("mnuViewToolbar", [this](bool checked) { toolbar_->setVisible(checked); });
+    on("mnuViewStatusBar", [this](bool checked) { statusBar()->setVisible(checked); });
+    on("mnuWindowCascade", [this] { CascadeChildWindows(); });
+    on("mnuWindowTileHorizontal", [this] { mdi_->tileSubWindows(); });
+    on("mnuWindowTileVertical", [this] { mdi_->tileSubWindows(); });
+    on("mnuWindowArrangeIcons", [this] { mdi_->cascadeSubWindows(); });
+    on("mnuCloseAll", [this] { CloseCurAllWindows(); });
+    on("mnuHelpTopic", [this] { ShowHelpContents(); });
+    on("mnuHelpAbout", [this] { ShowAboutBox(); });
+    connect(menus[QStringLiteral("mnuWindow")], &QMenu::aboutToShow, this,
+            &frmMain::RebuildWindowList);
+}
+
+void frmMain::BuildToolbar() {
+    toolbar_ = addToolBar(QString());
+    toolbar_->setObjectName(QStringLiteral("tbToolBar"));
+    toolbar_->setMovable(false);
+    toolbar_->setIconSize(QSize(24, 24));
+    int position = 0;
+    for (const char* key : kToolbar) {
+        ++position;
+        QAction* a = nullptr;
+        if (!key) {
+            a = toolbar_->addSeparator();
+            a->setObjectName(QStringLiteral("tbSeparator%1").arg(position));
+        } else {
+            a = toolbar_->addAction(ToolbarIcon(QString::fromLatin1(key)), QString());
+            a->setObjectName(QString::fromLatin1(key));
+            buttons_[QString::fromLatin1(key)] = a;
+        }
+        a->setProperty("position", position);
+    }
+    // An error raised by a button's action is not reported: every action here
+    // reports its own failures through the interaction layer.
+    auto on = [this](const char* key, auto&& fn) {
+        connect(buttons_.at(QString::fromLatin1(key)), &QAction::triggered, this, fn);
+    };
+    on("NewFile", [this] { ToolbarNew(); });
+    on("OpenFile", [this] { FileOpen(); });
+    on("SaveFile", [this] { FileSave(); });
+    on("ReadRadio", [this] { StartRead(); });
+    on("CommSet", [this] { ShowPortDialog(); });
+    on("WriteRadio", [this] { StartWrite(); });
+    on("About", [this] { ShowAboutBox(); });
+    for (const RowCommand& rc : kRowCommands) {
+        if (!rc.button)
+            continue;
+        const int cmd = rc.command;
+        on(rc.button, [this, cmd] { StartRowCommand(cmd); });
+    }
+}
+
+void frmMain::BuildTreePane() {
+    dock_ = new QDockWidget(this);
+    dock_->setObjectName(QStringLiteral("TreePane"));
+    dock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock_->setTitleBarWidget(new QWidget(dock_));
+
+    picture1_ = new QWidget(dock_);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    auto* outer = new QHBoxLayout(picture1_);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    frame1_ = new QFrame(picture1_);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setFrameShape(QFrame::StyledPanel);
+    auto* inner = new QVBoxLayout(frame1_);
+    inner->setContentsMargins(2, 2, 2, 2);
+    inner->setSpacing(2);
+    auto* header = new QHBoxLayout;
+    header->setSpacing(2);
+    label1_ = new QLabel(frame1_);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setStyleSheet(QStringLiteral("font-weight: bold; padding-left: 3px;"));
+    toolbar1_ = new QToolBar(frame1_);
+    toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar1_->setIconSize(QSize(12, 12));
+    QAction* closePane = toolbar1_->addAction(PaneCloseIcon(), QString());
+    closePane->setObjectName(QStringLiteral("Toolbar1Close"));
+    connect(closePane, &QAction::triggered, this, [this] {
+        SetTreePaneVisible(false);
+        menu_.at(QStringLiteral("mnuTreeView"))->setChecked(false);
+    });
+    header->addWidget(label1_, 1);
+    header->addWidget(toolbar1_);
+    inner->addLayout(header);
+
+    tree_ = new QTreeWidget(frame1_);
+    tree_->setObjectName(QStringLiteral("TreeView1"));
+    tree_->setHeaderHidden(true);
+    tree_->setRootIsDecorated(true);
+    tree_->setIconSize(QSize(16, 16));
+    inner->addWidget(tree_, 1);
+    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        OnTreeNodeClicked(item->data(0, Qt::UserRole).toString());
+    });
+
+    commandMove_ = new SplitterBar(*this, picture1_);
+    outer->addWidget(frame1_, 1);
+    outer->addWidget(commandMove_);
+
+    dock_->setWidget(picture1_);
+    picture1_->setFixedWidth(static_cast<int>(std::lround(kDefaultPaneTwips / TwipsPerPixel())));
+    addDockWidget(Qt::LeftDockWidgetArea, dock_);
+}
+
+void frmMain::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    for (int i = 0; i < 3; ++i) {
+        panels_[i] = new QLabel(bar);
+        panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        panels_[i]->setFrameShape(QFrame::StyledPanel);
+        panels_[i]->setFrameShadow(QFrame::Sunken);
+        panels_[i]->setContentsMargins(4, 0, 4, 0);
+    }
+    bar->addWidget(panels_[0], 1);
+    bar->addPermanentWidget(panels_[1]);
+    bar->addPermanentWidget(panels_[2]);
+}
+
+void frmMain::ApplyLoadVisibility() {
+    menu_.at(QStringLiteral("MnuTestFre"))->setVisible(false);
+    ShowCHInfo(false);
+    const bool factory = app_.factory.TestDataEnabled;
+    menu_.at(QStringLiteral("mnuLanguage"))->setVisible(factory);
+    menu_.at(QStringLiteral("mnuTestData"))->setVisible(factory);
+    menu_.at(QStringLiteral("mnuHelpTopic"))->setVisible(IsHelpAvailable(app_.config));
+    menu_.at(QStringLiteral("mnuFilePrint"))->setVisible(false);
+    menu_.at(QStringLiteral("mnuModel"))->setVisible(false);
+    menu_.at(QStringLiteral("mnuEditBar3"))->setVisible(false);
+    menu_.at(QStringLiteral("MnuCHBatch"))->setVisible(false);
+    menu_.at(QStringLiteral("mnuWindowTileHorizontal"))->setVisible(false);
+    menu_.at(QStringLiteral("mnuWindowTileVertical"))->setVisible(false);
+    menu_.at(QStringLiteral("mnuWindowArrangeIcons"))->setVisible(false);
+}
+
+// ---------------------------------------------------------------- geometry
+
+void frmMain::RestoreGeometry() {
+    QSettings settings(Q(app_.config.AppTitle), QString());
+    settings.beginGroup(QStringLiteral("Settings"));
+    auto px = [&](const char* key, int fallback) {
+        bool ok = false;
+        const int twips = settings.value(QString::fromLatin1(key), fallback).toString().toInt(&ok);
+        return static_cast<int>(std::lround((ok ? twips : fallback) / TwipsPerPixel()));
+    };
+    const int left = px("MainLeft", 1000), top = px("MainTop", 1000);
+    const int width = px("MainWidth", 12500), height = px("MainHeight", 9500);
+    resize(std::max(width, 200), std::max(height, 150));
+    move(left, top);
+}
+
+void frmMain::SaveGeometry() {
+    QSettings settings(Q(app_.config.AppTitle), QString());
+    settings.beginGroup(QStringLiteral("Settings"));
+    auto tw = [](int px) { return QString::number(std::lround(px * TwipsPerPixel())); };
+    settings.setValue(QStringLiteral("MainLeft"), tw(x()));
+    settings.setValue(QStringLiteral("MainTop"), tw(y()));
+    settings.setValue(QStringLiteral("MainWidth"), tw(width()));
+    settings.setValue(QStringLiteral("MainHeight"), tw(height()));
+}
+
+int frmMain::PaneWidthTwips() const {
+    return static_cast<int>(std::lround(picture1_->width() * TwipsPerPixel()));
+}
+
+void frmMain::DragSplitterBy(int twips) {
+    const int innerTwips = static_cast<int>(std::lround(width() * TwipsPerPixel()));
+    const int wanted = PaneWidthTwips() + twips;
+    if (wanted < kMinPaneTwips || wanted > innerTwips)
+        return;
+    picture1_->setFixedWidth(static_cast<int>(std::lround(wanted / TwipsPerPixel())));
+}
+
+void frmMain::SetTreePaneVisible(bool visible) {
+    dock_->setVisible(visible);
+}
+
+// ---------------------------------------------------------------- labels
+
+void frmMain::ShowMainTxt() {
+    const QString model = Q(docs_.ModelDisplayName());
+    const QString band = Q(app_.docState.BandText);
+    setWindowTitle(Q(app_.texts.GetLangText(12000)) + "[" + model + ":" + band + "]" + "[" +
+                   Q(app_.texts.GetLangText(12009)) + ":" +
+                   FileNamePart(app_.docState.CurrentFileName) + "]");
+    label1_->setText(model);
+    if (tree_->topLevelItemCount() > 0)
+        tree_->topLevelItem(0)->setText(0, label1_->text());
+}
+
+void frmMain::RelabelMainWindow() {
+    fileFilter_ = Q(app_.texts.GetLangText(9001)) + QStringLiteral(" (*.dat)|*.dat");
+    panels_[2]->setText(Q(app_.texts.GetLangText(12008)) + QString::number(app_.config.ComPort));
+    panels_[1]->setText(Q(docs_.ModelDisplayName()) + "[" + Q(app_.docState.BandText) + "]");
+    ShowMainTxt();
+
+    auto m = [this](const char* name, const std::string& text) {
+        menu_.at(QString::fromLatin1(name))->setText(Q(text));
+    };
+    const TextCatalog& t = app_.texts;
+    m("mnuFile", t.GetLangText(10000));
+    m("mnuFileNew", t.GetLangText(10001));
+    m("mnuFileOpen", t.GetLangText(10002));
+    m("mnuFileSave", t.GetLangText(10003));
+    m("mnuFileSaveAs", t.GetLangText(10004));
+    m("mnuFilePrint", t.GetLangText(10005));
+    m("mnuFileExit", t.GetLangText(10006));
+    m("mnuModel", t.GetLangText(10100));
+    m("mnuModelInfo", t.GetLangText(10101));
+    m("MnuCHEdit", t.GetLangText(10800));
+    m("MnuCHCut", t.GetLangText(10801));
+    m("MnuCHCopy", t.GetLangText(10802));
+    m("MnuCHPaste", t.GetLangText(10803));
+    m("MnuCHInsert", t.GetLangText(10804));
+    m("MnuCHDelete", t.GetLangText(10805));
+    m("MnuCHMoveUp", t.GetLangText(10806));
+    m("MnuCHMoveDown", t.GetLangText(10807));
+    m("mnuEdit", t.GetLangText(10200));
+    m("mnuChannelInfo", t.GetLangText(10201));
+    m("mnuOptFeature", t.GetLangText(10202));
+    m("MnuRadioFre", t.GetLangText(10203));
+    m("MnuDTMF", t.GetLangText(10204));
+    m("MnuKey", t.GetLangText(10208));
+    m("MnuScan", t.GetLangText(10209));
+    m("MnuAlert", t.GetLangText(10210));
+    m("MnuTestFre", t.GetLangText(10205));
+    m("mnuTestData", t.GetLangText(10212));
+    m("mnuEmbeddedMsg", t.GetLangText(10206));
+    m("MnuLocalInfo", t.GetLangText(10207));
+    m("MnuCHBatch", t.GetLangText(10211));
+    m("mnuProgram", t.GetLangText(10300));
+    m("mnuReadFromRadio", t.GetLangText(10301));
+    m("mnuWriteToRadio", t.GetLangText(10302));
+    m("MnuProPassWord", t.GetLangText(10303));
+    m("mnuSet", t.GetLangText(10400));
+    m("mnuComm", t.GetLangText(10401));
+    m("mnuLanguage", t.GetLangText(10402));
+    m("MnuInit", t.GetLangText(10403));
+    m("MnuCHHabits", t.GetLangText(10808));
+    m("mnuView", t.GetLangText(10500));
+    m("mnuTreeView", t.GetLangText(10501));
+    m("mnuViewToolbar", t.GetLangText(10502));
+    m("mnuViewStatusBar", t.GetLangText(10503));
+    m("mnuWindow", t.GetLangText(10600));
+    m("mnuWindowCascade", t.GetLangText(10601));
+    m("mnuWindowTileHorizontal", "Tile Windows &Horizontally");
+    m("mnuWindowTileVertical", "Tile Windows &Vertically");
+    m("mnuWindowArrangeIcons", "&Arrange Icons");
+    m("mnuCloseAll", t.GetLangText(10602));
+    m("mnuHelp", t.GetLangText(10700));
+    m("mnuHelpTopic", t.GetLangText(10701));
+    m("mnuHelpAbout", t.GetLangText(10702));
+
+    auto b = [this](const char* key, const std::string& text) {
+        QAction* a = buttons_.at(QString::fromLatin1(key));
+        a->setToolTip(Q(text));
+        a->setText(Q(text));
+    };
+    b("NewFile", t.GetLangText(11000));
+    b("OpenFile", t.GetLangText(11001));
+    b("SaveFile", t.GetLangText(11002));
+    b("Print", t.GetLangText(11003));
+    b("ReadRadio", t.GetLangText(11004));
+    b("CommSet", t.GetLangText(11005));
+    b("WriteRadio", t.GetLangText(11006));
+    b("CHCut", t.GetLangText(11010));
+    b("CHCopy", t.GetLangText(11011));
+    b("CHPaste", t.GetLangText(11012));
+    b("CHInsert", t.GetLangText(11013));
+    b("CHDelete", t.GetLangText(11014));
+    b("CHMoveUp", t.GetLangText(11015));
+    b("CHMoveDown", t.GetLangText(11016));
+    b("About", t.GetLangText(11007));
+}
+
+void frmMain::Change_Language() {
+    RelabelMainWindow();
+    LoadTree();
+}
+
+void frmMain::LoadTree() {
+    tree_->clear();
+    const TextCatalog& t = app_.texts;
+    auto* root = new QTreeWidgetItem(tree_, {label1_->text()});
+    root->setData(0, Qt::UserRole, QStringLiteral("N0"));
+    root->setIcon(0, TreeIcon(1));
+    auto node = [root](const char* key, const std::string& text) {
+        auto* item = new QTreeWidgetItem(root, {Q(text)});
+        item->setData(0, Qt::UserRole, QString::fromLatin1(key));
+        item->setIcon(0, TreeIcon(2));
+    };
+    const bool dtmf = app_.config.ConfiguredFeatures[3] != 0;
+    node("N1", t.GetLangText(12001));
+    node("N2", t.GetLangText(12002));
+    node("N3", t.GetLangText(12003));
+    if (dtmf)
+        node("N4", t.GetLangText(12004));
+    node("N8", t.GetLangText(12010));
+    node("N9", t.GetLangText(12011));
+    node("N10", t.GetLangText(12012));
+    if (app_.factory.TestDataEnabled)
+        node("N11", t.GetLangText(12013));
+    node("N6", t.GetLangText(12006));
+    node("N7", t.GetLangText(12007));
+    root->setExpanded(true);
+    menu_.at(QStringLiteral("MnuDTMF"))->setVisible(dtmf);
+}
+
+void frmMain::LoadBKPic() {
+    const QString path = Q(app_.paths.ProgramFolder) + QStringLiteral("/PIC/BK_") +
+                         QString::number(app_.config.CurrentLanguage) + QStringLiteral(".jpg");
+    QImage picture(path);
+    if (picture.width() < 3 || picture.height() < 3) {
+        // Without its picture the work surface keeps a plain colour.
+        mdi_->setBackground(QColor(96, 112, 136));
+        return;
+    }
+    const int w = picture.width() - 2;
+    const int h = picture.height() - 2;
+    const QSize area = size().expandedTo(QSize(1, 1));
+    QImage surface(area, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    QPainter g(&surface);
+    // Tile the picture without its outer one-pixel frame: one strip across
+    // the width, then that strip (without its outer rows) down the window.
+    for (int x = 0; x < area.width(); x += w)
+        g.drawImage(QPoint(x, 0), picture, QRect(1, 0, w, picture.height()));
+    for (int y = h; y < area.height(); y += h)
+        g.drawImage(QPoint(0, y), surface, QRect(0, 1, area.width(), h));
+    g.end();
+    mdi_->setBackground(QBrush(surface));
+}
+
+void frmMain::ShowCHInfo(bool show) {
+    chInfoShown_ = show;
+    menu_.at(QStringLiteral("MnuCHEdit"))->setVisible(show);
+    for (const char* name : {"MnuCHCut", "MnuCHCopy", "MnuCHPaste", "MnuCHInsert", "MnuCHDelete",
+                             "MnuCHMoveUp", "MnuCHMoveDown"})
+        menu_.at(QString::fromLatin1(name))->setEnabled(show);
+    const auto actions = toolbar_->actions();
+    for (int i = kFirstChannelButton; i <= kLastChannelButton && i < actions.size(); ++i)
+        actions[i]->setVisible(show);
+}
+
+// ---------------------------------------------------------------- child windows
+
+QMdiSubWindow* frmMain::SubWindowOf(const QString& name) const {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->widget() && sub->widget()->objectName() == name)
+            return sub;
+    return nullptr;
+}
+
+QWidget* frmMain::FindChildWindow(const QString& name) const {
+    if (QMdiSubWindow* sub = SubWindowOf(name))
+        return sub->widget();
+    for (const auto& w : modeless_)
+        if (w && w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+QStringList frmMain::OpenChildWindowNames() const {
+    QStringList names;
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->widget())
+            names << sub->widget()->objectName();
+    for (const auto& w : modeless_)
+        if (w && w->isVisible())
+            names << w->objectName();
+    return names;
+}
+
+QWidget* frmMain::ShowChildWindow(const QString& name) {
+    if (QMdiSubWindow* sub = SubWindowOf(name)) {
+        mdi_->setActiveSubWindow(sub);
+        sub->widget()->setFocus();
+        return sub->widget();
+    }
+    QWidget* widget = registry_.Create(name, *this);
+    if (!widget)
+        return nullptr;
+    widget->setObjectName(name);
+    if (auto* dialog = qobject_cast<QDialog*>(widget)) {
+        // A modal window of the registry (test data, batch settings).
+        ui_.RunDialog(*dialog);
+        delete dialog;
+        return nullptr;
+    }
+    widget->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* sub = mdi_->addSubWindow(widget);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(TreeIcon(2));
+    sub->show();
+    CascadeChildWindows();
+    mdi_->setActiveSubWindow(sub);
+    return widget;
+}
+
+void frmMain::CloseWindowByName(const QString& name) {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->widget() && sub->widget()->objectName() == name) {
+            sub->close();
+            delete sub;
+        }
+    for (auto& w : modeless_)
+        if (w && w->objectName() == name) {
+            w->close();
+            delete w.data();
+        }
+    modeless_.removeAll(nullptr);
+}
+
+void frmMain::CloseCurAllWindows() {
+    CloseCurAllOtherWindows(nullptr);
+}
+
+void frmMain::CloseCurAllOtherWindows(QWidget* keep) {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (keep && (sub == keep || sub->widget() == keep))
+            continue;
+        sub->close();
+        delete sub;
+    }
+    for (auto& w : modeless_) {
+        if (!w || w == keep)
+            continue;
+        w->close();
+        delete w.data();
+    }
+    modeless_.removeAll(nullptr);
+    if (!mdi_->activeSubWindow())
+        ShowCHInfo(false);
+}
+
+void frmMain::AddModelessWindow(QWidget* window) {
+    modeless_.append(window);
+}
+
+void frmMain::CascadeChildWindows() {
+    mdi_->cascadeSubWindows();
+}
+
+void frmMain::OnSubWindowActivated(QMdiSubWindow* window) {
+    // The grid's row commands are offered while it is the active window.
+    const bool grid = window && window->widget() &&
+                      window->widget()->objectName() == QLatin1String("frmCommChInfo");
+    ShowCHInfo(grid);
+}
+
+void frmMain::RebuildWindowList() {
+    QMenu* menu = menu_.at(QStringLiteral("mnuWindow"))->menu();
+    for (QAction* a : menu->actions())
+        if (a->property("windowListEntry").toBool())
+            delete a;
+    int n = 0;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(++n).arg(sub->windowTitle()));
+        a->setProperty("windowListEntry", true);
+        a->setCheckable(true);
+        a->setChecked(sub == mdi_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });
+    }
+}
+
+// ---------------------------------------------------------------- documents
+
+void frmMain::LoadNewDoc() {
+    CloseCurAllWindows();
+    NewDocTimer.start();
+}
+
+void frmMain::OnNewDocTimer() {
+    NewDocTimer.stop();
+    LoadNewDoc2();
+    CascadeChildWindows();
+}
+
+void frmMain::LoadNewDoc2() {
+    docs_.NewDocument();
+    DocumentUntitled = true;
+    RelabelMainWindow();
+    ShowChildWindow(QStringLiteral("frmCommChInfo"));
+    ShowMainTxt();
+}
+
+bool frmMain::AskSaveChanges() {
+    if (!docs_.IsModified())
+        return true;
+    switch (ui_.Ask(app_.texts.GetLangText(9006), Buttons::YesNoCancel, Severity::Warning)) {
+    case Answer::Yes:
+        // A save that does not happen (dialog cancelled, file error) keeps the
+        // edits and ends the command.
+        return FileSave();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::FileNew() {
+    if (!AskSaveChanges())
+        return;
+    if (ui_.Ask(app_.texts.GetLangText(9026), Buttons::OkCancel, Severity::Warning) == Answer::Ok)
+        LoadNewDoc();
+}
+
+void frmMain::ToolbarNew() {
+    if (!AskSaveChanges())
+        return;
+    LoadNewDoc();
+}
+
+void frmMain::FileOpen() {
+    if (!AskSaveChanges())
+        return;
+    const auto path = ui_.AskOpenFile(fileFilter_.toStdString(), app_.docState.CurrentFileName);
+    if (!path)
+        return;
+    const std::string previous = app_.docState.CurrentFileName;
+    app_.docState.CurrentFileName = *path;
+    CloseCurAllWindows();
+    if (!docs_.OpenFile()) {
+        // Nothing was loaded: the document keeps its old name and its windows.
+        app_.docState.CurrentFileName = previous;
+        ShowMainTxt();
+        ShowChildWindow(QStringLiteral("frmCommChInfo"));
+    }
+}
+
+bool frmMain::FileSave() {
+    if (DocumentUntitled)
+        return FileSaveAs();
+    const std::string question = "\"" + FileNamePart(app_.docState.CurrentFileName).toStdString() +
+                                 "\"" + app_.texts.GetLangText(9007);
+    if (ui_.Ask(question, Buttons::OkCancel, Severity::Question) != Answer::Ok)
+        return false;
+    return docs_.SaveFile();
+}
+
+bool frmMain::FileSaveAs() {
+    const auto path = ui_.AskSaveFile(fileFilter_.toStdString(), app_.docState.CurrentFileName);
+    if (!path)
+        return false;
+    const std::string previous = app_.docState.CurrentFileName;
+    app_.docState.CurrentFileName = *path;
+    if (!docs_.SaveFile()) {
+        app_.docState.CurrentFileName = previous;
+        ShowMainTxt();
+        return false;
+    }
+    DocumentUntitled = false;
+    ShowMainTxt();
+    return true;
+}
+
+// ---------------------------------------------------------------- row commands
+
+void frmMain::SetSaveEditData() {
+    if (auto* grid = dynamic_cast<ChannelGridWindow*>(FindChildWindow("frmCommChInfo")))
+        grid->SetEditDisable();
+}
+
+void frmMain::StartRowCommand(int command) {
+    SetSaveEditData();
+    PendingRowCommand = command;
+    TimerCHEdit.start();
+}
+
+void frmMain::OnTimerCHEdit() {
+    TimerCHEdit.stop();
+    const int command = PendingRowCommand;
+    PendingRowCommand = 0;
+    if (command == 8) {
+        const bool offsetBefore = app_.habits.UseOffsetFreq;
+        ShowChildWindow(QStringLiteral("FrmHabits"));
+        if (app_.habits.UseOffsetFreq != offsetBefore) {
+            for (const QString& name : OpenChildWindowNames())
+                if (auto* view = dynamic_cast<TransmitFrequencyView*>(FindChildWindow(name)))
+                    view->ReShowTxFre();
+        }
+        return;
+    }
+    if (auto* grid = dynamic_cast<ChannelGridWindow*>(FindChildWindow("frmCommChInfo")))
+        grid->RunRowCommand(command);
+}
+
+// ---------------------------------------------------------------- radio
+
+void frmMain::StartRead() {
+    if (link_ && !link_->Busy())
+        link_->StartRead();
+}
+
+void frmMain::StartWrite() {
+    if (link_ && !link_->Busy())
+        link_->StartWrite();
+}
+
+void frmMain::CommitEdits(bool everyEditor) {
+    if (!everyEditor) {
+        SetSaveEditData();
+        return;
+    }
+    for (const char* name : kCommittingWindows)
+        if (auto* editor = dynamic_cast<CommittingWindow*>(FindChildWindow(name)))
+            editor->CommitFocusedEdit();
+}
+
+void frmMain::ReadRMGDataFromRadio() {
+    if (link_ && !link_->Busy())
+        link_->ReadRadioInfo();
+}
+
+void frmMain::OnReadDecoded() {
+    ShowMainTxt();
+    Change_Language();
+    app_.docState.CurrentFileName = "new.dat";
+    DocumentUntitled = true;
+    ShowMainTxt();
+    ShowChildWindow(QStringLiteral("frmCommChInfo"));
+    CascadeChildWindows();
+}
+
+void frmMain::OnRadioInfoRead() {
+    ShowChildWindow(QStringLiteral("FrmRadioInfo"));
+}
+
+void frmMain::ShowPortStatus(const QString& text) {
+    panels_[2]->setText(text);
+}
+
+void frmMain::OpenChannelWindow() {
+    ShowChildWindow(QStringLiteral("frmCommChInfo"));
+}
+
+void frmMain::OnTreeNodeClicked(const QString& key) {
+    static const std::map<QString, QString> opens = {
+        {"N1", "frmCommChInfo"}, {"N2", "FrmOptFeatures"}, {"N3", "FrmRadio"},
+        {"N4", "FrmDTMF"},       {"N8", "FrmKey"},         {"N9", "FrmScan"},
+        {"N10", "FrmAlert"},     {"N11", "FrmTestData"},   {"N6", "FrmEmbMsg"},
+    };
+    if (key == QLatin1String("N7")) {
+        CloseWindowByName(QStringLiteral("FrmRadioInfo"));
+        ReadRMGDataFromRadio();
+        return;
+    }
+    auto it = opens.find(key);
+    if (it != opens.end())
+        ShowChildWindow(it->second);
+}
+
+// ---------------------------------------------------------------- dialogs
+
+void frmMain::ShowPortDialog() {
+    // Without the platform's list no port is offered as present.
+    struct NoPorts : PortList {
+        std::vector<int> ExistingPorts() const override { return {}; }
+    } none;
+    FrmSetComm dialog(app_, ports_ ? *ports_ : none, this);
+    ui_.RunDialog(dialog);
+}
+
+void frmMain::ShowPasswordDialog() {
+    FrmPassWord dialog(app_, this);
+    ui_.RunDialog(dialog);
+}
+
+void frmMain::ShowLanguageDialog() {
+    FrmSetLanguage dialog(app_, this);
+    ui_.RunDialog(dialog);
+    OnActivated();
+}
+
+void frmMain::ShowModelInfoDialog() {
+    FrmModelInfo dialog(app_, ui_, *this, this);
+    ui_.RunDialog(dialog);
+}
+
+void frmMain::ShowAboutBox() {
+    FrmAbout dialog(app_, this);
+    ui_.RunDialog(dialog);
+}
+
+void frmMain::ShowHelpTopic(int topic) {
+    if (!IsHelpAvailable(app_.config))
+        return;
+    if (!help_)
+        help_ = new HelpWindow(nullptr);
+    help_->ShowPage(Q(HelpTopicPage(app_.config, topic)));
+}
+
+void frmMain::ShowHelpContents() {
+    // The help menu follows the current language; F1 keeps the help chosen at start-up.
+    Config byLanguage = app_.config;
+    byLanguage.HelpFile = HelpFileFor(app_.paths, app_.config.CurrentLanguage == 1 ? 1 : 2);
+    if (!IsHelpAvailable(byLanguage))
+        return;
+    if (!help_)
+        help_ = new HelpWindow(nullptr);
+    help_->ShowPage(Q(HelpTopicPage(byLanguage, 0)));
+}
+
+// ---------------------------------------------------------------- events
+
+void frmMain::OnActivated() {
+    if (app_.config.ShownLanguage == app_.config.CurrentLanguage)
+        return;
+    app_.config.ShownLanguage = app_.config.CurrentLanguage;
+    Change_Language();
+    CloseCurAllWindows();
+    ShowChildWindow(QStringLiteral("frmCommChInfo"));
+    LoadBKPic();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        OnActivated();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    LoadBKPic();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        if (auto* menu = qobject_cast<QMenu*>(watched)) {
+            auto it = helpTopics_.find(menu->activeAction());
+            ShowHelpTopic(it == helpTopics_.end() ? 0 : it->second);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        int topic = 0;
+        if (QMdiSubWindow* sub = mdi_->activeSubWindow())
+            topic = sub->widget()->property("helpTopic").toInt();
+        ShowHelpTopic(topic);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!isMinimized())
+        SaveGeometry();
+    if (docs_.IsModified()) {
+        const Answer a =
+            ui_.Ask(app_.texts.GetLangText(9006), Buttons::YesNoCancel, Severity::Warning);
+        if (a == Answer::Cancel || (a == Answer::Yes && !FileSave())) {
+            // Cancel, or a save that did not happen: the program keeps running
+            // with the edits.
+            event->ignore();
+            return;
+        }
+    }
+    if (link_)
+        link_->ClosePortIfOpen();
+    docs_.EndProgram();
+    CloseCurAllWindows();
+    if (help_)
+        help_->close();
+    event->accept();
+}
+
+} // namespace pmr

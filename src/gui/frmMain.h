@@ -1,0 +1,181 @@
+#pragma once
+// The main window: a multiple-document frame holding every editor as a child
+// window, with the main menu, the toolbar, the navigation tree, the status bar
+// and the tiled background picture. It routes every command, manages the set
+// of open child windows and relabels everything when the language changes.
+
+#include "ChildWindowRegistry.h"
+#include "files/DocumentWindows.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <map>
+#include <string>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QDockWidget;
+
+namespace pmr {
+
+struct AppContext;
+class Interaction;
+class RadioLink;
+class HelpWindow;
+class DocumentBridge;
+class PortList;
+
+class frmMain : public QMainWindow, public DocumentWindows {
+    Q_OBJECT
+public:
+    frmMain(AppContext& app, Interaction& ui, DocumentBridge& docs, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    AppContext& App() { return app_; }
+    Interaction& Ui() { return ui_; }
+    DocumentBridge& Docs() { return docs_; }
+    ChildWindowRegistry& Windows() { return registry_; }
+    void SetRadioLink(RadioLink* link) { link_ = link; }
+    /// The system's serial ports, for the port dialog.
+    void SetPortList(const PortList* ports) { ports_ = ports; }
+    RadioLink* Link() { return link_; }
+
+    // Public operations of the window.
+    void ShowMainTxt() override;
+    void Change_Language();
+    void RelabelMainWindow();
+    void LoadTree();
+    void LoadBKPic();
+    void ShowCHInfo(bool show);
+    void CloseCurAllWindows();
+    void CloseCurAllOtherWindows(QWidget* keep);
+    void SetSaveEditData();
+    void LoadNewDoc();
+    void LoadNewDoc2();
+    void ReadRMGDataFromRadio();
+
+    // Child windows.
+    QWidget* ShowChildWindow(const QString& name);
+    void CloseWindowByName(const QString& name);
+    QWidget* FindChildWindow(const QString& name) const;
+    QStringList OpenChildWindowNames() const;
+    void CascadeChildWindows();
+    /// A modeless top-level window that CloseCurAllWindows closes too.
+    void AddModelessWindow(QWidget* window);
+
+    // Commands.
+    void FileNew();    // menu New and MnuInit: 9006, then 9026
+    void ToolbarNew(); // toolbar New: 9006 when changed, then at once
+    void FileOpen();
+    bool FileSave(); // true when the document was saved
+    bool FileSaveAs();
+    void StartRowCommand(int command);
+    void StartRead();
+    void StartWrite();
+    void ShowPortDialog();
+    void ShowPasswordDialog();
+    void ShowLanguageDialog();
+    void ShowModelInfoDialog();
+    void ShowAboutBox();
+    void ShowHelpTopic(int topic); // F1 help: the process-wide help file
+    void ShowHelpContents();       // the help menu: by the current language
+    void OnTreeNodeClicked(const QString& key);
+
+    // Called by the radio link.
+    void OnReadDecoded();   // the read image is in the document: relabel, open the grid
+    void OnRadioInfoRead(); // opens FrmRadioInfo on the information just read
+    void ShowPortStatus(const QString& text); // panel 3 after a link search
+    /// Makes the open editors commit their focused control (the grid only
+    /// before a read, every editor before a write).
+    void CommitEdits(bool everyEditor);
+
+    // DocumentWindows
+    void OpenChannelWindow() override;
+    void ChangeLanguage() override { Change_Language(); }
+    void ArrangeChildWindows() override { CascadeChildWindows(); }
+    void SetDocumentUntitled(bool untitled) override { DocumentUntitled = untitled; }
+
+    /// Relabels after a language change (run whenever the window becomes active).
+    void OnActivated();
+
+    bool DocumentUntitled = true;
+    int PendingRowCommand = 0;
+    bool SplitterDragging = false;
+    QTimer NewDocTimer;
+    QTimer ReadOKTimer;
+    QTimer WaitSaveDataTimer;
+    QTimer TimerCHEdit;
+
+    QString FileFilter() const { return fileFilter_; }
+    QAction* MenuEntry(const QString& name) const;
+    QAction* ToolbarButton(const QString& key) const;
+    QTreeWidget* Tree() const { return tree_; }
+    QMdiArea* Mdi() const { return mdi_; }
+    bool ChannelCommandsShown() const { return chInfoShown_; }
+    QLabel* StatusPanel(int index) const { return panels_[index - 1]; }
+    QLabel* PaneTitle() const { return label1_; }
+    /// The width of the tree pane in twips; the splitter keeps it within
+    /// 300 twips and the window's inner width.
+    int PaneWidthTwips() const;
+    void DragSplitterBy(int twips);
+    static double TwipsPerPixel();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildMenu();
+    void BuildToolbar();
+    void BuildTreePane();
+    void BuildStatusBar();
+    void ApplyLoadVisibility();
+    void RestoreGeometry();
+    void SaveGeometry();
+    void OnNewDocTimer();
+    void OnTimerCHEdit();
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void RebuildWindowList();
+    bool AskSaveChanges(); // 9006; false when the command should end
+    void SetTreePaneVisible(bool visible);
+    QMdiSubWindow* SubWindowOf(const QString& name) const;
+
+    AppContext& app_;
+    Interaction& ui_;
+    DocumentBridge& docs_;
+    RadioLink* link_ = nullptr;
+    const PortList* ports_ = nullptr;
+    ChildWindowRegistry registry_;
+    QString fileFilter_;
+    bool chInfoShown_ = false;
+
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    QDockWidget* dock_ = nullptr;
+    QWidget* picture1_ = nullptr;
+    QFrame* frame1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QToolBar* toolbar1_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    QWidget* commandMove_ = nullptr;
+    QLabel* panels_[3] = {};
+    std::map<QString, QAction*> menu_;
+    std::map<QString, QAction*> buttons_;
+    std::map<QAction*, int> helpTopics_;
+    QList<QPointer<QWidget>> modeless_;
+    QPointer<HelpWindow> help_;
+    int dragStartX_ = 0;
+};
+
+} // namespace pmr
