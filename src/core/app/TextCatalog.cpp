@@ -72,8 +72,15 @@ bool TextCatalog::Load(const std::string& path) {
     auto content = ReadWholeFile(path);
     if (!content)
         return false;
+    LoadFromText(*content, path);
+    return true;
+}
+
+void TextCatalog::LoadFromText(std::string_view iniText, const std::string& path) {
+    Clear();
+    path_ = path;
     loaded_ = true;
-    const IniDocument doc = IniDocument::Parse(*content);
+    const IniDocument doc = IniDocument::Parse(iniText);
     // A lookup sees the first section of a name and the first key in it, so
     // later duplicates never shadow earlier ones.
     std::set<std::string> seen;
@@ -88,7 +95,6 @@ bool TextCatalog::Load(const std::string& path) {
             texts_.emplace(*id, CleanText(std::move(value)));
         }
     }
-    return true;
 }
 
 std::string TextCatalog::GetLangText(int id) const {

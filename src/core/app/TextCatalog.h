@@ -24,6 +24,9 @@ public:
     /// Reads the language file at `path`. A missing or unreadable file gives a
     /// catalogue whose every text is empty; returns whether the file was read.
     bool Load(const std::string& path);
+    /// Takes the texts from a language file's contents (as Load does after
+    /// reading them); FilePath() becomes `path`.
+    void LoadFromText(std::string_view iniText, const std::string& path = {});
     /// Forgets every text.
     void Clear();
 
