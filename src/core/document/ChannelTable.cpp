@@ -59,10 +59,13 @@ void ResetChannels(AppContext& app) {
 
 namespace {
 
+/// `index` lies within the used entries. A count beyond the table (a damaged
+/// file) is treated as the full table.
 void RemoveEntry(RadioDocument& doc, int index) {
-    for (int i = index; i + 1 < doc.ChannelCount; ++i)
+    const int count = std::min<int>(doc.ChannelCount, kMaxChannelEntries);
+    for (int i = index; i + 1 < count; ++i)
         doc.Channels[static_cast<std::size_t>(i)] = doc.Channels[static_cast<std::size_t>(i + 1)];
-    --doc.ChannelCount;
+    doc.ChannelCount = static_cast<Integer>(count - 1);
 }
 
 } // namespace

@@ -208,3 +208,20 @@ TEST(IdLengthRule, ThreeDigitSignallingShortensLongCodesOnce) {
 
 } // namespace
 } // namespace pmr
+
+namespace pmr {
+namespace {
+
+TEST(DeleteChannel, ADamagedCountBeyondTheTableStaysWithinIt) {
+    AppContext app;
+    for (int i = 0; i < kMaxChannelEntries; ++i)
+        app.doc.Channels[static_cast<std::size_t>(i)].ChannelNo = static_cast<Integer>(i + 1);
+    app.doc.ChannelCount = 300;
+    DeleteChannelByNo(app, 1);
+    EXPECT_EQ(app.doc.ChannelCount, 128);
+    EXPECT_EQ(app.doc.Channels[0].ChannelNo, 2);
+    EXPECT_EQ(app.doc.Channels[127].ChannelNo, 129);
+}
+
+} // namespace
+} // namespace pmr
