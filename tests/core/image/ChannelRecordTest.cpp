@@ -171,12 +171,16 @@ TEST(ChannelOptions, OversizedValuesNeverSpillIntoNeighbouringBits) {
     c.BusyLock = 7;   // 2-bit field next to the tone type
     c.ChSpacing = 12; // 2-bit field above the DCS bit
     c.PttId = 5;
+    c.RxTone = 2000; // not a tone code: sent as off
+    c.TxTone = -4;
     c.RxStep625 = 3; // not a grid flag: taken as the 5 kHz grid
     c.TxPower = 9;   // not a power level: taken as 0
     SetTable(*app, {c});
     EncodeImage(*app);
     const std::uint8_t* r = Record(*app, 1);
-    EXPECT_EQ(r[5] & 0x03, 0); // tone off
+    EXPECT_EQ(r[5] & 0x83, 0); // tone off
+    EXPECT_EQ(r[6] & 0x83, 0);
+    EXPECT_EQ(r[12] | r[13] | r[14] | r[15], 0);
     EXPECT_EQ(r[5] & 0x40, 0);
     EXPECT_EQ(r[8], 0x00);
     EXPECT_EQ(r[7] & 0x03, 2);
@@ -195,6 +199,10 @@ TEST(ChannelIdCode, FiveDigitsPackTwoPerByte) {
     DecodeImage(*app);
     EXPECT_EQ(app->doc.Channels[0].IdCode.raw(), std::string("12345") + '\0' + "    ");
     EXPECT_EQ(app->doc.Channels[0].IdCodeMaxLen, 10);
+
+    app->doc.Channels[0].IdCode = "7"; // short codes are filled to three digits
+    EncodeImage(*app);
+    EXPECT_EQ(Bytes(*app, 22, 6), (V{0x70, 0x00, 0, 0, 0, 3}));
 }
 
 TEST(ChannelIdCode, DtmfSignallingCountsThreeDigitsButWritesAll) {
@@ -208,15 +216,6 @@ TEST(ChannelIdCode, DtmfSignallingCountsThreeDigitsButWritesAll) {
     DecodeImage(*app);
     EXPECT_EQ(Trimmed(app->doc.Channels[0].IdCode), "123");
     EXPECT_EQ(app->doc.Channels[0].IdCodeMaxLen, 3);
-}
-
-TEST(ChannelIdCode, ShortCodesArePaddedToThreeDigits) {
-    auto app = MakeApp();
-    ChannelRecord c = MakeChannel(1, "44600625");
-    c.IdCode = "7";
-    SetTable(*app, {c});
-    EncodeImage(*app);
-    EXPECT_EQ(Bytes(*app, 22, 6), (V{0x70, 0x00, 0, 0, 0, 3}));
 }
 
 TEST(ChannelTable, VfoHasNoNameNoBitmapBitsAndDecodesLast) {
@@ -261,13 +260,15 @@ TEST(ChannelTable, EntriesWithoutReceiveFrequencyStayEmpty) {
     auto app = MakeApp();
     ChannelRecord blank = MakeChannel(2, "");
     ChannelRecord erased = MakeChannel(3, "FFFFFFFF");
-    SetTable(*app, {MakeChannel(1, "44600625"), blank, erased});
+    ChannelRecord garbled = MakeChannel(4, "44A00625"); // no number to send
+    SetTable(*app, {MakeChannel(1, "44600625"), blank, erased, garbled});
     EncodeImage(*app);
     EXPECT_EQ(app->doc.Channels[1].IsEmpty, 1);
     EXPECT_EQ(app->doc.Channels[2].IsEmpty, 1);
     EXPECT_EQ(app->doc.Channels[0].IsEmpty, 0);
     EXPECT_TRUE(test::EmptyBit(*app, 2));
     EXPECT_TRUE(test::EmptyBit(*app, 3));
+    EXPECT_TRUE(test::EmptyBit(*app, 4));
     // No VFO in the table: its record is erased, not a VFO at 0 MHz.
     EXPECT_EQ(Bytes(*app, image_map::kVfoRecord, 32), (V(32, 0xFF)));
     DecodeImage(*app);

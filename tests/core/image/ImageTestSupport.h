@@ -69,10 +69,6 @@ inline void MarkPresent(AppContext& app, int channelNo) {
         static_cast<std::uint8_t>(~(1 << (i % 8)));
 }
 
-template <std::size_t N> std::string Raw(const FixedText<N>& t) {
-    return t.raw();
-}
-
 /// Trailing spaces off, cut at the first NUL: how every text member is compared.
 inline std::string Trimmed(std::string s) {
     while (!s.empty() && s.back() == ' ')
