@@ -109,7 +109,12 @@ IniDocument IniDocument::Parse(std::string_view text) {
         std::size_t nl = text.find('\n');
         Line line;
         if (nl == std::string_view::npos) {
-            line.text = std::string(text);
+            // A lone CR at the very end is the start of a line ending that a
+            // later "\n" completes; keeping it in the text would change the
+            // line when a key is appended.
+            const bool cr = text.back() == '\r';
+            line.text = std::string(text.substr(0, text.size() - (cr ? 1 : 0)));
+            line.end = cr ? "\r" : "";
             text = {};
         } else {
             std::size_t textEnd = nl;
@@ -159,9 +164,15 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
         key.find('=') != std::string_view::npos || key.front() == '[' || IsComment(key))
         return false;
 
-    auto endLast = [this] {
-        if (!lines_.empty() && lines_.back().end.empty())
-            lines_.back().end = eol_;
+    auto terminate = [this](Line& line) {
+        if (line.end.empty())
+            line.end = eol_;
+        else if (line.end == "\r")
+            line.end = "\r\n";
+    };
+    auto endLast = [this, &terminate] {
+        if (!lines_.empty())
+            terminate(lines_.back());
     };
     const std::string newEntry = std::string(key) + "=" + std::string(value);
 
@@ -189,8 +200,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
         }
         lastEntry = i;
     }
-    if (lines_[lastEntry].end.empty())
-        lines_[lastEntry].end = eol_;
+    terminate(lines_[lastEntry]);
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastEntry) + 1, {newEntry, eol_});
     return true;
 }

@@ -75,6 +75,14 @@ TEST(IniWrite, MissingSectionIsAppendedWithTheFilesLineEnding) {
     EXPECT_EQ(lf.Serialize(), "[a]\nx=5\n[c]\nq=6\n");
 }
 
+TEST(IniWrite, CarriageReturnAtTheEndStaysALineEnding) {
+    auto doc = IniDocument::Parse("\n[Msg\r");
+    EXPECT_EQ(doc.Sections(), (std::vector<std::string>{"Msg"}));
+    ASSERT_TRUE(doc.Set("Msg", "9001", "x"));
+    EXPECT_EQ(doc.Serialize(), "\n[Msg\r\n9001=x\n");
+    EXPECT_EQ(IniDocument::Parse(doc.Serialize()).Get("msg", "9001"), "x");
+}
+
 TEST(IniWrite, RefusesTextThatWouldBreakTheLines) {
     auto doc = IniDocument::Parse("[a]\nx=1\n");
     EXPECT_FALSE(doc.Set("a", "x", "1\r\n[evil]"));
