@@ -1,0 +1,61 @@
+#include "CliExitCodes.h"
+
+namespace pmr::cli {
+
+int ExitCodeFor(TransferResult result) {
+    switch (result) {
+    case TransferResult::Success:
+        return kExitOk;
+    case TransferResult::PortNotOpened:
+        return kExitPortNotOpened;
+    case TransferResult::RadioSilent:
+        return kExitRadioSilent;
+    case TransferResult::WrongPassword:
+        return kExitWrongPassword;
+    case TransferResult::OtherModel:
+        return kExitOtherModel;
+    case TransferResult::OtherBand:
+        return kExitOtherBand;
+    case TransferResult::OtherVersion:
+        return kExitOtherVersion;
+    case TransferResult::ProgramSwitch:
+        return kExitProgramSwitch;
+    case TransferResult::WriteRefused:
+        return kExitWriteRefused;
+    case TransferResult::Aborted:
+        return kExitInterrupted;
+    case TransferResult::Declined:
+        break;
+    }
+    return kExitFailure;
+}
+
+const char* DescribeResult(TransferResult result) {
+    switch (result) {
+    case TransferResult::Success:
+        return "done";
+    case TransferResult::PortNotOpened:
+        return "the serial port could not be opened";
+    case TransferResult::Declined:
+        return "the transfer was declined";
+    case TransferResult::RadioSilent:
+        return "the radio did not answer (check the cable, the port and that the radio is on)";
+    case TransferResult::WrongPassword:
+        return "wrong or missing radio password (use --password)";
+    case TransferResult::OtherModel:
+        return "the radio is another model than the document's";
+    case TransferResult::OtherBand:
+        return "the radio is on another band than the document's";
+    case TransferResult::OtherVersion:
+        return "the radio's version needs another program version (use --yes to start it)";
+    case TransferResult::ProgramSwitch:
+        return "handed over to the program version that fits the radio";
+    case TransferResult::WriteRefused:
+        return "the radio refuses to be written";
+    case TransferResult::Aborted:
+        return "interrupted";
+    }
+    return "failed";
+}
+
+} // namespace pmr::cli

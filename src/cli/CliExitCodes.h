@@ -1,0 +1,30 @@
+#pragma once
+// The exit status of pmr-cli: one distinct code for every way a command fails.
+
+#include "link/LinkMode.h"
+
+namespace pmr::cli {
+
+enum ExitCode : int {
+    kExitOk = 0,
+    kExitFailure = 1,       // anything not listed below
+    kExitUsage = 2,         // bad command line
+    kExitPortNotOpened = 3, // the port could not be opened
+    kExitRadioSilent = 4,   // the radio did not answer
+    kExitWrongPassword = 5,
+    kExitOtherModel = 6,
+    kExitOtherBand = 7,
+    kExitOtherVersion = 8,   // the radio's version needs another program version
+    kExitWriteRefused = 9,   // the radio refuses to be written
+    kExitFileError = 10,     // the .dat file could not be read or written
+    kExitProgramSwitch = 11, // handed over to the program version that fits the radio
+    kExitInterrupted = 130,  // Ctrl+C or SIGTERM
+};
+
+/// The exit code of a transfer's outcome.
+int ExitCodeFor(TransferResult result);
+
+/// One line saying what went wrong, for stderr.
+const char* DescribeResult(TransferResult result);
+
+} // namespace pmr::cli

@@ -1,0 +1,132 @@
+#include "CliOptions.h"
+
+namespace pmr::cli {
+
+bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::string& error) {
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        std::string value;
+        bool hasValue = false;
+        if (auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = arg.substr(eq + 1);
+            arg = arg.substr(0, eq);
+            hasValue = true;
+        }
+        auto takeValue = [&]() {
+            if (hasValue)
+                return true;
+            if (i + 1 >= args.size()) {
+                error = "option " + arg + " needs a value";
+                return false;
+            }
+            value = args[++i];
+            return true;
+        };
+        if (arg == "-h" || arg == "--help") {
+            o.help = true;
+        } else if (arg == "-y" || arg == "--yes") {
+            o.yes = true;
+        } else if (arg == "-q" || arg == "--quiet") {
+            o.quiet = true;
+        } else if (arg == "-p" || arg == "--port") {
+            if (!takeValue())
+                return false;
+            o.port = value;
+        } else if (arg == "--password") {
+            if (!takeValue())
+                return false;
+            if (value.size() > 4) {
+                error = "a radio password has at most 4 characters";
+                return false;
+            }
+            o.password = value;
+        } else if (arg == "--trace") {
+            if (!takeValue())
+                return false;
+            o.trace = value;
+        } else if (arg == "--program-dir") {
+            if (!takeValue())
+                return false;
+            o.programDir = value;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option: " + args[i];
+            return false;
+        } else {
+            positional.push_back(args[i]);
+        }
+    }
+    if (o.help)
+        return true;
+    if (positional.empty()) {
+        error = "no command given";
+        return false;
+    }
+    o.command = positional[0];
+    const bool needsFile = o.command == "read" || o.command == "write";
+    if (!needsFile && o.command != "info") {
+        error = "unknown command: " + o.command;
+        return false;
+    }
+    if (needsFile && positional.size() != 2) {
+        error = o.command + " needs one file name";
+        return false;
+    }
+    if (!needsFile && positional.size() != 1) {
+        error = "info takes no file name";
+        return false;
+    }
+    if (needsFile)
+        o.file = positional[1];
+    if (!o.port.empty() && o.port[0] != '/') {
+        bool digits = o.port.size() <= 3;
+        for (char c : o.port)
+            digits = digits && c >= '0' && c <= '9';
+        if (!digits || std::stoi(o.port) < 1) {
+            error = "--port takes a port number (3 = COM3) or a device path (/dev/ttyUSB0)";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string CliUsageText() {
+    return R"(Usage: pmr-cli COMMAND [OPTIONS] [FILE]
+
+Programs the radio from the command line, over the same link as the program.
+
+Commands:
+  read FILE.dat     read the radio into a document file
+  write FILE.dat    write a document file into the radio
+  info              read the radio's dealer and radio information and print it
+
+Options:
+  -p, --port PORT   the serial port: a number (3 = COM3, see the [ports]
+                    section of mysetup.ini) or a device path such as
+                    /dev/ttyUSB0; default: comPort of mysetup.ini
+      --password PW the radio's programming password (at most 4 characters)
+  -y, --yes         answer the program's questions yes: start again after the
+                    radio fell silent (twice at most), start the program
+                    version that fits the radio; otherwise the safe answer is
+                    given (no retry, no program switch)
+      --trace FILE  log every byte sent and received, with millisecond time
+                    stamps, and every time-out to FILE
+  -q, --quiet       print nothing but errors
+      --program-dir DIR  the program folder (language files, templates);
+                    default: the folder of this executable
+  -h, --help        show this text
+
+Progress is shown on stderr when it is a terminal. When the radio does not
+answer, the program searches the serial ports and line settings for it and
+saves the setting it finds to mysetup.ini.
+
+Exit status:
+  0 done             5 wrong password     9 write refused by the radio
+  1 other failure    6 other model       10 file not readable or writable
+  2 bad command line 7 other band        11 handed over to another version
+  3 port not opened  8 other version    130 interrupted
+  4 radio silent
+)";
+}
+
+} // namespace pmr::cli

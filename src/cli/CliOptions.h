@@ -1,0 +1,28 @@
+#pragma once
+// The command line of pmr-cli.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pmr::cli {
+
+struct CliOptions {
+    std::string command;                 // read, write, info
+    std::string file;                    // read: output, write: input
+    std::string port;                    // a number (3 = COM3) or a device path
+    std::optional<std::string> password; // the radio's programming password
+    bool yes = false;                    // answer retry and program-switch questions yes
+    bool quiet = false;                  // only errors on stderr
+    std::string trace;                   // serial trace file
+    std::string programDir;              // the program folder (language files, templates)
+    bool help = false;
+};
+
+/// Parses argv[1..]; false with a message on a bad command line.
+bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, std::string& error);
+
+/// The --help text.
+std::string CliUsageText();
+
+} // namespace pmr::cli
