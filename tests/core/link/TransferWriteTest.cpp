@@ -1,0 +1,155 @@
+// Writing the radio: the frame sequence, resend requests, refusals and failures.
+
+#include "LinkWorld.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace pmr::test {
+namespace {
+
+// The encoded image, except that the identification the radio gave replaced its
+// model, version and feature bytes (0x13F7, the band code, stays encoded).
+bool RadioHoldsTheImage(const LinkWorld& w) {
+    auto expected = w.encodedImage;
+    const Bytes ident = w.radio.IdentReply();
+    for (int i = 0; i < 7; ++i)
+        expected[0x13F0 + i] = ident[1 + i];
+    for (int i = 0; i < 5; ++i)
+        expected[0x13F8 + i] = ident[9 + i];
+    return std::equal(expected.begin(), expected.end(), w.radio.mem.begin());
+}
+
+TEST(TransferWrite, WholeImageIsWrittenByteExactAfterTheEditorsCommitted) {
+    LinkWorld w;
+    ASSERT_TRUE(w.Driver().StartWrite());
+    EXPECT_EQ(w.user.commits, 1);
+    EXPECT_TRUE(w.user.questions.empty()); // the write starts 100 ms later
+    w.clock.RunFor(99);
+    EXPECT_TRUE(w.user.questions.empty());
+    ASSERT_TRUE(w.RunToEnd());
+    EXPECT_EQ(w.Result(), TransferResult::Success);
+    EXPECT_EQ(w.encodes, 1);
+    EXPECT_TRUE(RadioHoldsTheImage(w));
+    EXPECT_EQ(w.user.CountQuestions(T(9005)), 1);
+    EXPECT_EQ(w.user.CountMessages(T(9010)), 1);
+    EXPECT_EQ(w.user.captions.front(), T(9028));
+    EXPECT_EQ(w.user.percents.back(), 100);
+    EXPECT_EQ(w.radio.writes.size(), 320u);
+    for (const auto& [address, count] : w.radio.writes)
+        EXPECT_EQ(count, 1) << address;
+    EXPECT_EQ(w.decodes, 0);
+    EXPECT_EQ(w.radio.mem[0x13F7], w.encodedImage[0x13F7]);
+    EXPECT_FALSE(w.port.PortOpen());
+    EXPECT_EQ(w.radio.requests[2], ReadRequestFrame(0x1420));
+    EXPECT_EQ(w.radio.requests[3][0], 0x57);
+    EXPECT_EQ(w.radio.requests.back(), EndFrame());
+    // The password block and the test-data area are never written.
+    EXPECT_EQ(w.radio.writes.count(0x1420), 0u);
+    EXPECT_EQ(w.radio.writes.count(0x1F00), 0u);
+}
+
+TEST(TransferWrite, HandshakeIsSentFourTimesBeforeTheSearch) {
+    {
+        LinkWorld w;
+        w.port.echo[1] = false;
+        w.radio.answerFromHandshake = 4;
+        w.Driver().StartWrite();
+        ASSERT_TRUE(w.RunToEnd());
+        EXPECT_EQ(w.Result(), TransferResult::Success);
+        EXPECT_EQ(w.SentHandshakes(), 4);
+        EXPECT_TRUE(w.user.portStatus.empty());
+    }
+    {
+        LinkWorld w;
+        w.port.echo[1] = false;
+        w.radio.answerFromHandshake = 5;
+        w.Driver().StartWrite();
+        ASSERT_TRUE(w.RunToEnd());
+        EXPECT_EQ(w.Result(), TransferResult::Success);
+        ASSERT_GE(w.user.captions.size(), 2u);
+        EXPECT_EQ(w.user.captions[1], SearchTitle(1));
+        EXPECT_EQ(w.user.portStatus.size(), 1u);
+        EXPECT_TRUE(RadioHoldsTheImage(w));
+    }
+}
+
+TEST(TransferWrite, ResendRequestsRepeatTheSameBlockAsOftenAsAsked) {
+    LinkWorld w;
+    w.radio.resendWrites[0x0040] = 3;
+    w.radio.resendWrites[0x1000] = 12; // more than any retry count
+    w.Driver().StartWrite();
+    ASSERT_TRUE(w.RunToEnd());
+    EXPECT_EQ(w.Result(), TransferResult::Success);
+    EXPECT_EQ(w.radio.writes[0x0040], 4);
+    EXPECT_EQ(w.radio.writes[0x1000], 13);
+    EXPECT_EQ(w.radio.writes[0x0050], 1);
+    EXPECT_TRUE(RadioHoldsTheImage(w));
+    EXPECT_EQ(w.user.CountQuestions(T(9008)), 0);
+}
+
+TEST(TransferWrite, RadioReportingFeature0Or1RefusesTheWrite) {
+    const std::pair<std::uint8_t, int> cases[] = {{0x08, 9031}, {0x04, 9032}, {0x0C, 9031}};
+    for (const auto& [feature, text] : cases) {
+        LinkWorld w;
+        w.radio.feature = feature;
+        w.Driver().StartWrite();
+        ASSERT_TRUE(w.RunToEnd());
+        EXPECT_EQ(w.Result(), TransferResult::WriteRefused) << text;
+        EXPECT_EQ(w.user.CountMessages(T(text)), 1) << text;
+        EXPECT_TRUE(w.radio.writes.empty());
+        EXPECT_EQ(w.radio.reads.count(0x1420), 0u); // refused before the password step
+        EXPECT_EQ(w.user.CountMessages(T(9010)), 0);
+    }
+    LinkWorld r; // reading such a radio is fine
+    r.radio.feature = 0x0C;
+    r.Driver().StartRead();
+    ASSERT_TRUE(r.RunToEnd());
+    EXPECT_EQ(r.Result(), TransferResult::Success);
+}
+
+TEST(TransferWrite, UnacknowledgedBlockAsksAndCancelReportsFailure) {
+    LinkWorld w;
+    w.radio.dropRequests[0x0A00] = 10;
+    w.Driver().StartWrite();
+    ASSERT_TRUE(w.RunToEnd());
+    EXPECT_EQ(w.radio.writes[0x0A00], 4);
+    EXPECT_EQ(w.user.CountQuestions(T(9008)), 1);
+    EXPECT_EQ(w.Result(), TransferResult::RadioSilent);
+    EXPECT_EQ(w.user.CountMessages(T(9010)), 0);
+}
+
+TEST(TransferWrite, PortFailingMidWriteNeverReportsSuccess) {
+    LinkWorld w;
+    w.port.failAfterWrites = 100;
+    w.Driver().StartWrite();
+    ASSERT_TRUE(w.RunToEnd());
+    EXPECT_NE(w.Result(), TransferResult::Success);
+    EXPECT_EQ(w.user.CountMessages(T(9010)), 0);
+    EXPECT_EQ(w.finished.size(), 1u);
+    EXPECT_EQ(w.clock.PendingTimers(), 0);
+}
+
+TEST(TransferWrite, DeclinedWriteDoesNotEncode) {
+    LinkWorld w;
+    w.user.answer = [](const std::string&, Buttons) { return Answer::Cancel; };
+    w.Driver().StartWrite();
+    ASSERT_TRUE(w.RunToEnd());
+    EXPECT_EQ(w.Result(), TransferResult::Declined);
+    EXPECT_EQ(w.encodes, 0);
+    EXPECT_TRUE(w.port.sent.empty());
+}
+
+TEST(TransferWrite, AbortBeforeTheWriteStartsReportsOnce) {
+    LinkWorld w;
+    w.Driver().StartWrite();
+    w.Driver().Abort();
+    w.clock.RunFor(1000);
+    ASSERT_EQ(w.finished.size(), 1u);
+    EXPECT_EQ(w.finished[0], std::make_pair(LinkMode::Write, TransferResult::Aborted));
+    EXPECT_TRUE(w.port.sent.empty());
+    EXPECT_FALSE(w.Driver().Busy());
+}
+
+} // namespace
+} // namespace pmr::test
