@@ -228,7 +228,9 @@ frmMain::frmMain(AppContext& app, Interaction& ui, DocumentBridge& docs, QWidget
     BuildToolbar();
     BuildTreePane();
     BuildStatusBar();
+}
 
+void frmMain::Load() {
     // Loading the window.
     ApplyLoadVisibility();
     TimerCHEdit.stop();

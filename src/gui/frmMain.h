@@ -38,6 +38,9 @@ class frmMain : public QMainWindow, public DocumentWindows {
 public:
     frmMain(AppContext& app, Interaction& ui, DocumentBridge& docs, QWidget* parent = nullptr);
     ~frmMain() override;
+    /// Loading the window: visibility, geometry, labels, tree, the new
+    /// document and the channel grid. Call once the child windows are registered.
+    void Load();
 
     AppContext& App() { return app_; }
     Interaction& Ui() { return ui_; }

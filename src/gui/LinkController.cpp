@@ -1,0 +1,131 @@
+#include "LinkController.h"
+
+#include "DevicePortList.h"
+#include "Interaction.h"
+#include "LinkTimers.h"
+#include "PortMapping.h"
+#include "QtSerialPortService.h"
+#include "RadioInfoDecoder.h"
+#include "app/AppContext.h"
+#include "dialogs/FrmPassWord.h"
+#include "dialogs/FrmProgress.h"
+#include "files/ProgramLauncher.h"
+#include "files/SiblingProgram.h"
+#include "frmMain.h"
+#include "link/TransferDriver.h"
+
+#include <QTimer>
+
+namespace pmr {
+
+LinkController::LinkController(AppContext& app, Interaction& ui, frmMain& main,
+                               ProgramLauncher& launcher)
+    : QObject(&main), app_(app), ui_(ui), main_(main), launcher_(launcher) {
+    waitTimer_ = new QTimer(&main);
+    waitTimer_->setObjectName(QStringLiteral("WaitTimer"));
+    mapping_ = std::make_unique<PortMapping>(PortMapping::ReadOverrides(SetupFilePath(app_.paths)));
+    ports_ = std::make_unique<DevicePortList>(*mapping_);
+    port_ = std::make_unique<QtSerialPortService>(*mapping_);
+    port_->setObjectName(QStringLiteral("MSComm1"));
+    timers_ = std::make_unique<LinkTimers>(std::map<int, QTimer*>{
+        {kWaitTimerMs, waitTimer_},
+        {kReadOkTimerMs, &main.ReadOKTimer},
+        {kWaitSaveDataTimerMs, &main.WaitSaveDataTimer},
+    });
+    progress_ = new FrmProgress(&main);
+
+    LinkHooks hooks = DefaultLinkHooks();
+    hooks.decodeRadioInfo = [](AppContext& a) { DecodeRadioInfo(a); };
+    hooks.startProgramFor = [this](AppContext& a, const std::string& tag) {
+        StartProgramFor(a, ui_, launcher_, tag);
+    };
+    hooks.saveDocument = [this](AppContext&) { return main_.FileSave(); };
+    driver_ = std::make_unique<TransferDriver>(app_, *port_, *timers_, *ports_, *this, hooks);
+    main.SetRadioLink(this);
+    main.SetPortList(ports_.get());
+}
+
+LinkController::~LinkController() {
+    main_.SetRadioLink(nullptr);
+    main_.SetPortList(nullptr);
+    driver_.reset();
+}
+
+const PortList& LinkController::Ports() const {
+    return *ports_;
+}
+
+void LinkController::StartRead() {
+    driver_->StartRead();
+}
+void LinkController::StartWrite() {
+    driver_->StartWrite();
+}
+void LinkController::ReadRadioInfo() {
+    driver_->ReadRMGDataFromRadio();
+}
+bool LinkController::Busy() const {
+    return driver_->Busy();
+}
+
+void LinkController::ClosePortIfOpen() {
+    driver_->Abort();
+    driver_->ClosePortIfOpen();
+}
+
+void LinkController::ShowMessage(const std::string& text, Severity severity) {
+    ui_.ShowMessage(text, severity);
+}
+
+Answer LinkController::Ask(const std::string& text, Buttons buttons, Severity severity) {
+    return ui_.Ask(text, buttons, severity);
+}
+
+std::optional<std::string> LinkController::AskPassword(const std::string& current) {
+    FrmPassWord dialog(app_, current, &main_);
+    if (ui_.RunDialog(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Entered();
+}
+
+void LinkController::CommitEdits(LinkMode mode) {
+    main_.CommitEdits(mode == LinkMode::Write);
+}
+
+void LinkController::OpenProgress(const std::string& caption, const std::string& label) {
+    progress_->Open(QString::fromStdString(caption), QString::fromStdString(label));
+}
+
+void LinkController::SetProgress(int percent) {
+    progress_->SetProgressValue(percent);
+}
+
+void LinkController::SetProgressCaption(const std::string& caption) {
+    progress_->SetCaption(QString::fromStdString(caption));
+}
+
+void LinkController::CloseProgress() {
+    progress_->hide();
+}
+
+void LinkController::ShowPortStatus(const std::string& text) {
+    main_.ShowPortStatus(QString::fromStdString(text));
+}
+
+void LinkController::CloseAllChildWindows() {
+    main_.CloseCurAllWindows();
+}
+
+void LinkController::ReadDecoded() {
+    main_.OnReadDecoded();
+}
+
+void LinkController::ShowRadioInfo() {
+    main_.OnRadioInfoRead();
+}
+
+void LinkController::EndProgram() {
+    launcher_.EndThisProgram();
+}
+
+} // namespace pmr
