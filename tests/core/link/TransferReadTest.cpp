@@ -428,3 +428,40 @@ TEST(TransferRead, TraceRecordsBytesAndTimeOutsAndAFailingSinkChangesNothing) {
 
 } // namespace
 } // namespace pmr::test
+
+namespace pmr::test {
+namespace {
+
+TEST(TransferRead, AbortWhileAQuestionIsOpenEndsOnceAndSendsNothingAfter) {
+    for (bool inPassword : {false, true}) {
+        LinkWorld w;
+        if (inPassword) {
+            w.radio.SetPassword({'A', 0, 0, 0});
+            w.user.passwordEntry = "A";
+        } else {
+            w.radio.dropRequests[0x0100] = 4;
+        }
+        std::size_t sentAtAbort = 0;
+        w.user.whileOpen = [&] {
+            const bool restartQuestion =
+                !w.user.questions.empty() && w.user.questions.back().text == T(9008);
+            if ((inPassword && !w.user.passwordShown.empty() && sentAtAbort == 0) ||
+                (!inPassword && restartQuestion)) {
+                w.Driver().Abort();
+                sentAtAbort = w.port.sent.size();
+            }
+        };
+        w.user.answer = [](const std::string&, Buttons) { return Answer::Ok; };
+        w.Driver().StartRead();
+        ASSERT_TRUE(w.RunToEnd()) << inPassword;
+        w.clock.RunFor(2000);
+        ASSERT_EQ(w.finished.size(), 1u) << inPassword;
+        EXPECT_EQ(w.Result(), TransferResult::Aborted);
+        EXPECT_EQ(w.port.sent.size(), sentAtAbort) << inPassword;
+        EXPECT_EQ(w.clock.PendingTimers(), 0);
+        EXPECT_EQ(w.decodes, 0);
+    }
+}
+
+} // namespace
+} // namespace pmr::test
