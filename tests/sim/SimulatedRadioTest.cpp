@@ -190,9 +190,10 @@ TEST(SimulatedRadio, PacingTakesTheWireTimeBothWays) {
     // 7 bytes in, 2 ms, 3 bytes out: the last byte is complete after 10 byte times + 2 ms.
     const std::int64_t last = 10 * kByteNanos + 2 * kMs;
     Bytes got;
-    auto early = b.Radio().TakeDue(last - kByteNanos - 1);
+    auto early = b.Radio().TakeDue(last - kByteNanos);
     got.insert(got.end(), early.begin(), early.end());
     EXPECT_EQ(got.size(), 2u);
+    EXPECT_TRUE(b.Radio().TakeDue(last - 1).empty());
     auto rest = b.Radio().TakeDue(last);
     EXPECT_EQ(rest, Bytes{0x06});
     EXPECT_FALSE(b.Radio().NextDue().has_value());
@@ -210,7 +211,7 @@ TEST(SimulatedRadio, MeasuresTheProgrammersTurnaround) {
 TEST(RadioFrameParser, SkipsNoiseAndResynchronises) {
     RadioFrameParser p;
     std::vector<ProgramFrame> frames;
-    const Bytes line = {0x00, 0xFF, 'P', 'R', 'X', 0x02, 'E', 'N', 'D'};
+    const Bytes line = {0x00, 0xFF, 'P', 'Q', 0x02, 'E', 'N', 'D'};
     for (auto byte : line)
         if (auto f = p.Feed(byte, 0))
             frames.push_back(*f);
