@@ -195,8 +195,11 @@ TEST(TransferRead, BadRepliesAreIgnoredAndTheBlockIsAskedAgain) {
     const std::vector<LineFault> faults = {
         {"noise before",
          [](const Bytes& r) {
-             Bytes b{0x13};
-             b.insert(b.end(), r.begin(), r.end());
+             Bytes b;
+             b.reserve(r.size() + 1);
+             b.push_back(0x13);
+             for (auto x : r)
+                 b.push_back(x);
              return b;
          },
          2},
