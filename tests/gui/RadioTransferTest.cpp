@@ -1,0 +1,169 @@
+// Reading, writing and the radio information through the main window against
+// the simulated radio on a pseudo-terminal.
+
+#include "DemoRadio.h"
+#include "GuiTestSupport.h"
+#include "LinkController.h"
+#include "PortMapping.h"
+#include "dialogs/FrmProgress.h"
+#include "dialogs/FrmRadioInfo.h"
+#include "link/TransferDriver.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+
+using namespace pmr;
+using namespace pmr::testing;
+
+namespace {
+
+const QString kSimulator = QStringLiteral(PMR_BINARY_DIR "/src/sim/pmr-radio-sim");
+
+struct RadioHarness {
+    explicit RadioHarness(const TestInstall& install, const QStringList& simArgs = {})
+        : h(install), link(h.app, h.ui, *h.main, h.launcher) {
+        QString error;
+        started = QFileInfo(kSimulator).isExecutable() && radio.Start(kSimulator, error, simArgs);
+        if (started)
+            link.Mapping().SetOverride(h.app.config.ComPort, radio.Device().toStdString());
+    }
+    bool Said(int id) const {
+        const auto m = h.ui.Messages();
+        return std::find(m.begin(), m.end(), h.app.texts.GetLangText(id)) != m.end();
+    }
+    bool SaidText(const std::string& text) const {
+        const auto m = h.ui.Messages();
+        return std::find(m.begin(), m.end(), text) != m.end();
+    }
+    // A read to its end: the 9004 question, the progress window, 9009, the decode.
+    bool Read() {
+        h.ui.AnswerNext(Answer::Ok);
+        h.main->StartRead();
+        return WaitFor([&] { return Said(9009) && !link.Busy(); }, 30000);
+    }
+
+    Harness h;
+    LinkController link;
+    DemoRadio radio;
+    bool started = false;
+};
+
+TEST(RadioTransfer, ReadShowsProgressAndOpensTheDecodedDocument) {
+    TestInstall install;
+    RadioHarness r(install);
+    if (!r.started)
+        GTEST_SKIP() << "the simulated radio is not available";
+    r.h.main->ShowChildWindow("FrmRadioInfo");
+    r.h.app.docState.CurrentFileName = "/somewhere/else.dat";
+    r.h.main->DocumentUntitled = false;
+    int highest = 0;
+    QObject::connect(r.link.Progress()->ProgressBar1(), &QProgressBar::valueChanged,
+                     [&](int v) { highest = std::max(highest, v); });
+    ASSERT_TRUE(r.Read());
+    EXPECT_EQ(r.h.ui.Questions(), std::vector<std::string>{r.h.app.texts.GetLangText(9004)});
+    EXPECT_GE(highest, 99);
+    EXPECT_FALSE(r.link.Progress()->isVisible());
+    EXPECT_EQ(r.link.Progress()->windowTitle().toStdString(), r.h.app.texts.GetLangText(9027));
+    EXPECT_EQ(r.link.Progress()->Label1()->text().toStdString(), r.h.app.texts.GetLangText(9029));
+    EXPECT_TRUE(
+        WaitFor([&] { return r.h.main->OpenChildWindowNames() == QStringList{"frmCommChInfo"}; }));
+    EXPECT_EQ(r.h.app.docState.CurrentFileName, "new.dat");
+    EXPECT_TRUE(r.h.main->DocumentUntitled);
+    EXPECT_GT(r.h.app.doc.ChannelCount, 0);
+    EXPECT_EQ(r.h.ui.Unexpected(), 0);
+}
+
+TEST(RadioTransfer, WriteSendsTheDocumentWhichAReadBringsBack) {
+    TestInstall install;
+    const QString saved = install.Root() + "/radio.bin";
+    RadioHarness r(install, {"--save-image", saved});
+    if (!r.started)
+        GTEST_SKIP() << "the simulated radio is not available";
+    ASSERT_TRUE(r.Read());
+    const int level = r.h.app.doc.Settings.Opt.SqlLevel == 5 ? 6 : 5;
+    r.h.app.doc.Settings.Opt.SqlLevel = level;
+    r.h.ui.Clear();
+    r.h.ui.AnswerNext(Answer::Ok);
+    r.h.main->StartWrite();
+    ASSERT_TRUE(WaitFor([&] { return r.Said(9010) && !r.link.Busy(); }, 30000));
+    EXPECT_EQ(r.h.ui.Questions(), std::vector<std::string>{r.h.app.texts.GetLangText(9005)});
+    EXPECT_TRUE(WaitFor([&] { return QFileInfo(saved).size() == 5120; }));
+
+    r.h.app.doc.Settings.Opt.SqlLevel = 0;
+    r.h.ui.Clear();
+    ASSERT_TRUE(r.Read());
+    EXPECT_EQ(r.h.app.doc.Settings.Opt.SqlLevel, level);
+}
+
+TEST(RadioTransfer, ReadDeclinedAtTheQuestionLeavesEverything) {
+    TestInstall install;
+    RadioHarness r(install);
+    if (!r.started)
+        GTEST_SKIP() << "the simulated radio is not available";
+    r.h.app.doc.Settings.Opt.SqlLevel = 9;
+    r.h.ui.AnswerNext(Answer::Cancel);
+    r.h.main->StartRead();
+    EXPECT_TRUE(WaitFor([&] { return !r.link.Busy(); }));
+    EXPECT_FALSE(r.link.Progress()->isVisible());
+    EXPECT_TRUE(r.h.ui.Messages().empty());
+    EXPECT_EQ(r.h.app.doc.Settings.Opt.SqlLevel, 9);
+}
+
+TEST(RadioTransfer, PasswordDialogDuringTheReadLetsTheRightPasswordThrough) {
+    TestInstall install;
+    RadioHarness r(install, {"--password", "K7x2"});
+    if (!r.started)
+        GTEST_SKIP() << "the simulated radio is not available";
+    r.h.ui.HandleDialogNext([](QDialog& d) {
+        EXPECT_EQ(d.objectName(), QString("FrmPassWord"));
+        d.findChild<QLineEdit*>("Text1")->setText("K7x2");
+        d.findChild<QPushButton*>("CommandOK")->click();
+        return d.result();
+    });
+    ASSERT_TRUE(r.Read());
+    EXPECT_EQ(r.h.app.link.EnteredPassword, "K7x2");
+
+    // Entered once, the next read runs without the dialog.
+    r.h.ui.Clear();
+    ASSERT_TRUE(r.Read());
+    for (const auto& e : r.h.ui.Events())
+        EXPECT_NE(e.kind, ScriptedInteraction::Event::Dialog);
+}
+
+TEST(RadioTransfer, WrongPasswordEndsTheReadWithItsMessage) {
+    TestInstall install;
+    RadioHarness r(install, {"--password", "K7x2"});
+    if (!r.started)
+        GTEST_SKIP() << "the simulated radio is not available";
+    const int before = r.h.app.doc.ChannelCount;
+    r.h.ui.HandleDialogNext([](QDialog& d) {
+        d.findChild<QLineEdit*>("Text1")->setText("k7x2");
+        d.findChild<QPushButton*>("CommandOK")->click();
+        return d.result();
+    });
+    r.h.ui.AnswerNext(Answer::Ok);
+    r.h.main->StartRead();
+    ASSERT_TRUE(WaitFor([&] { return r.SaidText("PassWord Failure!") && !r.link.Busy(); }, 20000));
+    EXPECT_FALSE(r.Said(9009));
+    EXPECT_FALSE(r.link.Progress()->isVisible());
+    EXPECT_EQ(r.h.app.doc.ChannelCount, before);
+}
+
+TEST(RadioTransfer, RadioInformationOpensItsWindowWithoutQuestions) {
+    TestInstall install;
+    RadioHarness r(install, {"--password", "K7x2"});
+    if (!r.started)
+        GTEST_SKIP() << "the simulated radio is not available";
+    r.h.main->OnTreeNodeClicked("N7");
+    ASSERT_TRUE(
+        WaitFor([&] { return r.h.main->FindChildWindow("FrmRadioInfo") != nullptr; }, 20000));
+    auto* window = static_cast<FrmRadioInfo*>(r.h.main->FindChildWindow("FrmRadioInfo"));
+    EXPECT_FALSE(window->Text1(1).isEmpty()); // the simulated radio has a serial number
+    EXPECT_TRUE(r.h.ui.Events().empty());     // no question, no password dialog
+}
+
+} // namespace
