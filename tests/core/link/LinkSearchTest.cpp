@@ -100,6 +100,32 @@ TEST(LinkSearch, RadioOfAnotherModelIsTheFallbackAndEndsWithTheModelMessage) {
     EXPECT_GE(first.reads[0x1420], 1);  // the restart ran up to the identity check
 }
 
+TEST(LinkSearch, FallbackRestartsOnlyOnceSoAnUnsteadyRadioCannotLoop) {
+    // A radio of another model that identifies itself to every search but
+    // never to the restarted transfer.
+    LinkWorld w;
+    FakeRadio other;
+    other.model = "OTHER1";
+    other.handshaking = 0;
+    other.stopBits = 1;
+    int idents = 0;
+    other.tamper = [&](const Bytes& request, const Bytes& reply) -> std::optional<Bytes> {
+        if (request == IdentRequestFrame() && (idents++ % 4) != 0)
+            return std::nullopt;
+        return reply;
+    };
+    w.port.radios.clear();
+    w.port.radios[1] = &other;
+    w.app.config.ComPort = 5;
+    w.portList.ports = {1};
+    w.Driver().StartRead();
+    ASSERT_TRUE(w.RunToEnd());
+    EXPECT_EQ(w.user.CountQuestions(T(9008)), 1);
+    EXPECT_EQ(w.Result(), TransferResult::RadioSilent);
+    EXPECT_EQ(idents, 5);                // search, three restarted requests, search again
+    EXPECT_EQ(w.setupWrites.size(), 3u); // the fallback is saved once
+}
+
 TEST(LinkSearch, ModelNameMatchesApartFromBlanksAndWhatFollowsANul) {
     for (const std::string& docModel : {std::string("T446  "), std::string("T446\0Z", 6)}) {
         LinkWorld w;
