@@ -5,6 +5,15 @@
 
 namespace pmr {
 
+DemoRadio::~DemoRadio() {
+    if (process_.state() == QProcess::NotRunning)
+        return;
+    process_.terminate();
+    if (!process_.waitForFinished(2000))
+        process_.kill();
+    process_.waitForFinished(1000);
+}
+
 bool DemoRadio::Start(const QString& simulator, QString& error, const QStringList& arguments) {
     if (simulator.isEmpty() || !QFileInfo(simulator).isExecutable()) {
         error = QStringLiteral("the simulated radio (pmr-radio-sim) was not found");

@@ -9,6 +9,8 @@ namespace pmr {
 
 class DemoRadio {
 public:
+    DemoRadio() = default;
+    ~DemoRadio();
     /// Starts the simulated radio executable and waits for its device path.
     /// False with a reason in `error` when it did not start.
     bool Start(const QString& simulator, QString& error, const QStringList& arguments = {});

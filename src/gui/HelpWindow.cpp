@@ -23,9 +23,17 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpWindow::ShowPage(const QString& pagePath) {
+    // A topic without a page of its own shows the page of its menu (403 ->
+    // 400), or else the contents page.
     QString page = pagePath;
-    if (!QFileInfo::exists(page))
-        page = QFileInfo(pagePath).dir().filePath(QStringLiteral("index.html"));
+    const QFileInfo info(pagePath);
+    if (!QFileInfo::exists(page)) {
+        bool numbered = false;
+        const int topic = info.completeBaseName().toInt(&numbered);
+        page = info.dir().filePath(QString::number(topic / 100 * 100) + QStringLiteral(".html"));
+        if (!numbered || !QFileInfo::exists(page))
+            page = info.dir().filePath(QStringLiteral("index.html"));
+    }
     browser_->setSource(QUrl::fromLocalFile(page));
     setWindowTitle(browser_->documentTitle());
     show();

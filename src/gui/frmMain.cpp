@@ -151,7 +151,7 @@ constexpr const char* kCommittingWindows[] = {
 };
 
 constexpr int kMinPaneTwips = 300;
-constexpr int kDefaultPaneTwips = 2700;
+constexpr int kDefaultPaneTwips = 3450;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -257,6 +257,10 @@ QAction* frmMain::MenuEntry(const QString& name) const {
 QAction* frmMain::ToolbarButton(const QString& key) const {
     auto it = buttons_.find(key);
     return it == buttons_.end() ? nullptr : it->second;
+}
+
+HelpWindow* frmMain::HelpViewer() const {
+    return help_.data();
 }
 
 double frmMain::TwipsPerPixel() {
@@ -374,6 +378,8 @@ void frmMain::BuildToolbar() {
     on("CommSet", [this] { ShowPortDialog(); });
     on("WriteRadio", [this] { StartWrite(); });
     on("About", [this] { ShowAboutBox(); });
+    // Printing is switched off: its button stays in place without an action.
+    buttons_.at(QStringLiteral("Print"))->setEnabled(false);
     for (const RowCommand& rc : kRowCommands) {
         if (!rc.button)
             continue;

@@ -121,6 +121,7 @@ public:
     QAction* MenuEntry(const QString& name) const;
     QAction* ToolbarButton(const QString& key) const;
     QTreeWidget* Tree() const { return tree_; }
+    HelpWindow* HelpViewer() const;
     QMdiArea* Mdi() const { return mdi_; }
     bool ChannelCommandsShown() const { return chInfoShown_; }
     QLabel* StatusPanel(int index) const { return panels_[index - 1]; }

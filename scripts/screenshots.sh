@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Screenshots of the program against the simulated radio under a virtual X
+# display, into docs/screenshots/: the main window after a read, the progress
+# window during the read and the radio information window. Also measures the
+# start-up time (process start to main window shown), five runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${BUILD_DIR:-build}
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build" --target pmrprog pmr-screenshots pmr-radio-sim
+program="$build/pmr/V100"
+mkdir -p docs/screenshots
+run_x() { xvfb-run -a -s "-screen 0 1100x760x24" "$@"; }
+
+run_x "$build/src/gui/pmr-screenshots" "$program" docs/screenshots
+
+echo "Start-up time (process start to main window shown):"
+for i in 1 2 3 4 5; do
+    run_x "$program/pmrprog" --startup-time --quit-after-start | grep startup-ms
+done

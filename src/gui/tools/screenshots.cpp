@@ -1,0 +1,106 @@
+// Takes the documentation's screenshots of the real windows against the
+// simulated radio, answering the questions by script:
+//   pmr-screenshots <program folder> <output folder>
+// writes main-after-read.png, progress.png and radio-info.png (whole screen,
+// so run it under a virtual X display).
+
+#include "DemoRadio.h"
+#include "DocumentBridge.h"
+#include "LinkController.h"
+#include "PortMapping.h"
+#include "QtProgramLauncher.h"
+#include "ScriptedInteraction.h"
+#include "StandardWindows.h"
+#include "app/AppContext.h"
+#include "app/Startup.h"
+#include "dialogs/FrmProgress.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+bool Shoot(const QString& path) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QPixmap shot = screen->grabWindow(0);
+    const bool ok = !shot.isNull() && shot.save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication qapp(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: pmr-screenshots <program folder> <output folder>\n");
+        return 2;
+    }
+    const QString programFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    QDir().mkpath(out.path());
+
+    pmr::AppContext app;
+    pmr::ScriptedInteraction ui;
+    pmr::QtProgramLauncher launcher;
+    pmr::DocumentBridge docs(app, ui, launcher);
+    pmr::StartupHooks hooks;
+    hooks.templates = &docs.Templates();
+    pmr::RunStartup(app, programFolder.toStdString(), ui, hooks);
+    pmr::frmMain main(app, ui, docs);
+    pmr::RegisterStandardWindows(main.Windows());
+    main.Load();
+    docs.SetDocumentWindows(&main);
+    pmr::LinkController link(app, ui, main, launcher);
+
+    pmr::DemoRadio radio;
+    QString error;
+    if (!radio.Start(pmr::DemoRadio::FindSimulator(programFolder), error, {"--pace"})) {
+        std::fprintf(stderr, "pmr-screenshots: %s\n", qPrintable(error));
+        return 1;
+    }
+    link.Mapping().SetOverride(app.config.ComPort, radio.Device().toStdString());
+
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    main.setGeometry(area.adjusted(20, 20, -20, -20));
+    main.show();
+    main.OnActivated();
+    QTest::qWait(400);
+
+    int failures = 0;
+    bool progressShot = false;
+    QObject::connect(link.Progress()->ProgressBar1(), &QProgressBar::valueChanged, [&](int value) {
+        if (!progressShot && value >= 37) {
+            progressShot = true;
+            QTest::qWait(50);
+            failures += !Shoot(out.filePath("progress.png"));
+        }
+    });
+    const std::string finished = app.texts.GetLangText(9009);
+    bool readDone = false;
+    ui.OnMessage([&](const std::string& text) { readDone = readDone || text == finished; });
+    ui.AnswerNext(pmr::Answer::Ok); // read now?
+    main.StartRead();
+    if (!QTest::qWaitFor([&] { return readDone && !link.Busy(); }, 120000)) {
+        std::fprintf(stderr, "pmr-screenshots: the read did not finish\n");
+        return 1;
+    }
+    QTest::qWait(600);
+    failures += !Shoot(out.filePath("main-after-read.png"));
+
+    main.OnTreeNodeClicked(QStringLiteral("N7"));
+    if (!QTest::qWaitFor([&] { return main.FindChildWindow("FrmRadioInfo") != nullptr; }, 60000)) {
+        std::fprintf(stderr, "pmr-screenshots: the radio information did not arrive\n");
+        return 1;
+    }
+    QTest::qWait(400);
+    failures += !Shoot(out.filePath("radio-info.png"));
+    app.fileBuffer = app.doc;
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,73 @@
+// The help pages: which page a topic opens, which language, and the Help
+// buttons shown only when the pages are installed.
+
+#include "GuiTestSupport.h"
+#include "HelpWindow.h"
+
+#include <QDirIterator>
+#include <QPushButton>
+
+using namespace pmr;
+using namespace pmr::testing;
+
+namespace {
+
+void Page(const QString& folder, const QString& name) {
+    QDir().mkpath(folder);
+    QFile f(folder + "/" + name);
+    f.open(QIODevice::WriteOnly);
+    f.write("<html><head><title>" + name.toLatin1() + "</title></head><body></body></html>");
+}
+
+TEST(Help, TopicWithoutAPageShowsItsMenuPageOrTheContents) {
+    QTemporaryDir dir;
+    Page(dir.path(), "index.html");
+    Page(dir.path(), "400.html");
+    App();
+    HelpWindow help;
+    help.ShowPage(dir.path() + "/403.html");
+    EXPECT_TRUE(help.CurrentPage().endsWith("/400.html"));
+    help.ShowPage(dir.path() + "/77.html");
+    EXPECT_TRUE(help.CurrentPage().endsWith("/index.html"));
+}
+
+TEST(Help, HelpButtonShownOnlyWhenThePagesAreInstalled) {
+    TestInstall without;
+    Harness a(without);
+    QWidget* info = a.main->ShowChildWindow("FrmRadioInfo");
+    EXPECT_FALSE(info->findChild<QPushButton*>("CommandHelp")->isVisibleTo(info));
+    a.main->ShowHelpTopic(3600);
+    EXPECT_EQ(a.main->HelpViewer(), nullptr);
+
+    TestInstall with(1, /*help=*/true);
+    Harness b(with);
+    info = b.main->ShowChildWindow("FrmRadioInfo");
+    EXPECT_TRUE(info->findChild<QPushButton*>("CommandHelp")->isVisibleTo(info));
+    info->findChild<QPushButton*>("CommandHelp")->click();
+    ASSERT_NE(b.main->HelpViewer(), nullptr);
+    EXPECT_TRUE(b.main->HelpViewer()->CurrentPage().contains("/help/english/"));
+}
+
+TEST(Help, LanguageThreeMenuOpensChineseWhileF1KeepsEnglish) {
+    TestInstall install(3, /*help=*/true);
+    Harness h(install);
+    h.main->ShowHelpContents();
+    ASSERT_NE(h.main->HelpViewer(), nullptr);
+    EXPECT_TRUE(h.main->HelpViewer()->CurrentPage().contains("/help/chinese/"));
+    h.main->ShowHelpTopic(100);
+    EXPECT_TRUE(h.main->HelpViewer()->CurrentPage().contains("/help/english/"));
+}
+
+TEST(Help, BothLanguagesHaveTheSamePages) {
+    auto pages = [](const char* lang) {
+        QStringList names = QDir(QStringLiteral(PMR_SOURCE_DIR "/data/help/") + lang)
+                                .entryList({"*.html"}, QDir::Files, QDir::Name);
+        return names;
+    };
+    const QStringList english = pages("english");
+    EXPECT_TRUE(english.contains("index.html"));
+    EXPECT_TRUE(english.contains("3600.html"));
+    EXPECT_EQ(english, pages("chinese"));
+}
+
+} // namespace
