@@ -87,9 +87,13 @@ TEST(RadioTransfer, WriteSendsTheDocumentWhichAReadBringsBack) {
     const int level = r.h.app.doc.Settings.Opt.SqlLevel == 5 ? 6 : 5;
     r.h.app.doc.Settings.Opt.SqlLevel = level;
     r.h.ui.Clear();
+    r.h.gridLog.clear();
     r.h.ui.AnswerNext(Answer::Ok);
     r.h.main->StartWrite();
     ASSERT_TRUE(WaitFor([&] { return r.Said(9010) && !r.link.Busy(); }, 30000));
+    // The open editors committed their focused control before the write.
+    EXPECT_NE(std::find(r.h.gridLog.begin(), r.h.gridLog.end(), -1), r.h.gridLog.end());
+    EXPECT_EQ(r.link.Progress()->windowTitle().toStdString(), r.h.app.texts.GetLangText(9028));
     EXPECT_EQ(r.h.ui.Questions(), std::vector<std::string>{r.h.app.texts.GetLangText(9005)});
     EXPECT_TRUE(WaitFor([&] { return QFileInfo(saved).size() == 5120; }));
 
@@ -164,6 +168,48 @@ TEST(RadioTransfer, RadioInformationOpensItsWindowWithoutQuestions) {
     auto* window = static_cast<FrmRadioInfo*>(r.h.main->FindChildWindow("FrmRadioInfo"));
     EXPECT_FALSE(window->Text1(1).isEmpty()); // the simulated radio has a serial number
     EXPECT_TRUE(r.h.ui.Events().empty());     // no question, no password dialog
+}
+
+TEST(RadioTransfer, SilentRadioSearchesTheLinkUnderItsTitleAndGoesOn) {
+    TestInstall install;
+    RadioHarness r(install, {"--answer-from", "8"});
+    if (!r.started)
+        GTEST_SKIP() << "the simulated radio is not available";
+    QStringList captions;
+    QObject::connect(r.link.Progress(), &QWidget::windowTitleChanged,
+                     [&](const QString& t) { captions << t; });
+    ASSERT_TRUE(r.Read());
+    EXPECT_TRUE(
+        captions.contains("Search for communication setting,please wait for a few minutes..."));
+    EXPECT_EQ(captions.last().toStdString(), r.h.app.texts.GetLangText(9027));
+    EXPECT_EQ(r.h.main->StatusPanel(3)->text(), r.h.Text(12008) + "1");
+}
+
+TEST(RadioTransfer, RadioFallingSilentAsksWhetherToTryAgain) {
+    TestInstall install;
+    RadioHarness r(install, {"--silent-after", "20"});
+    if (!r.started)
+        GTEST_SKIP() << "the simulated radio is not available";
+    const int before = r.h.app.doc.ChannelCount;
+    r.h.ui.AnswerNext(Answer::Ok);     // read now?
+    r.h.ui.AnswerNext(Answer::Cancel); // the radio does not answer: try again?
+    r.h.main->StartRead();
+    ASSERT_TRUE(WaitFor([&] { return r.h.ui.Questions().size() == 2 && !r.link.Busy(); }, 30000));
+    EXPECT_EQ(r.h.ui.Questions()[1], r.h.app.texts.GetLangText(9008));
+    EXPECT_FALSE(r.Said(9009));
+    EXPECT_FALSE(r.link.Progress()->isVisible());
+    EXPECT_EQ(r.h.app.doc.ChannelCount, before);
+}
+
+TEST(RadioTransfer, RadioThatRefusesWritingSaysSo) {
+    TestInstall install;
+    RadioHarness r(install, {"--feature", "8"});
+    if (!r.started)
+        GTEST_SKIP() << "the simulated radio is not available";
+    r.h.ui.AnswerNext(Answer::Ok);
+    r.h.main->StartWrite();
+    ASSERT_TRUE(WaitFor([&] { return (r.Said(9031) || r.Said(9032)) && !r.link.Busy(); }, 30000));
+    EXPECT_FALSE(r.Said(9010));
 }
 
 } // namespace
