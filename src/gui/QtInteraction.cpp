@@ -103,12 +103,17 @@ std::optional<std::string> QtInteraction::AskOpenFile(const std::string& filter,
 
 std::optional<std::string> QtInteraction::AskSaveFile(const std::string& filter,
                                                       const std::string& startPath) {
-    const QString path = QFileDialog::getSaveFileName(
-        parent_, QString::fromStdString(texts_.GetLangText(12000)),
-        QString::fromStdString(startPath), QString::fromStdString(QtFileFilter(filter)));
-    if (path.isEmpty())
+    QFileDialog dialog(parent_, QString::fromStdString(texts_.GetLangText(12000)),
+                       QString::fromStdString(startPath),
+                       QString::fromStdString(QtFileFilter(filter)));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without extension still becomes a document file.
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.selectFile(QString::fromStdString(startPath));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return path.toStdString();
+    return dialog.selectedFiles().first().toStdString();
 }
 
 int QtInteraction::RunDialog(QDialog& dialog) {

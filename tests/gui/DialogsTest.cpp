@@ -4,6 +4,7 @@
 #include "GuiTestSupport.h"
 #include "RadioInfoDecoder.h"
 #include "app/SetupValues.h"
+#include "dialogs/FrmAbout.h"
 #include "dialogs/FrmModelInfo.h"
 #include "dialogs/FrmPassWord.h"
 #include "dialogs/FrmRadioInfo.h"
@@ -11,6 +12,7 @@
 #include "link/PortList.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -93,10 +95,31 @@ TEST(PasswordDialog, MasksAtMostFourCharactersAndKeepsTheTrimmedEntry) {
     Click(again, "CommandOK");
     EXPECT_EQ(h.app.link.EnteredPassword, "AB");
 
+    FrmPassWord accents(h.app);
+    QKeyEvent accent(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier,
+                     QString::fromUtf8("\xc3\xa9"));
+    QApplication::sendEvent(accents.Text1(), &accent);
+    QTest::keyClicks(accents.Text1(), "Z");
+    EXPECT_EQ(accents.Text1()->text(), QString("Z")); // characters above 127 are refused
+    Click(accents, "CommandCancel");
+
     FrmPassWord cancelled(h.app);
     cancelled.Text1()->setText("ZZZZ");
     Click(cancelled, "CommandCancel");
     EXPECT_EQ(h.app.link.EnteredPassword, "AB");
+}
+
+TEST(AboutBox, ShowsTheProgramAndClosesWithOk) {
+    TestInstall install;
+    Harness h(install);
+    h.ui.HandleDialogNext([&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), h.Text(24000));
+        EXPECT_EQ(d.findChild<QPushButton*>("CommandOK")->text(), h.Text(9017));
+        return Click(d, "CommandOK");
+    });
+    h.Button("About")->trigger();
+    EXPECT_EQ(h.ui.Events().back().text, "FrmAbout");
+    EXPECT_TRUE(h.ui.ScriptUsedUp());
 }
 
 TEST(PortDialog, OffersThePortsTheSystemListsAndFollowsChanges) {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 
 namespace pmr {
 
@@ -32,6 +33,9 @@ void FrmPassWord::Build(const AppContext& app, const std::string& current) {
     text_->setEchoMode(QLineEdit::Password);
     text_->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     text_->setMinimumWidth(90);
+    // The radio keeps one byte per character: printable ASCII only.
+    text_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[\\x20-\\x7E]{0,4}")), text_));
     auto* ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("CommandOK"));
     ok->setDefault(true);
