@@ -63,6 +63,21 @@ TEST(LanguageDialog, SwitchRelabelsMenusTooltipsTreeAndCaptionAndReopensTheGrid)
     EXPECT_EQ(ReadSetupValue(h.app.paths, "CurrentLanguage"), "2");
 }
 
+TEST(LanguageDialog, StartInChineseRelabelsAtTheFirstActivation) {
+    TestInstall install(2);
+    Harness h(install);
+    EXPECT_EQ(h.app.config.ShownLanguage, 1);
+    h.main->ShowChildWindow("FrmRadioInfo");
+    h.main->OnActivated();
+    EXPECT_EQ(h.app.config.ShownLanguage, 2);
+    EXPECT_EQ(h.main->OpenChildWindowNames(), QStringList{"frmCommChInfo"});
+    EXPECT_EQ(h.Menu("mnuHelp")->text(), h.Text(10700));
+    // Activating again changes nothing.
+    h.main->ShowChildWindow("FrmRadioInfo");
+    h.main->OnActivated();
+    EXPECT_EQ(h.main->OpenChildWindowNames().size(), 2);
+}
+
 TEST(LanguageDialog, CancelChangesNothing) {
     TestInstall install;
     Harness h(install);

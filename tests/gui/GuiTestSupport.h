@@ -72,10 +72,11 @@ public:
         QFile::copy(QStringLiteral(PMR_SOURCE_DIR "/data/Version.ini"), root + "/Version.ini");
         if (help) {
             for (const char* lang : {"english", "chinese"}) {
-                QDir().mkpath(root + "/V100/help/" + lang);
-                QFile page(root + "/V100/help/" + lang + "/index.html");
-                page.open(QIODevice::WriteOnly);
-                page.write("<html><head><title>Help</title></head><body>x</body></html>");
+                const QString from = QStringLiteral(PMR_SOURCE_DIR "/data/help/") + lang;
+                const QString to = root + "/V100/help/" + lang;
+                QDir().mkpath(to);
+                for (const QString& page : QDir(from).entryList(QDir::Files))
+                    QFile::copy(from + "/" + page, to + "/" + page);
             }
         }
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root + "/settings");

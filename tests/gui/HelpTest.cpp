@@ -5,6 +5,7 @@
 #include "HelpWindow.h"
 
 #include <QDirIterator>
+#include <QMenu>
 #include <QPushButton>
 
 using namespace pmr;
@@ -56,6 +57,18 @@ TEST(Help, LanguageThreeMenuOpensChineseWhileF1KeepsEnglish) {
     EXPECT_TRUE(h.main->HelpViewer()->CurrentPage().contains("/help/chinese/"));
     h.main->ShowHelpTopic(100);
     EXPECT_TRUE(h.main->HelpViewer()->CurrentPage().contains("/help/english/"));
+}
+
+TEST(Help, F1OnAHighlightedMenuEntryOpensItsTopic) {
+    TestInstall install(1, /*help=*/true);
+    Harness h(install);
+    QMenu* program = h.Menu("mnuProgram")->menu();
+    program->popup(QPoint(10, 10));
+    program->setActiveAction(h.Menu("MnuProPassWord")); // topic 403, on the page of 400
+    QTest::keyClick(program, Qt::Key_F1);
+    ASSERT_NE(h.main->HelpViewer(), nullptr);
+    EXPECT_TRUE(h.main->HelpViewer()->CurrentPage().endsWith("/help/english/400.html"));
+    program->hide();
 }
 
 TEST(Help, BothLanguagesHaveTheSamePages) {
