@@ -2,7 +2,7 @@
 // simulated radio, answering the questions by script:
 //   pmr-screenshots <program folder> <output folder>
 // writes main-after-read.png, progress.png and radio-info.png (whole screen,
-// so run it under a virtual X display).
+// so run it under a virtual X display) and dialog-*.png of the small dialogs.
 
 #include "DemoRadio.h"
 #include "DocumentBridge.h"
@@ -13,11 +13,17 @@
 #include "StandardWindows.h"
 #include "app/AppContext.h"
 #include "app/Startup.h"
+#include "dialogs/FrmAbout.h"
+#include "dialogs/FrmModelInfo.h"
+#include "dialogs/FrmPassWord.h"
 #include "dialogs/FrmProgress.h"
+#include "dialogs/FrmSetComm.h"
+#include "dialogs/FrmSetLanguage.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTest>
@@ -101,6 +107,30 @@ int main(int argc, char** argv) {
     }
     QTest::qWait(400);
     failures += !Shoot(out.filePath("radio-info.png"));
+
+    // The small dialogs, each on its own.
+    auto grab = [&](QDialog& dialog, const char* name) {
+        dialog.show();
+        QTest::qWait(150);
+        const QString path = out.filePath(QString::fromLatin1(name));
+        const bool ok = dialog.grab().save(path);
+        std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+        failures += !ok;
+        dialog.hide();
+    };
+    {
+        pmr::FrmSetComm port(app, link.Ports(), &main);
+        grab(port, "dialog-port.png");
+        pmr::FrmPassWord password(app, &main);
+        password.Text1()->setText(QStringLiteral("1234"));
+        grab(password, "dialog-password.png");
+        pmr::FrmSetLanguage language(app, &main);
+        grab(language, "dialog-language.png");
+        pmr::FrmModelInfo model(app, ui, main, &main);
+        grab(model, "dialog-model.png");
+        pmr::FrmAbout about(app, &main);
+        grab(about, "dialog-about.png");
+    }
     app.fileBuffer = app.doc;
     return failures == 0 ? 0 : 1;
 }
