@@ -2,8 +2,7 @@
 # Screenshots of the program against the simulated radio under a virtual X
 # display, into docs/screenshots/: the main window after a read, the progress
 # window during the read, the radio information window and the small dialogs.
-# Also measures the
-# start-up time (process start to main window shown), five runs.
+# Also measures the start-up time (process start to main window shown), five runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
