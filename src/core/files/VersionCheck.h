@@ -3,6 +3,7 @@
 // document or a radio carries one it does not.
 
 #include "files/VersionTable.h"
+#include "link/LinkMode.h"
 
 #include <string>
 #include <string_view>
@@ -26,5 +27,9 @@ std::string VersionQuestion(const TextCatalog& texts, std::string_view programTa
 /// Same model names (trimmed) match; otherwise a write (link mode 2) refuses,
 /// and any other mode accepts only a radio reporting "VX210".
 bool IsModelCompatible(std::string_view documentModel, std::string_view radioModel, int linkMode);
+inline bool IsModelCompatible(std::string_view documentModel, std::string_view radioModel,
+                              LinkMode linkMode) {
+    return IsModelCompatible(documentModel, radioModel, static_cast<int>(linkMode));
+}
 
 } // namespace pmr

@@ -71,6 +71,8 @@ TEST(ModelCompatibility, VX210IsAcceptedForAnyModelOnlyWhenNotWriting) {
     EXPECT_FALSE(IsModelCompatible("ABC", "VX210", kWrite));
     EXPECT_FALSE(IsModelCompatible("ABC", "XYZ", kRead));
     EXPECT_FALSE(IsModelCompatible("VX210", "XYZ", 3));
+    EXPECT_FALSE(IsModelCompatible("ABC", "VX210", LinkMode::Write));
+    EXPECT_TRUE(IsModelCompatible("ABC", "VX210", LinkMode::Read));
 }
 
 } // namespace
