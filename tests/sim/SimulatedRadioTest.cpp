@@ -5,6 +5,9 @@
 #include "RadioFrameParser.h"
 #include "RadioMemory.h"
 #include "SimOptions.h"
+#include "app/AppContext.h"
+#include "document/TrimFix.h"
+#include "image/ImageCodec.h"
 
 #include <gtest/gtest.h>
 #include <numeric>
@@ -276,4 +279,29 @@ TEST(RadioMemory, DefaultRadioIsAValidPmr446Radio) {
     EXPECT_EQ(m.Read(0x13F7), 4);
     EXPECT_EQ(m.Read(0x142C), 0xFF); // no password
     EXPECT_EQ(m.Read(0x2000), 0xFF); // no memory there
+}
+
+// The default radio is what the program itself would have written: decoded by
+// the program's codec it gives eight PMR446 channels and the VFO, and encoding
+// that document again yields the same channel records.
+TEST(RadioMemory, DefaultRadioDecodesIntoEightPmr446Channels) {
+    const RadioMemory m = MakeDefaultRadio();
+    pmr::AppContext app;
+    std::copy(m.image.begin(), m.image.end(), app.images.ImageBuf.begin());
+    pmr::DecodeImage(app);
+    ASSERT_EQ(app.doc.ChannelCount, 9);
+    EXPECT_EQ(pmr::TrimFix(app.doc.Channels[0].RxFreq), "44600625");
+    EXPECT_EQ(pmr::TrimFix(app.doc.Channels[7].RxFreq), "44609375");
+    EXPECT_EQ(pmr::TrimFix(app.doc.Channels[2].Name), "PMR 3");
+    EXPECT_EQ(app.doc.Channels[8].ChannelNo, 129); // the VFO comes last
+    EXPECT_EQ(app.docState.ModelNameText, "VX210");
+    EXPECT_EQ(app.docState.BandText, "446.00625 - 446.19375 MHz");
+
+    app.images.ImageBuf.fill(0xFF);
+    pmr::EncodeImage(app);
+    // Channels 1-8, the VFO and both bitmaps (unused records are erased to FF
+    // in the radio; the program writes them as 0).
+    for (std::size_t i = 0; i < 0x1040; ++i)
+        if (i < 8 * 32 || i >= 0x1000)
+            EXPECT_EQ(m.image[i], app.images.ImageBuf[i]) << std::hex << "at 0x" << i;
 }
