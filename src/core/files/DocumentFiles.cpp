@@ -104,6 +104,8 @@ FileOutcome DocumentFiles::OpenDocumentBytes(std::span<const std::uint8_t> bytes
         checked != FileOutcome::Done)
         return checked;
     TakeLoadedDocument(app_, loaded, app_.docState.CurrentFileName);
+    // Cleared before the windows redraw, so the caption they show is the saved state's.
+    app_.docState.Modified = false;
     if (windows_) {
         windows_->OpenChannelWindow();
         windows_->ShowMainTxt();
@@ -111,7 +113,6 @@ FileOutcome DocumentFiles::OpenDocumentBytes(std::span<const std::uint8_t> bytes
         windows_->ArrangeChildWindows();
         windows_->SetDocumentUntitled(false);
     }
-    app_.docState.Modified = false;
     return FileOutcome::Done;
 }
 
