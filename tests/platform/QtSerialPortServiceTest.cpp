@@ -97,18 +97,23 @@ TEST_F(SerialPort, OpenFailuresNameTheirReason) {
     r = port.OpenPort();
     EXPECT_EQ(r.error, PortOpenError::NoSuchDevice);
     EXPECT_NE(r.detail.find("COM200"), std::string::npos);
+}
 
+TEST_F(SerialPort, ADeviceThisUserMayNotOpenIsRefusedWithTheGroupNamed) {
     if (::geteuid() == 0)
-        GTEST_SKIP() << "root may open any device; the permission case needs another user";
-    SimRadioThread radio;
-    ::chmod(radio.Path().c_str(), 0600);
-    ::chown(radio.Path().c_str(), 0, 0);
-    PortMapping locked({{3, radio.Path()}});
-    QtSerialPortService other(locked);
-    other.SetCommPort(3);
-    r = other.OpenPort();
+        GTEST_SKIP() << "root may open any device; run the tests as another user for this case";
+    InstallCopy scratch;
+    const std::string device = scratch.File("ttyLocked");
+    std::ofstream(device) << "";
+    ::chmod(device.c_str(), 0);
+    PortMapping locked({{3, device}});
+    QtSerialPortService port(locked);
+    port.SetCommPort(3);
+    const PortOpenResult r = port.OpenPort();
     EXPECT_EQ(r.error, PortOpenError::PermissionDenied);
+    EXPECT_EQ(r.device, device);
     EXPECT_FALSE(r.group.empty());
+    EXPECT_FALSE(port.PortOpen());
 }
 
 TEST_F(SerialPort, AVanishingDeviceClosesThePortAndSaysSo) {
