@@ -196,3 +196,17 @@ TEST_F(SerialPort, TraceFileLogsBytesTimeoutsAndNotes) {
     EXPECT_FALSE(error.empty());
     nowhere.Sent(1, {0x01}); // a closed trace ignores everything
 }
+
+TEST_F(SerialPort, APortHeldByAnotherOpenIsBusy) {
+    SimRadioThread radio;
+    PortMapping mapping({{1, radio.Path()}});
+    QtSerialPortService first(mapping), second(mapping);
+    first.SetCommPort(1);
+    second.SetCommPort(1);
+    ASSERT_TRUE(first.OpenPort().ok());
+    const PortOpenResult r = second.OpenPort();
+    EXPECT_EQ(r.error, PortOpenError::Busy) << r.detail;
+    EXPECT_FALSE(second.PortOpen());
+    first.ClosePort();
+    EXPECT_TRUE(second.OpenPort().ok());
+}
