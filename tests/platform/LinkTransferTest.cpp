@@ -200,3 +200,30 @@ TEST_F(LinkTransfer, RadioVanishingMidTransferEndsItWithoutChangingTheDocument) 
     EXPECT_FALSE(rig.port->PortOpen());
     EXPECT_EQ(rig.timers->Pending(), 0u);
 }
+
+TEST_F(LinkTransfer, FactoryModeExchangesTheTestDataAt1F00) {
+    sim::RadioMemory memory = PatternRadio();
+    for (std::size_t i = 0; i < memory.testData.size(); ++i)
+        memory.testData[i] = static_cast<std::uint8_t>(0x30 + i);
+    SimRadioThread radio({}, memory);
+    ProgramRig rig({{5, radio.Path()}}, 5);
+    rig.app.factory.TestDataEnabled = true;
+    ASSERT_TRUE(rig.driver->StartRead());
+    ASSERT_TRUE(RunUntil(
+        [&] { return rig.decoded || (rig.result && *rig.result != TransferResult::Success); },
+        15000));
+    ASSERT_EQ(rig.result, TransferResult::Success);
+    EXPECT_TRUE(std::equal(memory.testData.begin(), memory.testData.end(),
+                           rig.app.factory.TestData.begin()));
+    EXPECT_NE(rig.app.factory.TestData, rig.app.factory.SavedTestData);
+
+    rig.result.reset();
+    rig.app.factory.TestData[0] = 0x99;
+    ASSERT_TRUE(rig.driver->StartWrite());
+    ASSERT_TRUE(RunUntil([&] { return rig.result.has_value(); }, 15000));
+    ASSERT_EQ(rig.result, TransferResult::Success);
+    radio.Stop();
+    EXPECT_EQ(radio.Memory().testData[0], 0x99);
+    EXPECT_EQ(radio.Memory().testData[15], 0xA5); // marked before every write
+    EXPECT_EQ(radio.Memory().testData[14], 0x3E);
+}
