@@ -302,6 +302,7 @@ TEST(RadioMemory, DefaultRadioDecodesIntoEightPmr446Channels) {
     // Channels 1-8, the VFO and both bitmaps (unused records are erased to FF
     // in the radio; the program writes them as 0).
     for (std::size_t i = 0; i < 0x1040; ++i)
-        if (i < 8 * 32 || i >= 0x1000)
+        if (i < 8 * 32 || i >= 0x1000) {
             EXPECT_EQ(m.image[i], app.images.ImageBuf[i]) << std::hex << "at 0x" << i;
+        }
 }
