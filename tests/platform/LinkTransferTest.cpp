@@ -227,3 +227,23 @@ TEST_F(LinkTransfer, FactoryModeExchangesTheTestDataAt1F00) {
     EXPECT_EQ(radio.Memory().testData[15], 0xA5); // marked before every write
     EXPECT_EQ(radio.Memory().testData[14], 0x3E);
 }
+
+TEST_F(LinkTransfer, DamagedAndSplitRepliesAreRetriedIntoAnExactImage) {
+    sim::SimOptions options;
+    // Frames: 1 handshake (unanswered), 2 handshake, 3 identification, 4 password
+    // block, 5 block 0x0000, ...; frame 121 is the repeat of frame 120.
+    options.badChecksumFrames = {5, 120, 121};
+    options.splitFrames = {2, 3, 60, 200};
+    options.answerFromHandshake = 2;
+    SimRadioThread radio(options, PatternRadio());
+    ProgramRig rig({{6, radio.Path()}}, 6);
+    ASSERT_TRUE(rig.driver->StartRead());
+    ASSERT_TRUE(RunUntil(
+        [&] { return rig.decoded || (rig.result && *rig.result != TransferResult::Success); },
+        15000));
+    ASSERT_EQ(rig.result, TransferResult::Success);
+    radio.Stop();
+    EXPECT_TRUE(std::equal(rig.app.images.ImageBuf.begin(), rig.app.images.ImageBuf.end(),
+                           radio.Memory().image.begin()));
+    EXPECT_EQ(radio.Stats().blocksRead, 323); // three requests repeated
+}
