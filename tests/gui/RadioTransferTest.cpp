@@ -63,7 +63,18 @@ TEST(RadioTransfer, ReadShowsProgressAndOpensTheDecodedDocument) {
     int highest = 0;
     QObject::connect(r.link.Progress()->ProgressBar1(), &QProgressBar::valueChanged,
                      [&](int v) { highest = std::max(highest, v); });
+    bool decodePending = false;
+    QStringList openAtFinish{"-"};
+    r.h.ui.OnMessage([&](const std::string& text) {
+        if (text == r.h.app.texts.GetLangText(9009)) {
+            decodePending = r.h.main->ReadOKTimer.isActive();
+            openAtFinish = r.h.main->OpenChildWindowNames();
+        }
+    });
     ASSERT_TRUE(r.Read());
+    // The windows closed and the main window's ReadOKTimer runs the decode.
+    EXPECT_TRUE(decodePending);
+    EXPECT_TRUE(openAtFinish.isEmpty());
     EXPECT_EQ(r.h.ui.Questions(), std::vector<std::string>{r.h.app.texts.GetLangText(9004)});
     EXPECT_GE(highest, 99);
     EXPECT_FALSE(r.link.Progress()->isVisible());
@@ -90,6 +101,7 @@ TEST(RadioTransfer, WriteSendsTheDocumentWhichAReadBringsBack) {
     r.h.gridLog.clear();
     r.h.ui.AnswerNext(Answer::Ok);
     r.h.main->StartWrite();
+    EXPECT_TRUE(r.h.main->WaitSaveDataTimer.isActive()); // the write starts 100 ms later
     ASSERT_TRUE(WaitFor([&] { return r.Said(9010) && !r.link.Busy(); }, 30000));
     // The open editors committed their focused control before the write.
     EXPECT_NE(std::find(r.h.gridLog.begin(), r.h.gridLog.end(), -1), r.h.gridLog.end());
