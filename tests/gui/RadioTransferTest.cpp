@@ -21,7 +21,7 @@ using namespace pmr::testing;
 
 namespace {
 
-const QString kSimulator = QStringLiteral(PMR_BINARY_DIR "/src/sim/pmr-radio-sim");
+const QString kSimulator = QStringLiteral(PMR_SIM_EXECUTABLE);
 
 struct RadioHarness {
     explicit RadioHarness(const TestInstall& install, const QStringList& simArgs = {})
@@ -55,8 +55,7 @@ struct RadioHarness {
 TEST(RadioTransfer, ReadShowsProgressAndOpensTheDecodedDocument) {
     TestInstall install;
     RadioHarness r(install);
-    if (!r.started)
-        GTEST_SKIP() << "the simulated radio is not available";
+    ASSERT_TRUE(r.started) << "the simulated radio did not start";
     r.h.main->ShowChildWindow("FrmRadioInfo");
     r.h.app.docState.CurrentFileName = "/somewhere/else.dat";
     r.h.main->DocumentUntitled = false;
@@ -92,8 +91,7 @@ TEST(RadioTransfer, WriteSendsTheDocumentWhichAReadBringsBack) {
     TestInstall install;
     const QString saved = install.Root() + "/radio.bin";
     RadioHarness r(install, {"--save-image", saved});
-    if (!r.started)
-        GTEST_SKIP() << "the simulated radio is not available";
+    ASSERT_TRUE(r.started) << "the simulated radio did not start";
     ASSERT_TRUE(r.Read());
     const int level = r.h.app.doc.Settings.Opt.SqlLevel == 5 ? 6 : 5;
     r.h.app.doc.Settings.Opt.SqlLevel = level;
@@ -118,8 +116,7 @@ TEST(RadioTransfer, WriteSendsTheDocumentWhichAReadBringsBack) {
 TEST(RadioTransfer, ReadDeclinedAtTheQuestionLeavesEverything) {
     TestInstall install;
     RadioHarness r(install);
-    if (!r.started)
-        GTEST_SKIP() << "the simulated radio is not available";
+    ASSERT_TRUE(r.started) << "the simulated radio did not start";
     r.h.app.doc.Settings.Opt.SqlLevel = 9;
     r.h.ui.AnswerNext(Answer::Cancel);
     r.h.main->StartRead();
@@ -132,8 +129,7 @@ TEST(RadioTransfer, ReadDeclinedAtTheQuestionLeavesEverything) {
 TEST(RadioTransfer, PasswordDialogDuringTheReadLetsTheRightPasswordThrough) {
     TestInstall install;
     RadioHarness r(install, {"--password", "K7x2"});
-    if (!r.started)
-        GTEST_SKIP() << "the simulated radio is not available";
+    ASSERT_TRUE(r.started) << "the simulated radio did not start";
     r.h.ui.HandleDialogNext([](QDialog& d) {
         EXPECT_EQ(d.objectName(), QString("FrmPassWord"));
         d.findChild<QLineEdit*>("Text1")->setText("K7x2");
@@ -153,8 +149,7 @@ TEST(RadioTransfer, PasswordDialogDuringTheReadLetsTheRightPasswordThrough) {
 TEST(RadioTransfer, WrongPasswordEndsTheReadWithItsMessage) {
     TestInstall install;
     RadioHarness r(install, {"--password", "K7x2"});
-    if (!r.started)
-        GTEST_SKIP() << "the simulated radio is not available";
+    ASSERT_TRUE(r.started) << "the simulated radio did not start";
     const int before = r.h.app.doc.ChannelCount;
     r.h.ui.HandleDialogNext([](QDialog& d) {
         d.findChild<QLineEdit*>("Text1")->setText("k7x2");
@@ -172,8 +167,7 @@ TEST(RadioTransfer, WrongPasswordEndsTheReadWithItsMessage) {
 TEST(RadioTransfer, RadioInformationOpensItsWindowWithoutQuestions) {
     TestInstall install;
     RadioHarness r(install, {"--password", "K7x2"});
-    if (!r.started)
-        GTEST_SKIP() << "the simulated radio is not available";
+    ASSERT_TRUE(r.started) << "the simulated radio did not start";
     r.h.main->OnTreeNodeClicked("N7");
     ASSERT_TRUE(
         WaitFor([&] { return r.h.main->FindChildWindow("FrmRadioInfo") != nullptr; }, 20000));
@@ -185,8 +179,7 @@ TEST(RadioTransfer, RadioInformationOpensItsWindowWithoutQuestions) {
 TEST(RadioTransfer, SilentRadioSearchesTheLinkUnderItsTitleAndGoesOn) {
     TestInstall install;
     RadioHarness r(install, {"--answer-from", "8"});
-    if (!r.started)
-        GTEST_SKIP() << "the simulated radio is not available";
+    ASSERT_TRUE(r.started) << "the simulated radio did not start";
     QStringList captions;
     QObject::connect(r.link.Progress(), &QWidget::windowTitleChanged,
                      [&](const QString& t) { captions << t; });
@@ -200,8 +193,7 @@ TEST(RadioTransfer, SilentRadioSearchesTheLinkUnderItsTitleAndGoesOn) {
 TEST(RadioTransfer, RadioFallingSilentAsksWhetherToTryAgain) {
     TestInstall install;
     RadioHarness r(install, {"--silent-after", "20"});
-    if (!r.started)
-        GTEST_SKIP() << "the simulated radio is not available";
+    ASSERT_TRUE(r.started) << "the simulated radio did not start";
     const int before = r.h.app.doc.ChannelCount;
     r.h.ui.AnswerNext(Answer::Ok);     // read now?
     r.h.ui.AnswerNext(Answer::Cancel); // the radio does not answer: try again?
@@ -216,8 +208,7 @@ TEST(RadioTransfer, RadioFallingSilentAsksWhetherToTryAgain) {
 TEST(RadioTransfer, RadioThatRefusesWritingSaysSo) {
     TestInstall install;
     RadioHarness r(install, {"--feature", "8"});
-    if (!r.started)
-        GTEST_SKIP() << "the simulated radio is not available";
+    ASSERT_TRUE(r.started) << "the simulated radio did not start";
     r.h.ui.AnswerNext(Answer::Ok);
     r.h.main->StartWrite();
     ASSERT_TRUE(WaitFor([&] { return (r.Said(9031) || r.Said(9032)) && !r.link.Busy(); }, 30000));

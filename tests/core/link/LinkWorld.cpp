@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace pmr::test {
@@ -379,26 +380,27 @@ void RecordingTrace::Note(std::int64_t ms, const std::string& text) {
 
 namespace {
 
-void WriteTestTexts(const std::string& path) {
+// The catalogue is built in memory: a shared file would be truncated by one
+// test process while another reads it when ctest runs them side by side.
+std::string TestTexts() {
     const int ids[] = {9003, 9004, 9005, 9006, 9008, 9009, 9010, 9012,
                        9027, 9028, 9029, 9030, 9031, 9032, 12008};
     std::map<std::string, std::vector<int>> bySection;
     for (int id : ids)
         bySection[std::string(SectionForTextId(id))].push_back(id);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ostringstream out;
     for (const auto& [section, list] : bySection) {
         out << "[" << section << "]\n";
         for (int id : list)
             out << id << "=" << T(id) << "\n";
     }
+    return out.str();
 }
 
 } // namespace
 
 LinkWorld::LinkWorld() {
-    const std::string texts = std::string(PMR_BINARY_DIR) + "/link-test-texts.ini";
-    WriteTestTexts(texts);
-    app.texts.Load(texts);
+    app.texts.LoadFromText(TestTexts());
     app.docState.ModelNameText = "T446";
     app.docState.BandText = "BAND16";
     port.radios[1] = &radio;
