@@ -1,7 +1,8 @@
 #pragma once
-// What the main window asks of its child windows. Editors commit their
-// focused control before a write; the channel grid additionally runs the
-// deferred row commands and leaves in-place editing on request.
+// What the main window and the channel editors ask of each other's windows.
+// Editors commit their focused control before a write; the channel grid and
+// the channel edit dialog are reached through these interfaces so that each
+// can be replaced by a stand-in in the tests.
 
 namespace pmr {
 
@@ -12,26 +13,45 @@ public:
     virtual void CommitFocusedEdit() = 0;
 };
 
-/// The channel grid (`frmCommChInfo`) as the main window sees it.
+/// The channel grid (`frmCommChInfo`) as the main window and the row commands see it.
 class ChannelGridWindow : public CommittingWindow {
 public:
-    /// Commits the open in-place edit and leaves in-place editing (`SetEditDisable`).
+    /// Commits the open in-place edit and hides the in-place editors.
     virtual void SetEditDisable() = 0;
-    /// Runs row command 1 cut, 2 copy, 3 paste, 4 insert, 5 delete, 6 move up,
-    /// 7 move down, 8 editing habits on the current row.
-    virtual void RunRowCommand(int command) = 0;
+    /// Rewrites one row (1..129) from the document.
+    virtual void reShowGrid(int row) = 0;
+    /// Rewrites rows 1..129 from the document.
+    virtual void reShowAllGrid() = 0;
+    /// Shows column 2 as transmit frequencies or, with `offset`, as signed shifts.
+    virtual void ReShowAllTxFre(bool offset) = 0;
+    /// Re-applies every text and reloads the grid.
+    virtual void ReShowChInfoByLanguage() = 0;
+
+    /// The row of the grid's cursor (1..129).
+    virtual int CurrentRow() const = 0;
+    /// Moves the cursor to `row`, keeping its column.
+    virtual void SetCurrentRow(int row) = 0;
+    /// The first data row shown at the top of the grid.
+    virtual int TopRow() const = 0;
+    virtual void SetTopRow(int row) = 0;
+    /// The rows the grid shows at its height: height / cell height - 4, rounded.
+    virtual int ShownRowCount() const = 0;
+    /// Set while the program moves the grid; scroll events are ignored then.
+    virtual void SetCodeMoveTopRow(bool on) = 0;
+    /// The top row the cursor keeps its distance from when the user scrolls.
+    virtual void SetOLdTopRow(int row) = 0;
 };
 
-} // namespace pmr
-
-namespace pmr {
-
-/// A window that shows transmit frequencies and redisplays them when the
-/// transmit-offset habit changes (`ReShowAllTxFre`, `ReShowEditTxFre`).
-class TransmitFrequencyView {
+/// The channel edit dialog (`FrmCHInfoEdit`) as the grid and the row commands see it.
+class ChannelEditWindow : public CommittingWindow {
 public:
-    virtual ~TransmitFrequencyView() = default;
-    virtual void ReShowTxFre() = 0;
+    /// Shows a channel: with `isGridChange` the grid's edit row, else the
+    /// dialog's own selector (which then becomes the edit row).
+    virtual void SetGridEditData(bool isGridChange) = 0;
+    /// Labels the transmit list as a shift (`offset`) or as a frequency.
+    virtual void ReShowEditTxFre(bool offset) = 0;
+    /// The channel number shown (1..129).
+    virtual int ShownChannel() const = 0;
 };
 
 } // namespace pmr

@@ -8,6 +8,7 @@
 #include "RadioLink.h"
 #include "app/AppContext.h"
 #include "app/HelpPages.h"
+#include "document/ChannelCommandRule.h"
 #include "dialogs/FrmAbout.h"
 #include "dialogs/FrmModelInfo.h"
 #include "dialogs/FrmPassWord.h"
@@ -778,6 +779,28 @@ void frmMain::AddModelessWindow(QWidget* window) {
     modeless_.append(window);
 }
 
+QWidget* frmMain::ShowModelessWindow(const QString& name) {
+    modeless_.removeAll(nullptr);
+    for (const auto& w : modeless_) {
+        if (w && w->objectName() == name) {
+            w->show();
+            w->raise();
+            w->activateWindow();
+            return w;
+        }
+    }
+    QWidget* window = registry_.Create(name, *this);
+    if (!window)
+        return nullptr;
+    window->setObjectName(name);
+    window->setParent(this, Qt::Tool);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    AddModelessWindow(window);
+    window->show();
+    window->activateWindow();
+    return window;
+}
+
 void frmMain::CascadeChildWindows() {
     mdi_->cascadeSubWindows();
 }
@@ -913,18 +936,27 @@ void frmMain::OnTimerCHEdit() {
     TimerCHEdit.stop();
     const int command = PendingRowCommand;
     PendingRowCommand = 0;
-    if (command == 8) {
-        const bool offsetBefore = app_.habits.UseOffsetFreq;
-        ShowChildWindow(QStringLiteral("FrmHabits"));
-        if (app_.habits.UseOffsetFreq != offsetBefore) {
-            for (const QString& name : OpenChildWindowNames())
-                if (auto* view = dynamic_cast<TransmitFrequencyView*>(FindChildWindow(name)))
-                    view->ReShowTxFre();
-        }
-        return;
-    }
-    if (auto* grid = dynamic_cast<ChannelGridWindow*>(FindChildWindow("frmCommChInfo")))
-        grid->RunRowCommand(command);
+    if (command != 0 && rowCommands_)
+        rowCommands_(command);
+}
+
+void frmMain::UpdateChannelCommands(int row) {
+    const ChannelCommandStates s = ChannelCommandsForRow(app_, row);
+    const std::pair<const char*, bool> items[] = {
+        {"MnuCHCut", s.cut},       {"MnuCHCopy", s.copy},     {"MnuCHPaste", s.paste},
+        {"MnuCHInsert", s.insert}, {"MnuCHDelete", s.remove}, {"MnuCHMoveUp", s.moveUp},
+        {"MnuCHMoveDown", s.moveDown},
+    };
+    for (const auto& [name, enabled] : items)
+        menu_.at(QString::fromLatin1(name))->setEnabled(enabled);
+    const std::pair<const char*, bool> buttons[] = {
+        {"CHCut", s.cut},       {"CHCopy", s.copy},     {"CHPaste", s.paste},
+        {"CHInsert", s.insert}, {"CHDelete", s.remove}, {"CHMoveUp", s.moveUp},
+        {"CHMoveDown", s.moveDown},
+    };
+    for (const auto& [key, enabled] : buttons)
+        if (QAction* b = ToolbarButton(QString::fromLatin1(key)))
+            b->setEnabled(enabled);
 }
 
 // ---------------------------------------------------------------- radio

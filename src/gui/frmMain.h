@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -73,6 +74,9 @@ public:
     void CascadeChildWindows();
     /// A modeless top-level window that CloseCurAllWindows closes too.
     void AddModelessWindow(QWidget* window);
+    /// Opens a registered kind as a modeless top-level window (at most once),
+    /// or raises and focuses it when it is open already.
+    QWidget* ShowModelessWindow(const QString& name);
 
     // Commands.
     void FileNew();    // menu New and MnuInit: 9006, then 9026
@@ -81,6 +85,11 @@ public:
     bool FileSave(); // true when the document was saved
     bool FileSaveAs();
     void StartRowCommand(int command);
+    /// What runs a row command when TimerCHEdit fires (1 cut .. 8 habits).
+    using RowCommandRunner = std::function<void(int command)>;
+    void SetRowCommandRunner(RowCommandRunner runner) { rowCommands_ = std::move(runner); }
+    /// Enables the channel edit menu items and toolbar buttons for a grid row.
+    void UpdateChannelCommands(int row);
     void StartRead();
     void StartWrite();
     void ShowPortDialog();
@@ -159,6 +168,7 @@ private:
     Interaction& ui_;
     DocumentBridge& docs_;
     RadioLink* link_ = nullptr;
+    RowCommandRunner rowCommands_;
     const PortList* ports_ = nullptr;
     ChildWindowRegistry registry_;
     QString fileFilter_;

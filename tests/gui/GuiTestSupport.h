@@ -39,16 +39,29 @@ template <typename F> bool WaitFor(F condition, int ms = 5000) {
     return QTest::qWaitFor(condition, ms);
 }
 
-/// A stand-in for the channel grid: records what the main window asks of it.
+/// A stand-in for the channel grid: records what the main window asks of it
+/// (-1 commit, 0 leave editing).
 class FakeGrid : public QWidget, public ChannelGridWindow {
 public:
     explicit FakeGrid(std::vector<int>& log) : log_(log) {}
     void CommitFocusedEdit() override { log_.push_back(-1); }
     void SetEditDisable() override { log_.push_back(0); }
-    void RunRowCommand(int command) override { log_.push_back(command); }
+    void reShowGrid(int) override {}
+    void reShowAllGrid() override {}
+    void ReShowAllTxFre(bool) override {}
+    void ReShowChInfoByLanguage() override {}
+    int CurrentRow() const override { return row_; }
+    void SetCurrentRow(int row) override { row_ = row; }
+    int TopRow() const override { return top_; }
+    void SetTopRow(int row) override { top_ = row; }
+    int ShownRowCount() const override { return 10; }
+    void SetCodeMoveTopRow(bool) override {}
+    void SetOLdTopRow(int) override {}
 
 private:
     std::vector<int>& log_;
+    int row_ = 1;
+    int top_ = 1;
 };
 
 /// An installation laid out in a temporary folder: <root>/language/mysetup.ini,
@@ -105,6 +118,8 @@ struct Harness {
             grid->resize(300, 200);
             return grid;
         });
+        // Row commands are recorded after the grid's log entries.
+        main->SetRowCommandRunner([this](int command) { gridLog.push_back(command); });
         docs.SetDocumentWindows(main.get());
         main->Load();
         main->show();

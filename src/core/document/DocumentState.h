@@ -2,6 +2,7 @@
 // Values derived from the document and kept beside it; not saved with it.
 
 #include "document/BandDefaults.h"
+#include "document/ChannelEditing.h"
 #include "document/DocumentHooks.h"
 
 #include <string>
@@ -21,6 +22,8 @@ struct DocumentState {
     bool Modified = false;                              // the main window's unsaved-changes marker
     /// The band's five-point tuning table, rebuilt for every new document.
     TuningTable TuningPoints{};
+    /// The channel windows' shared editing state.
+    ChannelEditing Editing;
     /// The open windows' part in document changes.
     DocumentHooks Hooks;
 };
