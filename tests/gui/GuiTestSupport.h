@@ -104,20 +104,24 @@ private:
 
 /// The main window over a scripted interaction layer, started as the program starts.
 struct Harness {
+    /// With `fakeGrid` the channel window is a recording stand-in; without it
+    /// the program's own channel windows open.
     explicit Harness(const TestInstall& install, bool factory = false,
-                     std::uint8_t dtmfSwitch = 0) {
+                     std::uint8_t dtmfSwitch = 0, bool fakeGrid = true) {
         App();
         RunStartup(app, install.ProgramFolder().toStdString(), ui);
         app.factory.TestDataEnabled = factory;
         app.config.ConfiguredFeatures[3] = dtmfSwitch;
         main = std::make_unique<frmMain>(app, ui, docs);
         RegisterStandardWindows(main->Windows());
-        main->Windows().Register(QStringLiteral("frmCommChInfo"), [this](frmMain&) -> QWidget* {
-            auto* grid = new FakeGrid(gridLog);
-            grid->setWindowTitle(QStringLiteral("Channels"));
-            grid->resize(300, 200);
-            return grid;
-        });
+        if (fakeGrid)
+            main->Windows().Register(QStringLiteral("frmCommChInfo"),
+                                     [this](frmMain&) -> QWidget* {
+                                         auto* grid = new FakeGrid(gridLog);
+                                         grid->setWindowTitle(QStringLiteral("Channels"));
+                                         grid->resize(300, 200);
+                                         return grid;
+                                     });
         // Row commands are recorded after the grid's log entries.
         main->SetRowCommandRunner([this](int command) { gridLog.push_back(command); });
         docs.SetDocumentWindows(main.get());
