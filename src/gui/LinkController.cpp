@@ -5,7 +5,7 @@
 #include "LinkTimers.h"
 #include "PortMapping.h"
 #include "QtSerialPortService.h"
-#include "RadioInfoDecoder.h"
+#include "image/RadioInfoDecoder.h"
 #include "app/AppContext.h"
 #include "dialogs/FrmPassWord.h"
 #include "dialogs/FrmProgress.h"

@@ -12,6 +12,7 @@
 #include "StandardWindows.h"
 #include "app/AppContext.h"
 #include "app/Startup.h"
+#include "app/StartupReport.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -56,6 +57,10 @@ int main(int argc, char** argv) {
     pmr::StartupHooks hooks;
     hooks.templates = &docs.Templates();
     pmr::RunStartup(app, programFolder.toStdString(), ui, hooks);
+    // Started from a terminal, the program says where its installation lives
+    // and what it read, which is the first thing to check when it misbehaves.
+    std::fputs(pmr::DescribeStartup(app).c_str(), stdout);
+    std::fflush(stdout);
 
     pmr::frmMain main(app, ui, docs);
     pmr::RegisterStandardWindows(main.Windows());

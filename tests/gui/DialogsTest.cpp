@@ -2,7 +2,7 @@
 // password, model information and the radio information window.
 
 #include "GuiTestSupport.h"
-#include "RadioInfoDecoder.h"
+#include "image/RadioInfoDecoder.h"
 #include "app/SetupValues.h"
 #include "dialogs/FrmAbout.h"
 #include "dialogs/FrmModelInfo.h"

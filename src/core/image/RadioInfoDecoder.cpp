@@ -1,4 +1,4 @@
-#include "RadioInfoDecoder.h"
+#include "image/RadioInfoDecoder.h"
 
 #include "app/AppContext.h"
 
