@@ -8,12 +8,12 @@
 #include "RadioLink.h"
 #include "app/AppContext.h"
 #include "app/HelpPages.h"
-#include "document/ChannelCommandRule.h"
 #include "dialogs/FrmAbout.h"
 #include "dialogs/FrmModelInfo.h"
 #include "dialogs/FrmPassWord.h"
 #include "dialogs/FrmSetComm.h"
 #include "dialogs/FrmSetLanguage.h"
+#include "document/ChannelCommandRule.h"
 #include "link/PortList.h"
 
 #include <QAction>
@@ -233,6 +233,9 @@ frmMain::frmMain(AppContext& app, Interaction& ui, DocumentBridge& docs, QWidget
 
 void frmMain::Load() {
     // Loading the window.
+    // F1 anywhere in the program, modal dialogs included, opens the help
+    // topic of the focused control or of the window holding it.
+    qApp->installEventFilter(this);
     ApplyLoadVisibility();
     TimerCHEdit.stop();
     PendingRowCommand = 0;
@@ -943,15 +946,15 @@ void frmMain::OnTimerCHEdit() {
 void frmMain::UpdateChannelCommands(int row) {
     const ChannelCommandStates s = ChannelCommandsForRow(app_, row);
     const std::pair<const char*, bool> items[] = {
-        {"MnuCHCut", s.cut},       {"MnuCHCopy", s.copy},     {"MnuCHPaste", s.paste},
-        {"MnuCHInsert", s.insert}, {"MnuCHDelete", s.remove}, {"MnuCHMoveUp", s.moveUp},
+        {"MnuCHCut", s.cut},           {"MnuCHCopy", s.copy},     {"MnuCHPaste", s.paste},
+        {"MnuCHInsert", s.insert},     {"MnuCHDelete", s.remove}, {"MnuCHMoveUp", s.moveUp},
         {"MnuCHMoveDown", s.moveDown},
     };
     for (const auto& [name, enabled] : items)
         menu_.at(QString::fromLatin1(name))->setEnabled(enabled);
     const std::pair<const char*, bool> buttons[] = {
-        {"CHCut", s.cut},       {"CHCopy", s.copy},     {"CHPaste", s.paste},
-        {"CHInsert", s.insert}, {"CHDelete", s.remove}, {"CHMoveUp", s.moveUp},
+        {"CHCut", s.cut},           {"CHCopy", s.copy},     {"CHPaste", s.paste},
+        {"CHInsert", s.insert},     {"CHDelete", s.remove}, {"CHMoveUp", s.moveUp},
         {"CHMoveDown", s.moveDown},
     };
     for (const auto& [key, enabled] : buttons)
@@ -1032,27 +1035,32 @@ void frmMain::ShowPortDialog() {
         std::vector<int> ExistingPorts() const override { return {}; }
     } none;
     FrmSetComm dialog(app_, ports_ ? *ports_ : none, this);
+    dialog.setProperty("helpTopic", 501);
     ui_.RunDialog(dialog);
 }
 
 void frmMain::ShowPasswordDialog() {
     FrmPassWord dialog(app_, this);
+    dialog.setProperty("helpTopic", 403);
     ui_.RunDialog(dialog);
 }
 
 void frmMain::ShowLanguageDialog() {
     FrmSetLanguage dialog(app_, this);
+    dialog.setProperty("helpTopic", 502);
     ui_.RunDialog(dialog);
     OnActivated();
 }
 
 void frmMain::ShowModelInfoDialog() {
     FrmModelInfo dialog(app_, ui_, *this, this);
+    dialog.setProperty("helpTopic", 201);
     ui_.RunDialog(dialog);
 }
 
 void frmMain::ShowAboutBox() {
     FrmAbout dialog(app_, this);
+    dialog.setProperty("helpTopic", 802);
     ui_.RunDialog(dialog);
 }
 
@@ -1105,16 +1113,33 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             ShowHelpTopic(it == helpTopics_.end() ? 0 : it->second);
             return true;
         }
+        if (watched->isWidgetType()) {
+            ShowHelpTopic(HelpTopicOf(static_cast<QWidget*>(watched)));
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
+int frmMain::HelpTopicOf(QWidget* widget) const {
+    // The nearest "helpTopic" from the control up to its window; a control in
+    // the main window itself falls back to the active child window's topic.
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        const QVariant topic = w->property("helpTopic");
+        if (topic.isValid())
+            return topic.toInt();
+        if (w->isWindow() && w != this)
+            return 0;
+    }
+    if (QMdiSubWindow* sub = mdi_->activeSubWindow())
+        if (sub->widget())
+            return sub->widget()->property("helpTopic").toInt();
+    return 0;
+}
+
 void frmMain::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        int topic = 0;
-        if (QMdiSubWindow* sub = mdi_->activeSubWindow())
-            topic = sub->widget()->property("helpTopic").toInt();
-        ShowHelpTopic(topic);
+        ShowHelpTopic(HelpTopicOf(this));
         return;
     }
     QMainWindow::keyPressEvent(event);

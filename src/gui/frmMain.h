@@ -163,6 +163,7 @@ private:
     bool AskSaveChanges(); // 9006; false when the command should end
     void SetTreePaneVisible(bool visible);
     QMdiSubWindow* SubWindowOf(const QString& name) const;
+    int HelpTopicOf(QWidget* widget) const;
 
     AppContext& app_;
     Interaction& ui_;

@@ -4,6 +4,7 @@
 #include "GuiTestSupport.h"
 #include "HelpWindow.h"
 
+#include <QDialog>
 #include <QDirIterator>
 #include <QMenu>
 #include <QPushButton>
@@ -84,3 +85,18 @@ TEST(Help, BothLanguagesHaveTheSamePages) {
 }
 
 } // namespace
+
+TEST(Help, F1InsideAModalDialogOpensTheDialogsTopic) {
+    TestInstall install(1, /*help=*/true);
+    Harness h(install);
+    h.ui.HandleDialogNext([](QDialog& dialog) {
+        dialog.show();
+        QWidget* focus = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+        QTest::keyClick(focus, Qt::Key_F1);
+        return int(QDialog::Rejected);
+    });
+    h.main->ShowPortDialog(); // topic 501, on the page of 500
+    ASSERT_NE(h.main->HelpViewer(), nullptr);
+    EXPECT_TRUE(h.main->HelpViewer()->CurrentPage().endsWith("/help/english/500.html"))
+        << h.main->HelpViewer()->CurrentPage().toStdString();
+}
