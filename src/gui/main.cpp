@@ -12,6 +12,7 @@
 #include "StandardWindows.h"
 #include "app/AppContext.h"
 #include "app/Startup.h"
+#include "editors/channels/ChannelRowCommands.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
 
     pmr::frmMain main(app, ui, docs);
     pmr::RegisterStandardWindows(main.Windows());
+    pmr::InstallChannelRowCommands(main);
     main.Load();
     docs.SetDocumentWindows(&main);
     ui.SetParentWindow(&main);
