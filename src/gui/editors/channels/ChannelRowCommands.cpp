@@ -26,19 +26,18 @@ ChannelEditWindow* ChannelRowCommands::EditDialog() const {
 }
 
 void ChannelRowCommands::Run(int command) {
-    if (command == HabitsDialog) {
-        ShowHabits();
-        return;
-    }
     ChannelGridWindow* grid = Grid();
-    if (!grid)
+    // The habits need no grid; every other command acts on its current row.
+    if (!grid && command != HabitsDialog)
         return;
-    const int row = grid->CurrentRow();
     // The grid is moved by program now: its scroll handler must not move the cursor.
-    grid->SetCodeMoveTopRow(true);
-    if (RunOnRow(command, row))
+    if (grid)
+        grid->SetCodeMoveTopRow(true);
+    if (command == HabitsDialog)
+        ShowHabits();
+    else if (RunOnRow(command, grid->CurrentRow()))
         ReconcileOptionRefs(main_.App());
-    // A question may have run an event loop: the grid is looked up again.
+    // A dialog has run an event loop meanwhile: the grid is looked up again.
     if ((grid = Grid())) {
         grid->SetCodeMoveTopRow(false);
         // A copy rewrites no row, yet paste must be offered from now on.

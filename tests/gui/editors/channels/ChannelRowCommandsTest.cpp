@@ -227,21 +227,5 @@ TEST(ChannelRowCommands, TheEditDialogFollowsOnlyTheChannelItShows) {
     EXPECT_EQ(std::count(r.log.begin(), r.log.end(), "SetGridEditData 0"), 1);
 }
 
-TEST(ChannelRowCommands, CutOffersPasteOfTheCutChannel) {
-    TestInstall install;
-    RowCommandHarness r(install);
-    r.Channels(5);
-    r.h.app.habits.DeleteNoPrompt = true;
-    r.h.app.habits.PasteNoPrompt = true;
-    r.grid->row = 2;
-    ASSERT_TRUE(r.Command("MnuCHCut"));
-    EXPECT_EQ(r.NameOf(2), "-");
-    r.grid->row = 5;
-    ASSERT_TRUE(r.Command("MnuCHPaste"));
-    EXPECT_EQ(r.NameOf(5), "C2");
-    EXPECT_EQ(r.reconciles, 2);
-    EXPECT_EQ(r.h.ui.Unexpected(), 0);
-}
-
 } // namespace
 } // namespace pmr::testing

@@ -80,14 +80,15 @@ TEST(HabitsDialog, SwitchingToOffsetsRedisplaysTheOpenTransmitColumns) {
     ASSERT_TRUE(r.Command("MnuCHHabits"));
     EXPECT_EQ(r.h.ui.Events().back().text, "FrmHabits");
     EXPECT_TRUE(r.h.app.habits.UseOffsetFreq);
-    EXPECT_EQ(r.log, (Log{"SetEditDisable", "ReShowAllTxFre 1", "ReShowEditTxFre 1"}));
+    EXPECT_EQ(r.log, (Log{"SetEditDisable", "SetCodeMoveTopRow 1", "ReShowAllTxFre 1",
+                          "ReShowEditTxFre 1", "SetCodeMoveTopRow 0"}));
     EXPECT_EQ(r.reconciles, 0);
 
     // Unchanged: nothing to redisplay.
     r.h.ui.HandleDialogNext(Click("CommandOK", "Check1"));
     r.log.clear();
     ASSERT_TRUE(r.Command("MnuCHHabits"));
-    EXPECT_EQ(r.log, (Log{"SetEditDisable"}));
+    EXPECT_EQ(r.log, (Log{"SetEditDisable", "SetCodeMoveTopRow 1", "SetCodeMoveTopRow 0"}));
 
     // Back to frequencies, with only the grid open.
     r.h.main->CloseWindowByName(QStringLiteral("FrmCHInfoEdit"));
@@ -95,7 +96,8 @@ TEST(HabitsDialog, SwitchingToOffsetsRedisplaysTheOpenTransmitColumns) {
     r.h.ui.HandleDialogNext(Click("CommandOK", "Check5"));
     r.log.clear();
     ASSERT_TRUE(r.Command("MnuCHHabits"));
-    EXPECT_EQ(r.log, (Log{"SetEditDisable", "ReShowAllTxFre 0"}));
+    EXPECT_EQ(r.log, (Log{"SetEditDisable", "SetCodeMoveTopRow 1", "ReShowAllTxFre 0",
+                          "SetCodeMoveTopRow 0"}));
     EXPECT_EQ(r.HabitFileBytes(), QByteArray::fromHex("ffff0000000000000000"));
 }
 
@@ -141,20 +143,6 @@ TEST(ConfirmDialog, EachModeSetsItsOwnPairOfHabits) {
     QFile file(install.ProgramFolder() + "/Habit.ini");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray::fromHex("000000000000ffff0000"));
-}
-
-TEST(ConfirmDialog, HabitsSavedByTheQuestionAreThereAtTheNextStart) {
-    TestInstall install;
-    {
-        Harness h(install);
-        FrmMsgConfirm remove(h.app, FrmMsgConfirm::Mode::Delete);
-        Show(remove);
-        Tick(remove.Check1());
-        QTest::mouseClick(remove.CommandYes(), Qt::LeftButton);
-    }
-    Harness again(install);
-    EXPECT_EQ(Flags(again.app.habits), (std::vector<bool>{false, false, true, true, false}));
-    EXPECT_FALSE(again.app.habits.ClipboardValid);
 }
 
 } // namespace
