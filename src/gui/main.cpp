@@ -13,6 +13,7 @@
 #include "app/AppContext.h"
 #include "app/Startup.h"
 #include "app/StartupReport.h"
+#include "editors/channels/ChannelRowCommands.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
 
     pmr::frmMain main(app, ui, docs);
     pmr::RegisterStandardWindows(main.Windows());
+    pmr::InstallChannelRowCommands(main);
     main.Load();
     docs.SetDocumentWindows(&main);
     ui.SetParentWindow(&main);

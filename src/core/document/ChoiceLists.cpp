@@ -20,6 +20,19 @@ std::vector<int> ChannelNumberList(const RadioDocument& doc) {
     return numbers;
 }
 
+std::vector<std::string> ChannelNumberTexts(const RadioDocument& doc) {
+    std::vector<int> numbers;
+    const int count = std::clamp<int>(doc.ChannelCount, 0, kMaxChannelEntries);
+    for (int i = 0; i < count; ++i)
+        numbers.push_back(doc.Channels[static_cast<std::size_t>(i)].ChannelNo);
+    std::sort(numbers.begin(), numbers.end());
+    std::vector<std::string> texts;
+    texts.reserve(numbers.size());
+    for (int no : numbers)
+        texts.push_back(std::to_string(no));
+    return texts;
+}
+
 std::vector<int> FmPresetNumberList(const RadioDocument& doc) {
     std::vector<int> numbers;
     for (std::size_t i = 0; i < doc.FmPresets.size(); ++i)

@@ -13,6 +13,10 @@ struct RadioDocument;
 /// sorted ascending from the second entry on: the first entry keeps its place.
 std::vector<int> ChannelNumberList(const RadioDocument& doc);
 
+/// The channel-number lists of the scan and alert windows: the number of every
+/// record, the VFO's 129 included, ascending, as decimal texts.
+std::vector<std::string> ChannelNumberTexts(const RadioDocument& doc);
+
 /// The numbers 1..20 of the FM presets in use.
 std::vector<int> FmPresetNumberList(const RadioDocument& doc);
 

@@ -19,6 +19,7 @@
 #include "dialogs/FrmProgress.h"
 #include "dialogs/FrmSetComm.h"
 #include "dialogs/FrmSetLanguage.h"
+#include "editors/channels/ChannelRowCommands.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
     pmr::RunStartup(app, programFolder.toStdString(), ui, hooks);
     pmr::frmMain main(app, ui, docs);
     pmr::RegisterStandardWindows(main.Windows());
+    pmr::InstallChannelRowCommands(main);
     main.Load();
     docs.SetDocumentWindows(&main);
     pmr::LinkController link(app, ui, main, launcher);

@@ -26,6 +26,14 @@ TEST(ChannelNumberList, LeavesOutTheVfoAndSortsFromTheSecondEntryOn) {
     EXPECT_TRUE(ChannelNumberList(TableOf({129})).empty());
 }
 
+TEST(ChannelNumberTexts, EveryRecordTheVfoIncludedInNumericOrder) {
+    // Numeric, not text order: "9" comes before "10" and "129".
+    EXPECT_EQ(ChannelNumberTexts(TableOf({129, 10, 1, 128, 9})),
+              (std::vector<std::string>{"1", "9", "10", "128", "129"}));
+    EXPECT_EQ(ChannelNumberTexts(TableOf({129})), (std::vector<std::string>{"129"}));
+    EXPECT_TRUE(ChannelNumberTexts(TableOf({})).empty());
+}
+
 TEST(FmPresetNumberList, NamesThePresetsInUse) {
     RadioDocument doc;
     for (FmPreset& p : doc.FmPresets)
