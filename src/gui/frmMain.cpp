@@ -8,12 +8,12 @@
 #include "RadioLink.h"
 #include "app/AppContext.h"
 #include "app/HelpPages.h"
-#include "document/ChannelCommandRule.h"
 #include "dialogs/FrmAbout.h"
 #include "dialogs/FrmModelInfo.h"
 #include "dialogs/FrmPassWord.h"
 #include "dialogs/FrmSetComm.h"
 #include "dialogs/FrmSetLanguage.h"
+#include "document/ChannelCommandRule.h"
 #include "link/PortList.h"
 
 #include <QAction>
@@ -943,15 +943,15 @@ void frmMain::OnTimerCHEdit() {
 void frmMain::UpdateChannelCommands(int row) {
     const ChannelCommandStates s = ChannelCommandsForRow(app_, row);
     const std::pair<const char*, bool> items[] = {
-        {"MnuCHCut", s.cut},       {"MnuCHCopy", s.copy},     {"MnuCHPaste", s.paste},
-        {"MnuCHInsert", s.insert}, {"MnuCHDelete", s.remove}, {"MnuCHMoveUp", s.moveUp},
+        {"MnuCHCut", s.cut},           {"MnuCHCopy", s.copy},     {"MnuCHPaste", s.paste},
+        {"MnuCHInsert", s.insert},     {"MnuCHDelete", s.remove}, {"MnuCHMoveUp", s.moveUp},
         {"MnuCHMoveDown", s.moveDown},
     };
     for (const auto& [name, enabled] : items)
         menu_.at(QString::fromLatin1(name))->setEnabled(enabled);
     const std::pair<const char*, bool> buttons[] = {
-        {"CHCut", s.cut},       {"CHCopy", s.copy},     {"CHPaste", s.paste},
-        {"CHInsert", s.insert}, {"CHDelete", s.remove}, {"CHMoveUp", s.moveUp},
+        {"CHCut", s.cut},           {"CHCopy", s.copy},     {"CHPaste", s.paste},
+        {"CHInsert", s.insert},     {"CHDelete", s.remove}, {"CHMoveUp", s.moveUp},
         {"CHMoveDown", s.moveDown},
     };
     for (const auto& [key, enabled] : buttons)

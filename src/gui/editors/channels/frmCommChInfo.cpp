@@ -614,6 +614,10 @@ void frmCommChInfo::SelectEntry(QComboBox* list, const QString& text) {
         index = toneTexts_.indexOf(text);
     else
         index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // A channel on a frequency the list does not hold shows "NONE" without
+    // having chosen it.
+    if (list == freq_[0])
+        standInNone_ = index < 0 && !text.isEmpty();
     const QSignalBlocker quiet(list);
     list->setCurrentIndex(index >= 0 ? index : 0);
 }
@@ -708,6 +712,8 @@ void frmCommChInfo::OnListChosen(QComboBox* list) {
     }
     if (list != ListOfColumn(main_.App().docState.Editing.EditCell.col))
         return;
+    if (list == freq_[0])
+        standInNone_ = false;
     // Stepping through the closed receive list with the keys passes over
     // "NONE"; that removes the channel only when the user confirms it with Enter.
     if (keyChoosing_ && list == freq_[0] && list->currentText() == QLatin1String(kNone))
@@ -742,6 +748,11 @@ bool frmCommChInfo::HandleEditorKey(QWidget* editor, QKeyEvent* key) {
             Trap("rmCommChInfo_Combo8_KeyPress", [this, list] {
                 const bool none = list->currentText() == QLatin1String(kNone);
                 const int col = main_.App().docState.Editing.EditCell.col;
+                if (list == freq_[0] && standInNone_ && none) {
+                    // Nothing was chosen: the channel keeps its frequency.
+                    GridNextCol();
+                    return;
+                }
                 CommitGridEdit();
                 if (col == 1 && none)
                     GridNextLine();

@@ -133,6 +133,7 @@ private:
     bool enterOnActivate_ = false;
     bool languageRefresh_ = false;
     bool keyChoosing_ = false;
+    bool standInNone_ = false; // the receive list shows "NONE" for a frequency it lacks
     bool active_ = false;
     bool scrollPending_ = false;
     QTimer clickSuppress_;

@@ -78,6 +78,21 @@ TEST(ChannelGridEditing, StepsThroughTheReceiveListKeepTheChannelUntilEnterConfi
     EXPECT_EQ(g.Grid()->CurrentCol(), 1);
 }
 
+TEST(ChannelGridEditing, EnterPassesAChannelOnAFrequencyTheListLacksWithoutRemovingIt) {
+    TestInstall install;
+    GridHarness g(install);
+    ChannelRecord* ch = g.Channel(1);
+    ch->RxFreq = "44625000";
+    g.Grid()->SetGridData();
+    g.Click(1, 1);
+    QComboBox* rx = g.List("Combo8(1)");
+    ASSERT_EQ(rx->currentText(), "NONE");
+    QTest::keyClick(rx, Qt::Key_Return);
+    ASSERT_NE(g.Channel(1), nullptr);
+    EXPECT_EQ(TrimFix(g.Channel(1)->RxFreq), "44625000");
+    EXPECT_EQ(g.Grid()->CurrentCol(), 2);
+}
+
 TEST(ChannelGridEditing, TransmitFrequencyBecomesTheOneFrequencyAndClearsTheShift) {
     TestInstall install;
     GridHarness g(install);

@@ -21,7 +21,7 @@ struct GridHarness {
     explicit GridHarness(const TestInstall& install) : h(install, false, 0, false) {
         WaitFor([this] { return Grid() != nullptr; });
         h.main->activateWindow();
-        QTest::qWaitForWindowActive(h.main.get());
+        static_cast<void>(QTest::qWaitForWindowActive(h.main.get()));
     }
     frmCommChInfo* Grid() const {
         return dynamic_cast<frmCommChInfo*>(h.main->FindChildWindow("frmCommChInfo"));
