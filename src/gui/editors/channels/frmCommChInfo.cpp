@@ -113,7 +113,8 @@ template <typename F> void frmCommChInfo::Trap(const char* name, F&& routine) {
     }
 }
 
-frmCommChInfo::frmCommChInfo(frmMain& main, QWidget* parent) : QWidget(parent), main_(main) {
+frmCommChInfo::frmCommChInfo(frmMain& main, QWidget* parent)
+    : QWidget(parent), main_(main), app_(main.App()) {
     setObjectName(QStringLiteral("frmCommChInfo"));
     setProperty("helpTopic", kHelpTopic);
     Trap("frmCommChInfo_Form_Load", [this] {
@@ -244,9 +245,12 @@ frmCommChInfo::frmCommChInfo(frmMain& main, QWidget* parent) : QWidget(parent), 
 }
 
 frmCommChInfo::~frmCommChInfo() {
-    AppContext& app = main_.App();
-    app.docState.Editing.ChannelGridOpen = false;
-    app.docState.Hooks.RedrawChannelRow = nullptr;
+    // A window closed properly has let go already (and a successor may hold
+    // the hook by now); one destroyed with the main window lets go here.
+    if (closed_)
+        return;
+    app_.docState.Editing.ChannelGridOpen = false;
+    app_.docState.Hooks.RedrawChannelRow = nullptr;
 }
 
 void frmCommChInfo::InitShowGrid() {
@@ -884,6 +888,7 @@ void frmCommChInfo::closeEvent(QCloseEvent* event) {
         AppContext& app = main_.App();
         app.docState.Editing.ChannelGridOpen = false;
         app.docState.Hooks.RedrawChannelRow = nullptr;
+        closed_ = true;
         if (active_) {
             active_ = false;
             main_.ShowCHInfo(false);

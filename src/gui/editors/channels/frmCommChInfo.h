@@ -22,6 +22,7 @@ namespace pmr {
 class frmMain;
 class ChannelGridModel;
 class ChannelGridView;
+struct AppContext;
 struct ChannelRecord;
 
 class frmCommChInfo : public QWidget, public ChannelGridWindow {
@@ -107,6 +108,7 @@ private:
     template <typename F> void Trap(const char* name, F&& routine);
 
     frmMain& main_;
+    AppContext& app_;
     ChannelGridModel* model_ = nullptr;
     ChannelGridView* grid_ = nullptr;
     QComboBox* freq_[2] = {};
@@ -135,6 +137,7 @@ private:
     bool keyChoosing_ = false;
     bool standInNone_ = false; // the receive list shows "NONE" for a frequency it lacks
     bool active_ = false;
+    bool closed_ = false;
     bool scrollPending_ = false;
     QTimer clickSuppress_;
     QTimer scrollTimer_;

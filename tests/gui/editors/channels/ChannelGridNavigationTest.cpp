@@ -62,6 +62,32 @@ TEST(ChannelGridNavigation, WindowShowsEveryChannelNumberWithItsHeadersAndCaptio
     EXPECT_TRUE(g.h.main->ChannelCommandsShown());
 }
 
+TEST(ChannelGridNavigation, TransmitColumnShowsTheShiftInOffsetModeAndHelpNeedsItsPages) {
+    TestInstall install(1, true);
+    GridHarness g(install);
+    EXPECT_FALSE(g.Grid()->findChild<QPushButton*>("CommandHelp")->isHidden());
+    ChannelRecord* ch = g.Channel(1);
+    ch->RxFreq = "44603125";
+    ch->TxShift = "0001250";
+    ch->TxShiftDir = 1;
+    g.Grid()->SetGridData();
+    EXPECT_EQ(g.Cell(1, 2), "446.01875");
+    QAbstractItemModel* model = g.Grid()->Grid()->model();
+
+    g.h.app.habits.UseOffsetFreq = true;
+    g.Grid()->ReShowAllTxFre(true);
+    EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), g.h.Text(14100));
+    EXPECT_EQ(g.Cell(1, 2), "-0.01250");
+    g.h.app.habits.UseOffsetFreq = false;
+    g.Grid()->ReShowAllTxFre(false);
+    EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), g.h.Text(14003));
+    EXPECT_EQ(g.Cell(1, 2), "446.01875");
+
+    TestInstall bare;
+    GridHarness plain(bare);
+    EXPECT_TRUE(plain.Grid()->findChild<QPushButton*>("CommandHelp")->isHidden());
+}
+
 TEST(ChannelGridNavigation, EnterMovesOnAndWrapsFromColumnNineAndFromTheVfoRow) {
     TestInstall install;
     GridHarness g(install);
