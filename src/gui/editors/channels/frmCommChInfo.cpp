@@ -29,8 +29,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <cmath>
@@ -152,10 +152,6 @@ frmCommChInfo::frmCommChInfo(frmMain& main, QWidget* parent)
         name_->setDragEnabled(false);
         name_->setAcceptDrops(false);
         name_->setProperty("helpTopic", 3105);
-        // Names are what the radio can show; the key rules already keep to
-        // this, the validator stops any other way in.
-        name_->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9A-Z ]{0,6}")), name_));
         name_->hide();
 
         edit_ = new QPushButton(this);
@@ -803,6 +799,10 @@ bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress)
         return HandleEditorKey(editor, static_cast<QKeyEvent*>(event));
+    if ((event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonRelease) &&
+        editor == name_ && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+        return true; // the selection paste would pass the key rules by
     if (event->type() == QEvent::ShortcutOverride && editor == name_) {
         // Clipboard shortcuts never reach the name box.
         auto* key = static_cast<QKeyEvent*>(event);
@@ -874,6 +874,10 @@ void frmCommChInfo::CommitFocusedEdit() {
 void frmCommChInfo::SetEditDisable() {
     CommitFocusedEdit();
     HideEditors();
+}
+
+QSize frmCommChInfo::sizeHint() const {
+    return {Px(kWindowWidthTwips), Px(kWindowHeightTwips)};
 }
 
 void frmCommChInfo::resizeEvent(QResizeEvent* event) {

@@ -76,6 +76,9 @@ public:
     /// The grid's top row when an editor was last opened.
     int OLdTopRow = 1;
 
+    /// The window opens 11800 by 6200 twips, also when the work area cascades it.
+    QSize sizeHint() const override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
