@@ -121,7 +121,7 @@ frmCommChInfo::frmCommChInfo(frmMain& main, QWidget* parent)
         AppContext& app = main_.App();
         model_ = new ChannelGridModel(this);
         grid_ = new ChannelGridView(this);
-        grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+        grid_->setObjectName(QStringLiteral("ChannelGrid1"));
         grid_->setModel(model_);
         grid_->setContextMenuPolicy(Qt::NoContextMenu);
 
@@ -151,7 +151,7 @@ frmCommChInfo::frmCommChInfo(frmMain& main, QWidget* parent)
         name_->setContextMenuPolicy(Qt::NoContextMenu);
         name_->setDragEnabled(false);
         name_->setAcceptDrops(false);
-        name_->setProperty("helpTopic", 3105);
+        name_->setProperty("helpTopic", kHelpTopic);
         name_->hide();
 
         edit_ = new QPushButton(this);

@@ -6,6 +6,9 @@
 #include "document/FrequencyText.h"
 #include "document/StepGrid.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 using namespace pmr;
 using namespace pmr::testing;
 
@@ -195,6 +198,10 @@ TEST(ChannelGridEditing, NameBoxTypesCapitalsAndDigitsOnly) {
     QTest::keyClick(box, Qt::Key_Space);
     QTest::keyClicks(box, "#");
     GridHarness::Type(box, QChar(0xe9));
+    EXPECT_EQ(box->text(), "AB1");
+    QGuiApplication::clipboard()->setText("zz-");
+    ASSERT_EQ(QGuiApplication::clipboard()->text(), "zz-");
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(box->text(), "AB1");
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(TrimFix(g.Channel(1)->Name), "AB1");
