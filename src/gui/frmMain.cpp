@@ -847,7 +847,7 @@ void frmMain::LoadNewDoc2() {
     docs_.NewDocument();
     DocumentUntitled = true;
     RelabelMainWindow();
-    ShowChildWindow(QStringLiteral("frmCommChInfo"));
+    OpenChannelWindow();
     ShowMainTxt();
 }
 
@@ -995,7 +995,7 @@ void frmMain::OnReadDecoded() {
     app_.docState.CurrentFileName = "new.dat";
     DocumentUntitled = true;
     ShowMainTxt();
-    ShowChildWindow(QStringLiteral("frmCommChInfo"));
+    OpenChannelWindow();
     CascadeChildWindows();
 }
 
@@ -1008,6 +1008,9 @@ void frmMain::ShowPortStatus(const QString& text) {
 }
 
 void frmMain::OpenChannelWindow() {
+    // A grid that is open already shows the previous contents: reload it.
+    if (auto* grid = dynamic_cast<ChannelGridWindow*>(FindChildWindow("frmCommChInfo")))
+        grid->ReShowChInfoByLanguage();
     ShowChildWindow(QStringLiteral("frmCommChInfo"));
 }
 
