@@ -34,7 +34,7 @@ public:
     /// The first data row shown at the top of the grid.
     virtual int TopRow() const = 0;
     virtual void SetTopRow(int row) = 0;
-    /// The rows the grid shows at its height: height / cell height - 4, rounded.
+    /// The data rows fully shown below the header at the grid's height.
     virtual int ShownRowCount() const = 0;
     /// Set while the program moves the grid; scroll events are ignored then.
     virtual void SetCodeMoveTopRow(bool on) = 0;
