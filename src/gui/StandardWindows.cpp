@@ -2,6 +2,7 @@
 
 #include "ChildWindowRegistry.h"
 #include "dialogs/FrmRadioInfo.h"
+#include "editors/channels/FrmCHInfoEdit.h"
 #include "frmMain.h"
 
 namespace pmr {
@@ -9,6 +10,8 @@ namespace pmr {
 void RegisterStandardWindows(ChildWindowRegistry& registry) {
     registry.Register(QStringLiteral("FrmRadioInfo"),
                       [](frmMain& main) -> QWidget* { return new FrmRadioInfo(main); });
+    registry.Register(QStringLiteral("FrmCHInfoEdit"),
+                      [](frmMain& main) -> QWidget* { return new FrmCHInfoEdit(main); });
 }
 
 } // namespace pmr
