@@ -650,14 +650,17 @@ void FrmCHInfoEdit::OnListLeft(MemberList list) {
             FillBusyLock(lists_[kRxTone]->currentText() != Text(15030), e->BusyLock);
         }
     }
-    CommitList(list);
+    // A list showing nothing commits nothing; the lockout list must then not
+    // keep offering what the rebuild above made of it.
+    if (!CommitList(list))
+        SetGridEditData(false);
 }
 
-void FrmCHInfoEdit::CommitList(MemberList list) {
+bool FrmCHInfoEdit::CommitList(MemberList list) {
     QComboBox* control = lists_[list];
     const QString text = control->currentText();
     if (IsBlankEntry(text))
-        return;
+        return false;
     int value = control->currentIndex();
     if (list == kBusyLock)
         value = control->currentData().toInt();
@@ -665,6 +668,7 @@ void FrmCHInfoEdit::CommitList(MemberList list) {
         value = value == 0 ? 0 : text.toInt();
     SetChannelField(app_, main_.Ui(), ShownChannel(), kLists[list].column, value);
     SetGridEditData(false);
+    return true;
 }
 
 void FrmCHInfoEdit::OnFlagClicked(MemberFlag flag, bool on) {

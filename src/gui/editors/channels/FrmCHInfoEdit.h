@@ -100,7 +100,8 @@ private:
     void OnListChosen(MemberList list);
     void OnListLeft(MemberList list);
     void OnFlagClicked(MemberFlag flag, bool on);
-    void CommitList(MemberList list);
+    /// False when the list shows no entry (nothing to store).
+    bool CommitList(MemberList list);
     void CommitName();
     void CommitIdCode();
     /// Moves the focus on as Tab does.

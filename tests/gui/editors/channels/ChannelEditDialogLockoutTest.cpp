@@ -72,6 +72,22 @@ TEST_F(ChannelEditDialogLockout, WithReverseTheEncodeToneDecides) {
     EXPECT_EQ(Entries(lock), Offered(2));
 }
 
+TEST_F(ChannelEditDialogLockout, LeavingAnUnsetSignallingListKeepsTheReverseChannelsLockout) {
+    ChannelRecord& e = AddAt(7);
+    e.Reverse = 1;
+    e.TxTone = 5;
+    e.BusyLock = 2;
+    e.OptSignal = 9; // shows no entry, so leaving the list stores nothing
+    ASSERT_TRUE(Open(7));
+    QComboBox* signalling = List("cboOptSignal");
+    signalling->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(signalling, Qt::Key_Tab);
+    EXPECT_EQ(Channel(7).OptSignal, 9);
+    EXPECT_EQ(Channel(7).BusyLock, 2);
+    EXPECT_EQ(Entries(List("cboBusyLock")), Offered(3));
+    EXPECT_EQ(List("cboBusyLock")->currentText(), h.Text(15032));
+}
+
 TEST_F(ChannelEditDialogLockout, TheFourthLockoutIsNeverOffered) {
     ChannelRecord& e = AddAt(8);
     e.RxTone = 5;

@@ -155,6 +155,26 @@ TEST_F(ChannelEditDialogTest, LeavingAListStoresWhatItShows) {
     EXPECT_EQ(Channel(2).PttId, 9);
 }
 
+TEST_F(ChannelEditDialogTest, PassingThroughTheFrequencyListsChangesNothing) {
+    ChannelRecord& shifted = AddAt(2, "446.00625");
+    shifted.TxShift = "0001250";
+    shifted.TxShiftDir = 2;
+    AddAt(3, "446.10000"); // between the listed frequencies: the list shows "NONE"
+    ASSERT_TRUE(Open(2));
+    for (int channelNo : {2, 3}) {
+        Choose(List("cboChannel"), QString::number(channelNo));
+        QComboBox* rx = List("cboRxFreq");
+        rx->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(rx, Qt::Key_Tab);
+        QTest::keyClick(List("cboTxFreq"), Qt::Key_Tab);
+        ASSERT_TRUE(Exists(channelNo));
+    }
+    EXPECT_EQ(TrimFix(Channel(2).RxFreq), "44600625");
+    EXPECT_EQ(Channel(2).TxShiftDir, 2);
+    EXPECT_EQ(TrimFix(Channel(2).TxShift), "0001250");
+    EXPECT_EQ(TrimFix(Channel(3).RxFreq), "44610000");
+}
+
 TEST_F(ChannelEditDialogTest, AWriteCommitsTheNameBeingEdited) {
     AddAt(4).Name = "ABC";
     ASSERT_TRUE(Open(4));
