@@ -4,6 +4,8 @@
 #include "ChannelEditDialogSupport.h"
 #include "document/ChannelField.h"
 
+#include <QClipboard>
+
 using namespace pmr;
 using namespace pmr::testing;
 
@@ -32,14 +34,18 @@ TEST_F(ChannelEditDialogTest, TheIdCodeTakesDigitsUpToTheChannelsMaximum) {
     ClickInto(id);
     QTest::keyClicks(id, "12a-3 45678901");
     EXPECT_EQ(id->text(), "1234567890");
-    QTest::keyClick(id, Qt::Key_V, Qt::ControlModifier); // never the clipboard
-    QTest::keyClick(id, Qt::Key_Return);                 // Enter commits and moves on
+    QTest::keyClick(id, Qt::Key_Return); // Enter commits and moves on
     EXPECT_EQ(TrimFix(Channel(2).IdCode), "1234567890");
     EXPECT_NE(Focused(), id);
 
     Choose(List("cboChannel"), "3");
     EXPECT_EQ(id->maxLength(), 3);
     ClickInto(id);
+    // Never the clipboard, by either binding.
+    QApplication::clipboard()->setText(QStringLiteral("555"));
+    QTest::keyClick(id, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(id, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(id->text(), "000");
     QTest::keyClicks(id, "98765");
     QTest::keyClick(id, Qt::Key_Tab);
     EXPECT_EQ(TrimFix(Channel(3).IdCode), "987");
