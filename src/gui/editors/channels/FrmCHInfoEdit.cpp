@@ -46,7 +46,7 @@ constexpr int kListWidthA = 1900;
 constexpr int kListWidthB = 2600;
 constexpr int kNameBoxGap = 45;
 
-struct ListSpec {
+struct MemberListRow {
     const char* name;
     const char* labelName;
     int labelText;
@@ -54,7 +54,7 @@ struct ListSpec {
 };
 
 // In the order of the MemberList enumeration.
-constexpr ListSpec kLists[] = {
+constexpr MemberListRow kLists[] = {
     {"cboRxTone", "lblRxTone", 15005, kColRxTone},
     {"cboTxTone", "lblTxTone", 15006, kColTxTone},
     {"cboPower", "lblPower", 15007, kColTxPower},
@@ -67,14 +67,14 @@ constexpr ListSpec kLists[] = {
     {"cboSignalRelation", "lblSignalRelation", 15022, kColSignalRelation},
 };
 
-struct FlagSpec {
+struct MemberFlagRow {
     const char* name;
     int text;
     int column;
 };
 
 // In the order of the MemberFlag enumeration.
-constexpr FlagSpec kFlags[] = {
+constexpr MemberFlagRow kFlags[] = {
     {"chkScanSkip", 15014, kColScanSkip},   {"chkScramble", 15015, kColScramble},
     {"chkTxInhibit", 15016, kColTxInhibit}, {"chkTalkaround", 15017, kColTalkaround},
     {"chkReverse", 15018, kColReverse},     {"chkWhisper", 15019, kColWhisper},
