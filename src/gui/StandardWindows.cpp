@@ -2,6 +2,7 @@
 
 #include "ChildWindowRegistry.h"
 #include "dialogs/FrmRadioInfo.h"
+#include "editors/channels/FrmCHInfoEdit.h"
 #include "editors/channels/frmCommChInfo.h"
 #include "frmMain.h"
 
@@ -12,6 +13,8 @@ void RegisterStandardWindows(ChildWindowRegistry& registry) {
                       [](frmMain& main) -> QWidget* { return new FrmRadioInfo(main); });
     registry.Register(QStringLiteral("frmCommChInfo"),
                       [](frmMain& main) -> QWidget* { return new frmCommChInfo(main); });
+    registry.Register(QStringLiteral("FrmCHInfoEdit"),
+                      [](frmMain& main) -> QWidget* { return new FrmCHInfoEdit(main); });
 }
 
 } // namespace pmr
