@@ -227,7 +227,7 @@ bool TransferDriver::OpenLinkPort() {
     TraceNote("port " + std::to_string(config.ComPort) +
               " failed: " + PortOpenFailureReason(result));
     std::string text = app_.texts.GetLangText(9003);
-    const std::string reason = PortOpenFailureReason(result);
+    const std::string reason = PortOpenFailureReason(result, &app_.texts);
     if (!reason.empty())
         text += (text.empty() ? "" : "\n") + reason;
     TellUser(text, Severity::Critical);

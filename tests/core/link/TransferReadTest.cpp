@@ -350,6 +350,21 @@ TEST(TransferRead, PortThatWillNotOpenIsReportedWithItsReason) {
     EXPECT_EQ(w.Driver().Mode(), LinkMode::Idle);
 }
 
+TEST(TransferRead, PortFailureReasonSpeaksTheUsersLanguage) {
+    LinkWorld w;
+    ASSERT_TRUE(w.app.texts.Load(std::string(PMR_SOURCE_DIR) + "/data/language/chinese.ini"));
+    w.port.openErrors[1] = PortOpenError::PermissionDenied;
+    w.Driver().StartRead();
+    ASSERT_TRUE(w.RunToEnd());
+    ASSERT_EQ(w.user.messages.size(), 1u);
+    const std::string& text = w.user.messages[0];
+    EXPECT_EQ(text.rfind(w.app.texts.GetLangText(9003) + "\n", 0), 0u);
+    EXPECT_NE(text.find("权限"), std::string::npos) << text;
+    EXPECT_NE(text.find("/dev/fake1"), std::string::npos) << text;
+    EXPECT_NE(text.find("dialout"), std::string::npos) << text;
+    EXPECT_EQ(text.find("%"), std::string::npos) << text;
+}
+
 TEST(TransferRead, ParityEventCountsAsOpened) {
     LinkWorld w;
     w.port.openErrors[1] = PortOpenError::Other;
