@@ -377,6 +377,15 @@ TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeave
     ASSERT_TRUE(GridHarness::Choose(w.g.List("Combo1"), 1));
     EXPECT_EQ(FindChannel(app.doc, first)->RxTone, 1);
     EXPECT_EQ(w.g.Cell(first, 4), w.g.List("Combo1")->itemText(1));
+
+    // The dialog opened on the new document and closed with its own button lets go.
+    QTest::mouseClick(w.Grid()->findChild<QPushButton*>("CommandCHEdit"), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return w.Dialog() != nullptr; }));
+    EXPECT_EQ(w.Dialog()->ShownChannel(), first);
+    QTest::mouseClick(w.Dialog()->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
+    EXPECT_TRUE(WaitFor([&] { return !app.docState.Editing.ChannelEditOpen; }));
+    EXPECT_FALSE(app.docState.Hooks.RefreshChannelEdit);
+    EXPECT_TRUE(app.docState.Hooks.RedrawChannelRow);
     EXPECT_EQ(w.g.h.ui.Unexpected(), 0);
 }
 
@@ -414,6 +423,7 @@ TEST(ChannelWindowsTogether, F1InTheGridsEditorsAndTheDialogOpensTheirTopics) {
     EXPECT_EQ(topicAt(7), "3117.html");
     EXPECT_EQ(topicAt(8), "3109.html");
     EXPECT_EQ(topicAt(9), "3111.html");
+    EXPECT_EQ(topicAt(10), "3100.html");
 
     // With its drop-down open, a list still answers with its own topic.
     QComboBox* power = w.g.List("Combo2");
