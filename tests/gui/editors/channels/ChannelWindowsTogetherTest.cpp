@@ -272,6 +272,7 @@ TEST(ChannelWindowsTogether, TheDialogFollowsTheGridAndEditsShowInBothAtOnce) {
     QComboBox* rxTone = dialog->findChild<QComboBox*>("cboRxTone");
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    EXPECT_TRUE(w.g.h.main->ChannelCommandsShown());
     rxTone->setFocus();
     QTest::keyClick(rxTone, Qt::Key_Down);
     EXPECT_EQ(w.g.Cell(4, 4), "67.0");
