@@ -679,12 +679,19 @@ void frmMain::LoadBKPic() {
 void frmMain::ShowCHInfo(bool show) {
     chInfoShown_ = show;
     menu_.at(QStringLiteral("MnuCHEdit"))->setVisible(show);
-    for (const char* name : {"MnuCHCut", "MnuCHCopy", "MnuCHPaste", "MnuCHInsert", "MnuCHDelete",
-                             "MnuCHMoveUp", "MnuCHMoveDown"})
-        menu_.at(QString::fromLatin1(name))->setEnabled(show);
     const auto actions = toolbar_->actions();
     for (int i = kFirstChannelButton; i <= kLastChannelButton && i < actions.size(); ++i)
         actions[i]->setVisible(show);
+    // Hidden items are disabled too, so that their shortcuts do not act for
+    // another window; shown again, they follow the grid's current row.
+    auto* grid = dynamic_cast<ChannelGridWindow*>(FindChildWindow(QStringLiteral("frmCommChInfo")));
+    if (show && grid) {
+        UpdateChannelCommands(grid->CurrentRow());
+        return;
+    }
+    for (const char* name : {"MnuCHCut", "MnuCHCopy", "MnuCHPaste", "MnuCHInsert", "MnuCHDelete",
+                             "MnuCHMoveUp", "MnuCHMoveDown"})
+        menu_.at(QString::fromLatin1(name))->setEnabled(show);
 }
 
 // ---------------------------------------------------------------- child windows
@@ -1127,11 +1134,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 int frmMain::HelpTopicOf(QWidget* widget) const {
     // The nearest "helpTopic" from the control up to its window; a control in
     // the main window itself falls back to the active child window's topic.
+    // An open drop-down is a window of its own that belongs to its list, so
+    // the search goes on from the popup to the list.
     for (QWidget* w = widget; w; w = w->parentWidget()) {
         const QVariant topic = w->property("helpTopic");
         if (topic.isValid())
             return topic.toInt();
-        if (w->isWindow() && w != this)
+        if (w->isWindow() && w != this && w->windowType() != Qt::Popup)
             return 0;
     }
     if (QMdiSubWindow* sub = mdi_->activeSubWindow())

@@ -423,7 +423,7 @@ void frmCommChInfo::ReShowChInfoByLanguage() {
 
 void frmCommChInfo::SetShowEditData() {
     Trap("frmCommChInfo_SetShowEditData", [this] {
-        const GridCell cell = main_.App().docState.Editing.EditCell;
+        const GridCell cell = editorCell_;
         QWidget* editor = EditorOfColumn(cell.col);
         if (!editor || editor->isHidden())
             return;
@@ -494,8 +494,8 @@ void frmCommChInfo::OnEnterCell() {
     grid_->setFocus();
     // Taking the focus commits an open name; when the focus could not move
     // (the program's window is not the active one) the name is committed here.
-    if (!name_->isHidden() && editing.EditCell.col == 3 &&
-        name_->text() != model_->Cell(editing.EditCell.row, 3))
+    if (!name_->isHidden() && editorCell_.col == 3 &&
+        name_->text() != model_->Cell(editorCell_.row, 3))
         CommitGridEdit();
     prevEditCell_ = editing.EditCell;
     if (skipRxCheck_) {
@@ -599,7 +599,7 @@ void frmCommChInfo::LayOverCell(QWidget* editor, int row, int col, bool cellHeig
 }
 
 void frmCommChInfo::LayOpenEditor() {
-    const GridCell cell = main_.App().docState.Editing.EditCell;
+    const GridCell cell = editorCell_;
     QWidget* editor = EditorOfColumn(cell.col);
     if (!editor || editor->isHidden())
         return;
@@ -628,6 +628,7 @@ void frmCommChInfo::EnterGridEdit() {
         const int row = CurrentRow();
         const int col = CurrentCol();
         app.docState.Editing.EditCell = {col, row};
+        editorCell_ = {col, row};
         OLdTopRow = TopRow();
         if (auto* dialog = dynamic_cast<ChannelEditWindow*>(
                 main_.FindChildWindow(QStringLiteral("FrmCHInfoEdit"))))
@@ -667,7 +668,7 @@ void frmCommChInfo::EnterGridEdit() {
 
 void frmCommChInfo::CommitGridEdit() {
     AppContext& app = main_.App();
-    const GridCell cell = app.docState.Editing.EditCell;
+    const GridCell cell = editorCell_;
     const int row = cell.row;
     switch (cell.col) {
     case 1: {
@@ -710,7 +711,7 @@ void frmCommChInfo::OnListChosen(QComboBox* list) {
         editorReady_ = true;
         return;
     }
-    if (list != ListOfColumn(main_.App().docState.Editing.EditCell.col))
+    if (list != ListOfColumn(editorCell_.col))
         return;
     if (list == freq_[0])
         standInNone_ = false;
@@ -723,10 +724,6 @@ void frmCommChInfo::OnListChosen(QComboBox* list) {
 
 bool frmCommChInfo::HandleEditorKey(QWidget* editor, QKeyEvent* key) {
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (key->key() == Qt::Key_F1) {
-        main_.ShowHelpTopic(editor->property("helpTopic").toInt());
-        return true;
-    }
     if (editor == name_) {
         if (enter) {
             CommitGridEdit();
@@ -747,7 +744,7 @@ bool frmCommChInfo::HandleEditorKey(QWidget* editor, QKeyEvent* key) {
         if (enter) {
             Trap("rmCommChInfo_Combo8_KeyPress", [this, list] {
                 const bool none = list->currentText() == QLatin1String(kNone);
-                const int col = main_.App().docState.Editing.EditCell.col;
+                const int col = editorCell_.col;
                 if (list == freq_[0] && standInNone_ && none) {
                     // Nothing was chosen: the channel keeps its frequency.
                     GridNextCol();
@@ -812,7 +809,7 @@ bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (event->type() == QEvent::FocusOut && editor == name_ && !name_->isHidden() &&
-        name_->isEnabled() && main_.App().docState.Editing.EditCell.col == 3)
+        name_->isEnabled() && editorCell_.col == 3)
         CommitGridEdit();
     return QWidget::eventFilter(watched, event);
 }
@@ -849,7 +846,7 @@ void frmCommChInfo::OnScrolled() {
 void frmCommChInfo::FollowScroll() {
     // The cursor keeps its distance from the top row.
     const int row = (CurrentRow() - OLdTopRow) + TopRow();
-    if (row >= 1 && row <= kRows && row != main_.App().docState.Editing.EditCell.row)
+    if (row >= 1 && row <= kRows && row != editorCell_.row)
         SetCurrentCell(row, CurrentCol());
 }
 
@@ -867,7 +864,7 @@ void frmCommChInfo::OnActivated(bool active) {
 }
 
 void frmCommChInfo::CommitFocusedEdit() {
-    if (!name_->isHidden() && name_->isEnabled() && main_.App().docState.Editing.EditCell.col == 3)
+    if (!name_->isHidden() && name_->isEnabled() && editorCell_.col == 3)
         CommitGridEdit();
 }
 

@@ -131,6 +131,10 @@ private:
     int listHeight_ = 0;
 
     GridCell prevEditCell_;
+    /// The cell the open editor lies over. The edit dialog picking a channel
+    /// of its own moves `EditCell` to that channel; the grid's editor still
+    /// writes to the row the user sees it over.
+    GridCell editorCell_;
     bool editorReady_ = false;
     bool skipNextEntry_ = false;
     bool skipRxCheck_ = false;
