@@ -102,6 +102,14 @@ int main(int argc, char** argv) {
     QTest::qWait(600);
     failures += !Shoot(out.filePath("main-after-read.png"));
 
+    if (QWidget* edit = main.ShowModelessWindow(QStringLiteral("FrmCHInfoEdit"))) {
+        edit->move(main.geometry().center() - edit->rect().center());
+        QTest::qWait(400);
+        failures += !Shoot(out.filePath("channel-edit.png"));
+        edit->close();
+        QTest::qWait(100);
+    }
+
     main.OnTreeNodeClicked(QStringLiteral("N7"));
     if (!QTest::qWaitFor([&] { return main.FindChildWindow("FrmRadioInfo") != nullptr; }, 60000)) {
         std::fprintf(stderr, "pmr-screenshots: the radio information did not arrive\n");
