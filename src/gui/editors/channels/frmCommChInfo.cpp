@@ -32,6 +32,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 #include <cmath>
 #include <exception>
@@ -293,6 +295,7 @@ void frmCommChInfo::ChangShowByLanguage() {
         FillList(signal_, signalTexts_);
         FillList(spacing_, spacingTexts_);
         edit_->setText(text(14023));
+        fitWidths_.clear(); // the entries may be wider in this language
         WidgetCaptions captions(*this);
         SetCloseHelpCaptions(captions, app.texts);
     });
@@ -591,10 +594,33 @@ void frmCommChInfo::HideEditors() {
             editor->hide();
 }
 
+int frmCommChInfo::FitWidth(QComboBox* list) {
+    auto it = fitWidths_.constFind(list);
+    if (it != fitWidths_.constEnd())
+        return *it;
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    const int width =
+        list->style()
+            ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, listHeight_), list)
+            .width();
+    fitWidths_.insert(list, width);
+    return width;
+}
+
 void frmCommChInfo::LayOverCell(QWidget* editor, int row, int col, bool cellHeight) {
     const QRect cell = grid_->visualRect(model_->index(row - 1, col));
     const QPoint at = grid_->viewport()->mapTo(this, cell.topLeft());
-    editor->setGeometry(at.x(), at.y(), cell.width(), cellHeight ? cell.height() : listHeight_);
+    // A list as wide as its cell, unless its drop-down button would then hide
+    // part of an entry ("446.0062" for 446.00625): then it reaches a little
+    // over the next cell.
+    int width = cell.width();
+    if (auto* list = qobject_cast<QComboBox*>(editor))
+        width = std::max(width, FitWidth(list));
+    editor->setGeometry(at.x(), at.y(), width, cellHeight ? cell.height() : listHeight_);
     editor->raise();
 }
 

@@ -87,6 +87,7 @@ protected:
 private:
     void InitShowGrid();
     void ChangShowByLanguage();
+    int FitWidth(QComboBox* list);
     void SetShowEditData();
     void WriteRow(const ChannelRecord& channel);
     void ClearRow(int row);
@@ -129,6 +130,8 @@ private:
     QHash<QString, int> toneIndex_;
     QStringList powerTexts_, scanTexts_, signalTexts_, spacingTexts_;
     int listHeight_ = 0;
+    /// The width at which each list shows its widest entry whole.
+    QHash<const QComboBox*, int> fitWidths_;
 
     GridCell prevEditCell_;
     /// The cell the open editor lies over. The edit dialog picking a channel

@@ -8,6 +8,8 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 using namespace pmr;
 using namespace pmr::testing;
@@ -242,3 +244,19 @@ TEST(ChannelGridEditing, TheVfoKeepsItsNameAndScanFlag) {
 }
 
 } // namespace
+
+// The drop-down button must not hide the end of a frequency ("446.0062").
+TEST(ChannelGridEditing, FrequencyListShowsTheWholeFrequencyOverItsCell) {
+    TestInstall install;
+    GridHarness g(install);
+    ASSERT_NE(g.Grid(), nullptr);
+    g.Click(7, 1);
+    QComboBox* list = g.List("Combo8(1)");
+    ASSERT_EQ(g.OpenEditor(), "Combo8(1)");
+    list->setCurrentIndex(list->findText("446.05625"));
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, list);
+    EXPECT_GE(field.width(), list->fontMetrics().horizontalAdvance(list->currentText()));
+}
