@@ -248,8 +248,15 @@ void frmMain::Load() {
 }
 
 frmMain::~frmMain() {
+    // The child windows go first, while the window they report to is still
+    // whole: left to the base class, their closing would call back into a
+    // half-destroyed main window (activation, channel commands).
+    qApp->removeEventFilter(this);
+    disconnect(mdi_, nullptr, this, nullptr);
     for (auto& w : modeless_)
         delete w.data();
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        delete sub;
     delete help_.data();
 }
 
