@@ -1,5 +1,6 @@
 #include "document/ChannelRowOperations.h"
 
+#include "ChannelTableBuilder.h"
 #include "app/AppContext.h"
 #include "document/ChannelTable.h"
 #include "document/OptionRefs.h"
@@ -39,20 +40,7 @@ public:
     std::function<void()> onDelete;
 };
 
-/// Channel n carries the name "C<n>" so that a record can be followed when it
-/// is renumbered; the records are entered in the given order.
-AppContext TableOf(const std::vector<int>& numbers) {
-    AppContext app;
-    for (int no : numbers) {
-        ChannelRecord& e = app.doc.Channels[static_cast<std::size_t>(app.doc.ChannelCount++)];
-        e = ChannelRecord{};
-        e.ChannelNo = static_cast<Integer>(no);
-        e.RxFreq = "44600625";
-        e.TxShift = "0000000";
-        e.Name = no == kVfoChannelNo ? std::string("VFO") : "C" + std::to_string(no);
-    }
-    return app;
-}
+using testing::TableOf;
 
 std::vector<int> Range(int from, int to) {
     std::vector<int> v;

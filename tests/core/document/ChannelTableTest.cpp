@@ -1,5 +1,6 @@
 #include "document/ChannelTable.h"
 
+#include "ChannelTableBuilder.h"
 #include "RecordingInteraction.h"
 #include "app/AppContext.h"
 #include "document/Bands.h"
@@ -13,18 +14,7 @@
 namespace pmr {
 namespace {
 
-/// A table of the given channel numbers (in this order), no reconciliation run.
-AppContext TableOf(std::initializer_list<int> numbers) {
-    AppContext app;
-    for (int no : numbers) {
-        ChannelRecord& e = app.doc.Channels[static_cast<std::size_t>(app.doc.ChannelCount++)];
-        e = ChannelRecord{};
-        e.ChannelNo = static_cast<Integer>(no);
-        e.RxFreq = "44600625";
-        e.TxShift = "0000000";
-    }
-    return app;
-}
+using testing::TableOf;
 
 TEST(DeleteChannel, AtIndexMovesTheRestDownAndReconciles) {
     AppContext app = TableOf({1, 2, 3, 129});
