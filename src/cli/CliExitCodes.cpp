@@ -22,6 +22,8 @@ int ExitCodeFor(TransferResult result) {
         return kExitProgramSwitch;
     case TransferResult::WriteRefused:
         return kExitWriteRefused;
+    case TransferResult::DocumentUnfit:
+        return kExitDocumentUnfit;
     case TransferResult::Aborted:
         return kExitInterrupted;
     case TransferResult::Declined:
@@ -52,6 +54,8 @@ const char* DescribeResult(TransferResult result) {
         return "handed over to the program version that fits the radio";
     case TransferResult::WriteRefused:
         return "the radio refuses to be written";
+    case TransferResult::DocumentUnfit:
+        return "the file holds values the radio cannot hold; nothing was written";
     case TransferResult::Aborted:
         return "interrupted";
     }

@@ -18,6 +18,7 @@ enum ExitCode : int {
     kExitWriteRefused = 9,   // the radio refuses to be written
     kExitFileError = 10,     // the .dat file could not be read or written
     kExitProgramSwitch = 11, // handed over to the program version that fits the radio
+    kExitDocumentUnfit = 12, // the document holds a value the radio cannot hold; nothing written
     kExitInterrupted = 130,  // Ctrl+C or SIGTERM
 };
 

@@ -101,7 +101,7 @@ int CliSession::Prepare() {
 
     LinkHooks hooks = DefaultLinkHooks();
     hooks.startProgramFor = [this](AppContext& app, const std::string& tag) {
-        StartProgramFor(app, *user_, launcher_, tag);
+        return StartProgramFor(app, *user_, launcher_, tag);
     };
     hooks.saveDocument = [this](AppContext& app) {
         DocumentFiles files(app, *user_, launcher_);

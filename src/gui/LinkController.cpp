@@ -37,7 +37,7 @@ LinkController::LinkController(AppContext& app, Interaction& ui, frmMain& main,
     LinkHooks hooks = DefaultLinkHooks();
     hooks.decodeRadioInfo = [](AppContext& a) { DecodeRadioInfo(a); };
     hooks.startProgramFor = [this](AppContext& a, const std::string& tag) {
-        StartProgramFor(a, ui_, launcher_, tag);
+        return StartProgramFor(a, ui_, launcher_, tag);
     };
     hooks.saveDocument = [this](AppContext&) { return main_.FileSave(); };
     driver_ = std::make_unique<TransferDriver>(app_, *port_, *timers_, *ports_, *this, hooks);

@@ -102,4 +102,11 @@ std::string TextCatalog::GetLangText(int id) const {
     return it == texts_.end() ? std::string() : it->second;
 }
 
+std::string FillMarker(std::string text, std::string_view marker, const std::string& value) {
+    const std::size_t at = text.find(marker);
+    if (at != std::string::npos)
+        text.replace(at, marker.size(), value);
+    return text;
+}
+
 } // namespace pmr

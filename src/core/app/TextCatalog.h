@@ -19,6 +19,10 @@ constexpr std::size_t kMaxLangTextChars = 254;
 /// "KeySet" 29000..29999, "Others" from 30000.
 std::string_view SectionForTextId(int id);
 
+/// `text` with its first `marker` (such as "%1") replaced by `value`; a
+/// translation without the marker keeps its words.
+std::string FillMarker(std::string text, std::string_view marker, const std::string& value);
+
 class TextCatalog {
 public:
     /// Reads the language file at `path`. A missing or unreadable file gives a

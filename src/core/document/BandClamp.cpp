@@ -5,21 +5,12 @@
 #include "document/DecimalText.h"
 #include "document/FrequencyText.h"
 
-#include <cmath>
-
 namespace pmr {
-namespace {
-
-std::int64_t LimitUnits(double mhz) {
-    return static_cast<std::int64_t>(std::llround(mhz * static_cast<double>(kUnitsPerMhz)));
-}
-
-} // namespace
 
 std::int64_t ClampToBand(const AppContext& app, UserInteraction& ui, std::int64_t units,
                          bool warn) {
-    const std::int64_t low = LimitUnits(app.docState.BandLimits.low);
-    const std::int64_t high = LimitUnits(app.docState.BandLimits.high);
+    const std::int64_t low = app.docState.BandLimits.low10Hz;
+    const std::int64_t high = app.docState.BandLimits.high10Hz;
     std::int64_t result = units;
     if (units < low)
         result = low;

@@ -49,16 +49,39 @@ std::vector<std::string> BandTextsInListOrder() {
     return texts;
 }
 
+std::optional<BandLimitPair> BandLimitsFromText(std::string_view text) {
+    // "<low> - <high> MHz": both numbers whole, so that "446.00625 - 446.19375 MHz"
+    // gives the PMR446 channel frequencies themselves as the limits.
+    constexpr std::string_view kDash = " - ";
+    constexpr std::string_view kUnit = " MHz";
+    const std::size_t dash = text.find(kDash);
+    if (dash == std::string_view::npos || !text.ends_with(kUnit))
+        return std::nullopt;
+    const std::size_t highBegin = dash + kDash.size();
+    if (highBegin + kUnit.size() > text.size())
+        return std::nullopt;
+    const std::string_view lowText = text.substr(0, dash);
+    const std::string_view highText = text.substr(highBegin, text.size() - kUnit.size() - highBegin);
+    if (!IsNumeric(lowText) || !IsNumeric(highText))
+        return std::nullopt;
+    const auto low = ParseUnits(lowText, 5);
+    const auto high = ParseUnits(highText, 5);
+    if (!low || !high || *low <= 0 || *high < *low)
+        return std::nullopt;
+    return BandLimitPair{*low, *high};
+}
+
 bool ComputeBandLimits(DocumentState& state) {
-    const std::string_view text = state.BandText;
-    // Characters 1 to 3 and 7 to 9: the two whole-MHz numbers of "400 - 470 MHz".
-    const auto low = LeadingNumber(text.substr(0, 3));
-    const auto high = text.size() > 6 ? LeadingNumber(text.substr(6, 3)) : std::nullopt;
-    if (!low || !high)
+    const auto limits = BandLimitsFromText(state.BandText);
+    if (!limits)
         return false;
-    state.BandLimits.low = *low;
-    state.BandLimits.high = *high;
+    state.BandLimits = *limits;
     return true;
+}
+
+std::int64_t MiddleChannel10Hz(const BandLimitPair& limits) {
+    const std::int64_t half = (limits.high10Hz - limits.low10Hz) / 2;
+    return limits.low10Hz + half / kChannelRaster10Hz * kChannelRaster10Hz;
 }
 
 } // namespace pmr

@@ -3,14 +3,15 @@
 // the radio), band text (compared exactly) and the order the model dialog
 // offers them.
 
+#include "document/DocumentState.h"
+
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace pmr {
-
-struct DocumentState;
 
 struct BandRow {
     int code;
@@ -35,10 +36,19 @@ std::string BandTextFromCode(int code);
 /// The band texts in list-position order.
 std::vector<std::string> BandTextsInListOrder();
 
-/// Sets BandLimits from BandText: the numbers at characters 1 to 3 and 7 to 9,
-/// as whole MHz (so the PMR446 text gives 446 and 625; documents rely on it).
-/// A BandText from which no limits can be read (empty, as for an unknown band
-/// code) keeps the previous limits and returns false.
+/// The two limits of a band text "<low> - <high> MHz" in 10 Hz units; nothing
+/// when the text does not have that shape (empty, as for an unknown band code).
+std::optional<BandLimitPair> BandLimitsFromText(std::string_view text);
+
+/// Sets BandLimits from BandText. A BandText from which no limits can be read
+/// keeps the previous limits and returns false.
 bool ComputeBandLimits(DocumentState& state);
+
+/// Channels of every band lie 12.5 kHz apart from its low limit.
+inline constexpr std::int64_t kChannelRaster10Hz = 1250;
+
+/// The channel a new table starts with: the middle of the band, moved down onto
+/// the band's channel raster (446.09375 MHz for PMR446, 435 MHz for 400-470 MHz).
+std::int64_t MiddleChannel10Hz(const BandLimitPair& limits);
 
 } // namespace pmr

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "document/ChannelTable.h"
+#include "document/StepGrid.h"
 
 #include <algorithm>
 
@@ -116,10 +117,12 @@ bool PasteChannelRow(AppContext& app, ChannelRowWindows& windows, int row) {
     } else if (ChannelRecord* target = FindChannel(doc, row)) {
         *target = clip;
         target->ChannelNo = static_cast<Integer>(row);
+        AlignStepFlags(*target);
     } else if (UsedEntries(doc) < kMaxChannelEntries) {
         ChannelRecord& added = doc.Channels[static_cast<std::size_t>(UsedEntries(doc))];
         added = clip;
         added.ChannelNo = static_cast<Integer>(row);
+        AlignStepFlags(added);
         doc.ChannelCount = static_cast<Integer>(UsedEntries(doc) + 1);
     }
     windows.RefreshChannelRow(row);

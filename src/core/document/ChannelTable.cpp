@@ -5,6 +5,7 @@
 #include "document/DecimalText.h"
 #include "document/FrequencyText.h"
 #include "document/OptionRefs.h"
+#include "document/StepGrid.h"
 #include "document/TrimFix.h"
 
 namespace pmr {
@@ -40,6 +41,7 @@ bool AddChannel(AppContext& app, int channelNo, std::string_view rxFreqMhz) {
     const bool pmr446 = app.docState.BandText == kPmr446BandText;
     entry.ChSpacing = pmr446 ? 2 : 0;
     entry.TxPower = pmr446 ? 0 : 2;
+    AlignStepFlags(entry);
 
     doc.Channels[static_cast<std::size_t>(doc.ChannelCount)] = entry;
     ++doc.ChannelCount;
@@ -51,8 +53,7 @@ void ResetChannels(AppContext& app) {
     if (app.docState.Hooks.ResetChannelView)
         app.docState.Hooks.ResetChannelView();
     app.doc.ChannelCount = 0;
-    const BandLimitPair& limits = app.docState.BandLimits;
-    const std::string middle = FormatPlainNumber((limits.low + limits.high) / 2);
+    const std::string middle = FormatUnits(MiddleChannel10Hz(app.docState.BandLimits), 5);
     AddChannel(app, kVfoChannelNo, middle);
     AddChannel(app, 1, middle);
 }

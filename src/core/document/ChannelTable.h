@@ -17,13 +17,13 @@ int FindChannelIndex(const RadioDocument& doc, int channelNo);
 ChannelRecord* FindChannel(RadioDocument& doc, int channelNo);
 
 /// Appends a channel at `rxFreqMhz` (a megahertz text such as "446.00625") with
-/// the creation defaults of the current band, then reconciles the option
-/// references. Does nothing (and returns false) when the table is full or the
+/// the creation defaults of the current band and the step flags its frequency
+/// needs, then reconciles the option references. Does nothing (and returns false) when the table is full or the
 /// number is already in use.
 bool AddChannel(AppContext& app, int channelNo, std::string_view rxFreqMhz);
 
-/// Empties the table, then creates the VFO (entry 0) and channel 1 (entry 1) at
-/// the middle of the band limits.
+/// Empties the table, then creates the VFO (entry 0) and channel 1 (entry 1) on
+/// the band's middle channel.
 void ResetChannels(AppContext& app);
 
 /// Removes entry `index` (0-based), moves the following entries one place down

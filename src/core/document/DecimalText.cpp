@@ -110,48 +110,15 @@ std::string FormatUnits(std::int64_t value, int decimals, int minIntDigits) {
     return digits;
 }
 
-std::string FormatPlainNumber(double value) {
-    if (value == 0)
-        return "0"; // no "-0"
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-    std::string text(buf, res.ptr);
-    // Shortest fixed notation already carries no trailing zeros after a ".".
+std::string FormatPlainUnits(std::int64_t value, int decimals) {
+    std::string text = FormatUnits(value, decimals);
+    if (text.find('.') == std::string::npos)
+        return text;
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
     return text;
-}
-
-std::optional<double> LeadingNumber(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    const std::size_t digitsStart = i;
-    bool anyDigit = false;
-    while (i < text.size() && IsDigit(text[i])) {
-        ++i;
-        anyDigit = true;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && IsDigit(text[i])) {
-            ++i;
-            anyDigit = true;
-        }
-    }
-    if (!anyDigit)
-        return std::nullopt;
-    std::string_view number = text.substr(0, i);
-    const bool negative = !number.empty() && number.front() == '-';
-    std::string_view unsignedPart = text.substr(digitsStart, i - digitsStart);
-    double value = 0;
-    const auto res =
-        std::from_chars(unsignedPart.data(), unsignedPart.data() + unsignedPart.size(), value);
-    if (res.ec != std::errc()) {
-        // "5." or ".5": from_chars handles both; anything else would be a bug above.
-        return std::nullopt;
-    }
-    return negative ? -value : value;
 }
 
 } // namespace pmr

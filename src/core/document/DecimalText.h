@@ -29,13 +29,8 @@ inline constexpr std::int64_t kUnitsSaturation = 1'000'000'000'000'000'000;
 /// ("#0.00000"), FormatUnits(60000, 5, 2) == "00.60000" ("00.00000").
 std::string FormatUnits(std::int64_t value, int decimals, int minIntDigits = 1);
 
-/// A number as the plain default text: no trailing zeros, no exponent for the
-/// values this program meets ("446" for 446, "535.5" for 535.5).
-std::string FormatPlainNumber(double value);
-
-/// The numeric value of the longest numeric beginning of `text` (leading blanks
-/// skipped), as a count-up reader of digit texts does: "446.00625 - ..." -> 446.00625,
-/// "625" -> 625, "40x" -> 40. Nothing when the text starts with no digit.
-std::optional<double> LeadingNumber(std::string_view text);
+/// `value` / 10^decimals without trailing zeros after "." and without a
+/// lone ".": FormatPlainUnits(44600000, 5) == "446", (53550000, 5) == "535.5".
+std::string FormatPlainUnits(std::int64_t value, int decimals);
 
 } // namespace pmr

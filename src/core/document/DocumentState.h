@@ -5,13 +5,16 @@
 #include "document/ChannelEditing.h"
 #include "document/DocumentHooks.h"
 
+#include <cstdint>
 #include <string>
 
 namespace pmr {
 
+/// The lowest and highest frequency of the band, in 10 Hz units, read from the
+/// two numbers of its band text ("446.00625 - 446.19375 MHz").
 struct BandLimitPair {
-    double low = 446; // MHz, as derived from the band text's character positions
-    double high = 625;
+    std::int64_t low10Hz = 44600625;
+    std::int64_t high10Hz = 44619375;
 };
 
 struct DocumentState {

@@ -58,14 +58,14 @@ std::string FreqStoredToText(const AppContext& app, UserInteraction& ui, std::st
     if (const auto units = StoredFreqUnits(stored))
         return FormatUnits(*units, 5);
     ui.ShowMessage("Not IsNumeric");
-    return FormatPlainNumber(app.docState.BandLimits.low);
+    return FormatPlainUnits(app.docState.BandLimits.low10Hz, 5);
 }
 
 std::string FreqTextToStored(const AppContext& app, std::string_view text) {
     if (StripBlanks(text).empty())
         return std::string(text);
     const std::string s = IsNumeric(text) ? std::string(StripBlanks(text))
-                                          : FormatPlainNumber(app.docState.BandLimits.low);
+                                          : FormatPlainUnits(app.docState.BandLimits.low10Hz, 5);
     std::string result;
     const std::size_t dot = s.find('.');
     if (dot == std::string::npos)

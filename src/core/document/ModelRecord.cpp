@@ -14,10 +14,11 @@ bool LoadModelRecord(AppContext& app, const ModelInfo& model) {
     return ComputeBandLimits(app.docState);
 }
 
-ModelInfo StoreModelRecord(const DocumentState& state) {
+ModelInfo StoreModelRecord(const DocumentState& state, const ModelInfo& current) {
     ModelInfo model;
     model.ModelName = state.ModelNameText;
-    model.BandCode = static_cast<Integer>(BandCodeFromText(state.BandText));
+    model.BandCode = state.BandText.empty() ? current.BandCode
+                                            : static_cast<Integer>(BandCodeFromText(state.BandText));
     return model;
 }
 

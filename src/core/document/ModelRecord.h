@@ -15,7 +15,9 @@ struct ModelInfo;
 bool LoadModelRecord(AppContext& app, const ModelInfo& model);
 
 /// The Model record for the current globals: ModelNameText blank-padded to 7,
-/// the band code of BandText (0 for an unknown text).
-ModelInfo StoreModelRecord(const DocumentState& state);
+/// the band code of BandText. An empty BandText (a band code without a band
+/// text, loaded from a file or a radio) keeps `current`'s band code: the
+/// program never changes a band it does not know.
+ModelInfo StoreModelRecord(const DocumentState& state, const ModelInfo& current);
 
 } // namespace pmr

@@ -49,7 +49,7 @@ void NewDocument(AppContext& app, UserInteraction& ui, TemplateLoader* templates
     }
     ApplyTestFreqDefaults(doc, state.BandText);
     state.TuningPoints = MakeTuningTable(state.BandText);
-    doc.Model = StoreModelRecord(state);
+    doc.Model = StoreModelRecord(state, doc.Model);
     ResetRadioInfo(app);
     app.fileBuffer = doc;
 

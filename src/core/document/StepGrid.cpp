@@ -4,43 +4,61 @@
 #include "document/DecimalText.h"
 #include "document/FrequencyText.h"
 
-#include <cmath>
-
 namespace pmr {
 namespace {
 
 constexpr std::int64_t kStep5 = 500;   // 5 kHz in 10 Hz units
 constexpr std::int64_t kStep625 = 625; // 6.25 kHz
 
-/// A value on the 5 kHz grid stays (also when it is on both grids), one only on
-/// the 6.25 kHz grid stays and is flagged, any other moves down to 5 kHz.
-std::int64_t SnapOffset(std::int64_t fromBase, Integer& step625) {
-    const std::int64_t r5 = fromBase % kStep5;
-    const std::int64_t r6 = fromBase % kStep625;
+/// A value on a grid stays and gets that grid's flag; any other moves down to
+/// the 5 kHz grid.
+std::int64_t SnapValue(std::int64_t value, Integer& step625) {
+    if (const auto flag = StepFlagFor(value)) {
+        step625 = *flag;
+        return value;
+    }
     step625 = 0;
-    if (r5 == 0)
-        return fromBase;
-    if (r6 != 0)
-        return fromBase - r5;
-    step625 = 1;
-    return fromBase;
+    return value - value % kStep5;
 }
 
 } // namespace
+
+std::optional<std::int16_t> StepFlagFor(std::int64_t value10Hz) {
+    if (value10Hz % kStep5 == 0)
+        return 0;
+    if (value10Hz % kStep625 == 0)
+        return 1;
+    return std::nullopt;
+}
+
+bool AlignStepFlags(ChannelRecord& entry) {
+    bool changed = false;
+    // A value on the grid its flag names keeps the flag (on both grids too, so
+    // that the radio's own bytes survive a read and a write).
+    auto align = [&changed](std::optional<std::int64_t> value, Integer& flag) {
+        if (!value || *value % (flag == 1 ? kStep625 : kStep5) == 0)
+            return;
+        if (const auto wanted = StepFlagFor(*value)) {
+            flag = *wanted;
+            changed = true;
+        }
+    };
+    align(StoredFreqUnits(entry.RxFreq.raw()), entry.RxStep625);
+    align(ShiftUnits(entry.TxShift.raw()), entry.TxStep625);
+    return changed;
+}
 
 void SnapChannelToGrid(const AppContext& app, ChannelRecord& entry) {
     const auto rx = StoredFreqUnits(entry.RxFreq.raw());
     if (!rx)
         return; // nothing to put on the grid
-    const std::int64_t low =
-        std::llround(app.docState.BandLimits.low * static_cast<double>(kUnitsPerMhz));
-    const std::int64_t f = low + SnapOffset(*rx - low, entry.RxStep625);
-    entry.RxFreq = FreqTextToStored(app, FormatUnits(f, 5));
+    // The radio counts steps from 0 Hz, so the grids are too.
+    entry.RxFreq = FreqTextToStored(app, FormatUnits(SnapValue(*rx, entry.RxStep625), 5));
 
     std::int64_t s = ShiftUnits(entry.TxShift.raw());
     if (s < 0)
         s = -s;
-    s = SnapOffset(s, entry.TxStep625);
+    s = SnapValue(s, entry.TxStep625);
     const char* sign = entry.TxShiftDir == 1 ? "-" : entry.TxShiftDir == 2 ? "+" : "";
     const ShiftValue shift = ShiftFromTxText(entry.RxFreq.raw(), sign + FormatUnits(s, 5), true,
                                              entry.TxShift.raw(), entry.TxShiftDir);

@@ -4,6 +4,7 @@
 #include "app/UserInteraction.h"
 #include "document/IdLengthRule.h"
 #include "document/ModelRecord.h"
+#include "document/StepGrid.h"
 #include "document/TrimFix.h"
 #include "factory/TestDataFile.h"
 #include "files/DocumentRecord.h"
@@ -16,6 +17,7 @@
 #include "files/VersionTag.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace pmr {
 
@@ -27,6 +29,11 @@ namespace {
 
 void ShowFileError(AppContext& app, UserInteraction& ui) {
     ui.ShowMessage(app.texts.GetLangText(9002), Severity::Critical);
+}
+
+void ShowDamagedFile(AppContext& app, UserInteraction& ui, int textId, std::size_t size) {
+    ui.ShowMessage(FillMarker(app.texts.GetLangText(textId), "%1", std::to_string(size)),
+                   Severity::Critical);
 }
 
 // The tag check and the version question, on the file's first four bytes.
@@ -45,7 +52,11 @@ FileOutcome CheckVersionTag(AppContext& app, UserInteraction& ui, ProgramLaunche
         VersionQuestion(app.texts, kProgramVersionTag, tag, DataKind::DocumentFile);
     if (ui.Ask(question, Buttons::YesNo) != Answer::Yes)
         return FileOutcome::VersionDeclined;
-    StartProgramFor(app, ui, launcher, tag);
+    if (!StartProgramFor(app, ui, launcher, tag)) {
+        // Nothing to hand over to: ending here would only lose the user's work.
+        ui.ShowMessage(app.texts.GetLangText(9072), Severity::Information);
+        return FileOutcome::VersionDeclined;
+    }
     launcher.EndThisProgram();
     return FileOutcome::ProgramEnds;
 }
@@ -57,6 +68,11 @@ FileOutcome ReadCheckedRecord(AppContext& app, UserInteraction& ui, ProgramLaunc
                               RadioDocument& loaded) {
     if (const FileOutcome tag = CheckVersionTag(app, ui, launcher, bytes); tag != FileOutcome::Done)
         return tag;
+    // A cut-off file would read as zeros: settings, model and band all wrong.
+    if (bytes.size() < kDocumentRecordSize) {
+        ShowDamagedFile(app, ui, 9066, bytes.size());
+        return FileOutcome::FileError;
+    }
     loaded = DecodeDocumentRecord(bytes);
     loaded.Version = kProgramVersionTag;
     if (builtIn) {
@@ -67,10 +83,33 @@ FileOutcome ReadCheckedRecord(AppContext& app, UserInteraction& ui, ProgramLaunc
     // A table the program could not have written is refused whole rather than
     // repaired: which entries to keep would be a guess.
     if (FindDocumentFlaw(loaded) != DocumentFlaw::None) {
-        ShowFileError(app, ui);
+        ShowDamagedFile(app, ui, 9067, bytes.size());
         return FileOutcome::FileError;
     }
     return FileOutcome::Done;
+}
+
+/// The channels of the working copy whose step flags did not fit their
+/// frequency, after correcting them.
+std::vector<int> AlignWorkingStepFlags(RadioDocument& doc) {
+    std::vector<int> corrected;
+    const int count = std::min<int>(doc.ChannelCount, kMaxChannelEntries);
+    for (int i = 0; i < count; ++i) {
+        ChannelRecord& entry = doc.Channels[static_cast<std::size_t>(i)];
+        if (AlignStepFlags(entry))
+            corrected.push_back(entry.ChannelNo);
+    }
+    return corrected;
+}
+
+std::string ChannelList(const std::vector<int>& channels) {
+    std::string text;
+    for (const int no : channels) {
+        if (!text.empty())
+            text += ", ";
+        text += no == kVfoChannelNo ? std::string("VFO") : std::to_string(no);
+    }
+    return text;
 }
 
 // Step 6 of opening: the checked record becomes the file buffer and the
@@ -106,6 +145,11 @@ FileOutcome DocumentFiles::OpenDocumentBytes(std::span<const std::uint8_t> bytes
     TakeLoadedDocument(app_, loaded, app_.docState.CurrentFileName);
     // Cleared before the windows redraw, so the caption they show is the saved state's.
     app_.docState.Modified = false;
+    // Only the working copy is corrected: the document then differs from the
+    // file, so closing it offers to save the correction.
+    if (const auto corrected = AlignWorkingStepFlags(app_.doc); !corrected.empty())
+        ui_.ShowMessage(app_.texts.GetLangText(9068) + "\r\n" + ChannelList(corrected),
+                        Severity::Information);
     if (windows_) {
         windows_->OpenChannelWindow();
         windows_->ShowMainTxt();
@@ -117,7 +161,7 @@ FileOutcome DocumentFiles::OpenDocumentBytes(std::span<const std::uint8_t> bytes
 }
 
 FileOutcome DocumentFiles::SaveDocumentFile() {
-    app_.doc.Model = StoreModelRecord(app_.docState);
+    app_.doc.Model = StoreModelRecord(app_.docState, app_.doc.Model);
     app_.doc.Version = kProgramVersionTag;
     const DocumentRecordBytes record = EncodeDocumentRecord(app_.doc);
     const std::string& path = app_.docState.CurrentFileName;
@@ -145,10 +189,12 @@ bool DocumentFiles::LoadTemplate(const std::string& path) {
     RadioDocument loaded;
     if (bytes)
         loaded = DecodeDocumentRecord(*bytes);
-    if (!bytes || FindDocumentFlaw(loaded) != DocumentFlaw::None) {
+    if (!bytes || bytes->size() < kDocumentRecordSize ||
+        FindDocumentFlaw(loaded) != DocumentFlaw::None) {
         app_.fileBuffer = app_.doc;
         return false;
     }
+    AlignWorkingStepFlags(loaded); // a template's channels reach the radio as shown
     TakeLoadedDocument(app_, loaded, path);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "image/ChannelCodec.h"
 
 #include "app/AppContext.h"
+#include "document/StepGrid.h"
 #include "document/TrimFix.h"
 #include "image/CodecText.h"
 #include "image/HexText.h"
@@ -88,6 +89,10 @@ void EncodeChannel(AppContext& app, ChannelRecord& entry) {
     const int no = entry.ChannelNo;
     if (no < 1 || no > kVfoChannelNo)
         return;
+    // A flag that names the wrong grid would put the radio on another frequency
+    // than the one shown; a value on neither grid never gets here (a write
+    // refuses it first).
+    AlignStepFlags(entry);
     if (entry.RxStep625 != 0 && entry.RxStep625 != 1)
         entry.RxStep625 = 0;
     if (entry.TxStep625 != 0 && entry.TxStep625 != 1)
@@ -187,6 +192,10 @@ bool DecodeChannel(AppContext& app, int index) {
 
     ChannelRecord& e = doc.Channels[static_cast<std::size_t>(doc.ChannelCount)];
     ++doc.ChannelCount;
+    // Members the image does not hold get a new channel's values, never what the
+    // slot held before: reading the same radio twice gives the same document.
+    e = ChannelRecord{};
+    e.Name = "";
     e.ScanSkip =
         index < kRadioChannels ? static_cast<Integer>(BitmapBit(img, kScanSkipBitmap, index)) : 0;
     e.IsEmpty = 0;

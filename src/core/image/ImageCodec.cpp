@@ -1,7 +1,9 @@
 #include "image/ImageCodec.h"
 
 #include "app/AppContext.h"
-#include "document/IdLengthRule.h"
+#include "document/BandDefaults.h"
+#include "document/DocumentDefaults.h"
+#include "document/TrimFix.h"
 #include "image/ChannelCodec.h"
 #include "image/MemoryMap.h"
 #include "image/SettingsCodec.h"
@@ -30,11 +32,28 @@ void EncodeImage(AppContext& app) {
 }
 
 void DecodeImage(AppContext& app) {
-    app.doc.ChannelCount = 0;
+    // A read gives a new document filled from the image: nothing of the document
+    // open before survives, so reading the same radio twice gives the same
+    // document (and the same .dat file) whatever was open.
+    RadioDocument& doc = app.doc;
+    doc.Channels.fill(ChannelRecord{});
+    doc.ChannelCount = 0;
+    ResetSettings(doc);
     for (int i = 0; i <= kMaxChannelEntries - 1; ++i)
         DecodeChannel(app, i);
     DecodeSettings(app);
-    ApplyIdLengthRule(app);
+    ApplyTestFreqDefaults(doc, app.docState.BandText);
+    app.docState.TuningPoints = MakeTuningTable(app.docState.BandText);
+    // The ID codes follow the length rule of the radio's own DTMF signalling:
+    // with it on, the radio sends the first three digits, and those are the code.
+    const Integer idRule = doc.Settings.Dtmf.DtmfSignalling != 0 ? 3 : 10;
+    for (int i = 0; i < doc.ChannelCount; ++i) {
+        ChannelRecord& entry = doc.Channels[static_cast<std::size_t>(i)];
+        entry.IdCodeMaxLen = idRule;
+        const std::string id = TrimFix(entry.IdCode);
+        if (id.size() > static_cast<std::size_t>(idRule))
+            entry.IdCode = id.substr(0, static_cast<std::size_t>(idRule)) + '\0';
+    }
 }
 
 } // namespace pmr

@@ -105,7 +105,7 @@ void EncodeFmPresets(AppContext& app) {
 void EncodeModelBlock(AppContext& app) {
     Image& img = app.images.ImageBuf;
     ModelInfo& model = app.doc.Model;
-    model = StoreModelRecord(app.docState);
+    model = StoreModelRecord(app.docState, model);
     const std::string name = TrimFix(model.ModelName);
     for (std::size_t i = 0; i < kModelNameBytes; ++i)
         img[kModelName + i] = i < name.size() ? static_cast<std::uint8_t>(name[i]) : 0;

@@ -7,6 +7,7 @@
 #include "files/VersionCheck.h"
 #include "image/ImageBuffers.h"
 #include "image/ImageCodec.h"
+#include "image/RadioFit.h"
 #include "image/SettingsCodec.h"
 
 namespace pmr {
@@ -15,6 +16,10 @@ LinkHooks DefaultLinkHooks() {
     LinkHooks hooks;
     hooks.clearImage = [](AppContext& app, LinkMode mode) {
         ClearImage(app.images, static_cast<int>(mode));
+    };
+    hooks.refuseWrite = [](AppContext& app) {
+        const auto unfit = FindValuesTheRadioCannotHold(app);
+        return unfit.empty() ? std::string() : RefusedWriteMessage(app.texts, unfit);
     };
     hooks.encodeImage = [](AppContext& app) { EncodeImage(app); };
     hooks.decodeImage = [](AppContext& app) { DecodeImage(app); };

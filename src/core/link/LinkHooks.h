@@ -16,6 +16,9 @@ struct AppContext;
 struct LinkHooks {
     /// ClearImage: ImageBuf to 0xFF (not in the radio information mode).
     std::function<void(AppContext&, LinkMode)> clearImage;
+    /// Before a write: empty when every value of the document reaches the radio
+    /// exactly, else the message that names the values that would not.
+    std::function<std::string(AppContext&)> refuseWrite;
     /// EncodeImage: the document into ImageBuf, before a write.
     std::function<void(AppContext&)> encodeImage;
     /// DecodeImage: ImageBuf into the document, after a read.
@@ -31,8 +34,9 @@ struct LinkHooks {
     /// VersionQuestion(programTag, dataTag, kind 0 = radio): the question text.
     std::function<std::string(AppContext&, const std::string&, const std::string&)> versionQuestion;
     /// StartProgramFor(dataTag): starts the fitting program version (or says
-    /// that none is listed). The driver then ends this program.
-    std::function<void(AppContext&, const std::string&)> startProgramFor;
+    /// that none is listed). True when one was started: only then does the
+    /// driver end this program.
+    std::function<bool(AppContext&, const std::string&)> startProgramFor;
     /// Whether the document has unsaved changes (the changed-document test).
     std::function<bool(AppContext&)> documentChanged;
     /// Save the document (asking for a name when it has none). True when saved.

@@ -26,6 +26,7 @@ enum class TransferResult {
     OtherVersion,  // the version question answered No (or Cancel at 9006)
     ProgramSwitch, // the version question answered Yes: the program ends
     WriteRefused,  // 9031 / 9032
+    DocumentUnfit, // 9069: a value the radio cannot hold exactly; nothing sent
     Aborted,       // TransferDriver::Abort()
 };
 

@@ -11,14 +11,6 @@ std::string Text(const TextCatalog* texts, int id, const char* english) {
     return text.empty() ? std::string(english) : text;
 }
 
-// Replaces the first "%1" by `value`; a translation without it keeps its words.
-std::string Fill(std::string text, const std::string& marker, const std::string& value) {
-    const std::size_t at = text.find(marker);
-    if (at != std::string::npos)
-        text.replace(at, marker.size(), value);
-    return text;
-}
-
 } // namespace
 
 std::string PortOpenFailureReason(const PortOpenResult& result, const TextCatalog* texts) {
@@ -34,7 +26,7 @@ std::string PortOpenFailureReason(const PortOpenResult& result, const TextCatalo
                     "number is the cable's.");
         break;
     case PortOpenError::PermissionDenied:
-        text = Fill(Text(texts, 9102,
+        text = FillMarker(Text(texts, 9102,
                          "Permission denied for %1. Join the group that owns the device (%2), "
                          "then log out and in again."),
                     "%2",
@@ -51,7 +43,7 @@ std::string PortOpenFailureReason(const PortOpenResult& result, const TextCatalo
         text = Text(texts, 9105, "%1 could not be opened.");
         break;
     }
-    text = Fill(text, "%1", device);
+    text = FillMarker(text, "%1", device);
     if (!result.detail.empty())
         text += " (" + result.detail + ")";
     return text;

@@ -105,6 +105,13 @@ void TransferDriver::BeginWriteAfterCommit() {
     writeState_ = kStateIdle;
     linkActive_ = false;
     TraceNote("write started");
+    if (hooks_.refuseWrite) {
+        if (const std::string why = hooks_.refuseWrite(app_); !why.empty()) {
+            user_.ShowMessage(why, Severity::Critical);
+            NotStarted(TransferResult::DocumentUnfit);
+            return;
+        }
+    }
     if (!PrepareTransfer()) {
         NotStarted(TransferResult::PortNotOpened);
         return;
@@ -684,8 +691,13 @@ bool TransferDriver::CheckRadioIdentity() {
             if (!keep)
                 return false;
             if (*keep) {
-                hooks_.startProgramFor(app_, radio.RadioVersion);
-                Fail(TransferResult::ProgramSwitch);
+                if (hooks_.startProgramFor(app_, radio.RadioVersion)) {
+                    Fail(TransferResult::ProgramSwitch);
+                    return false;
+                }
+                // Nothing to hand over to: this program stays, the document too.
+                if (TellUser(app_.texts.GetLangText(9072), Severity::Information))
+                    Fail(TransferResult::OtherVersion);
                 return false;
             }
         }

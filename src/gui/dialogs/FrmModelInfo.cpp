@@ -87,7 +87,7 @@ void FrmModelInfo::OnOk() {
             main_.CloseCurAllWindows();
             app_.docState.ModelNameText = model;
             app_.docState.BandText = band;
-            app_.doc.Model = StoreModelRecord(app_.docState);
+            app_.doc.Model = StoreModelRecord(app_.docState, app_.doc.Model);
             LoadModelRecord(app_, app_.doc.Model);
             main_.LoadNewDoc();
         }

@@ -150,8 +150,8 @@ TEST_F(Startup, FixedDefaultsOfThisPlatform) {
     EXPECT_EQ(app.paths.InstallRoot, dir.Root());
     EXPECT_EQ(app.docState.ModelNameText, "VX210");
     EXPECT_EQ(app.docState.BandText, "446.00625 - 446.19375 MHz");
-    EXPECT_EQ(app.docState.BandLimits.low, 446);
-    EXPECT_EQ(app.docState.BandLimits.high, 625);
+    EXPECT_EQ(app.docState.BandLimits.low10Hz, 44600625);
+    EXPECT_EQ(app.docState.BandLimits.high10Hz, 44619375);
     EXPECT_EQ(app.doc.Version.raw(), "V100");
     EXPECT_EQ(app.versions.VersionPairs, (std::vector<std::string>{"V100", "V100"}));
     EXPECT_TRUE(ui.messages.empty());

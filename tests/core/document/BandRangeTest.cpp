@@ -18,35 +18,49 @@ AppContext AppWithBand(std::string_view bandText) {
     return app;
 }
 
-TEST(BandLimits, AreReadFromFixedCharacterPositions) {
-    AppContext app = AppWithBand("400 - 470 MHz");
-    EXPECT_EQ(app.docState.BandLimits.low, 400);
-    EXPECT_EQ(app.docState.BandLimits.high, 470);
-    // Documents and the channel lists rely on 446 and 625 for the PMR446 text.
-    app = AppWithBand(kPmr446BandText);
-    EXPECT_EQ(app.docState.BandLimits.low, 446);
-    EXPECT_EQ(app.docState.BandLimits.high, 625);
-    for (const BandRow& row : BandTable()) {
-        app = AppWithBand(row.text);
-        EXPECT_GE(app.docState.BandLimits.low, 136) << row.text;
-        EXPECT_GT(app.docState.BandLimits.high, app.docState.BandLimits.low) << row.text;
+// Every band's limits are the two numbers of its text, and a new table's first
+// channel lies on the band's 12.5 kHz channel raster, inside the band.
+TEST(BandLimits, ComeFromTheNumbersOfEachBandTextAndHoldTheMiddleChannel) {
+    struct Row {
+        int code;
+        std::int64_t low, high, middle;
+    };
+    const Row rows[] = {
+        {0, 40000000, 47000000, 43500000},  {1, 43000000, 45000000, 44000000},
+        {2, 40000000, 44000000, 42000000},  {3, 44000000, 47000000, 45500000},
+        {4, 44600625, 44619375, 44609375},  {5, 43000000, 43200000, 43100000},
+        {6, 43000000, 44000000, 43500000},  {7, 43000000, 47000000, 45000000},
+        {8, 13600000, 17400000, 15500000},  {9, 13600000, 15000000, 14300000},
+        {10, 15000000, 17400000, 16200000}, {11, 13600000, 14500000, 14050000},
+        {12, 14500000, 17400000, 15950000}, {13, 14400000, 14600000, 14500000},
+        {14, 14400000, 14800000, 14600000}, {16, 35000000, 39000000, 37000000},
+        {32, 45000000, 52000000, 48500000},
+    };
+    ASSERT_EQ(std::size(rows), BandTable().size());
+    for (const Row& row : rows) {
+        const AppContext app = AppWithBand(BandTextFromCode(row.code));
+        EXPECT_EQ(app.docState.BandLimits.low10Hz, row.low) << row.code;
+        EXPECT_EQ(app.docState.BandLimits.high10Hz, row.high) << row.code;
+        EXPECT_EQ(MiddleChannel10Hz(app.docState.BandLimits), row.middle) << row.code;
     }
+    EXPECT_FALSE(BandLimitsFromText("446 MHz"));
+    EXPECT_FALSE(BandLimitsFromText("470 - 400 MHz"));
 }
 
 TEST(BandLimits, AStartUpContextAlreadyHoldsThePmrLimits) {
     AppContext app;
     EXPECT_EQ(app.docState.BandText, kPmr446BandText);
     EXPECT_EQ(app.docState.ModelNameText, "VX210");
-    EXPECT_EQ(app.docState.BandLimits.low, 446);
-    EXPECT_EQ(app.docState.BandLimits.high, 625);
+    EXPECT_EQ(app.docState.BandLimits.low10Hz, 44600625);
+    EXPECT_EQ(app.docState.BandLimits.high10Hz, 44619375);
 }
 
 TEST(BandLimits, AnEmptyBandTextKeepsThePreviousLimits) {
     AppContext app = AppWithBand("136 - 174 MHz");
     app.docState.BandText = "";
     EXPECT_FALSE(ComputeBandLimits(app.docState));
-    EXPECT_EQ(app.docState.BandLimits.low, 136);
-    EXPECT_EQ(app.docState.BandLimits.high, 174);
+    EXPECT_EQ(app.docState.BandLimits.low10Hz, 13600000);
+    EXPECT_EQ(app.docState.BandLimits.high10Hz, 17400000);
 }
 
 TEST(BandTable, CodesAndTextsConvertBothWays) {
@@ -93,15 +107,14 @@ TEST(BandClamp, WithoutWarningClampsSilently) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(BandClamp, PmrTextLetsEverythingUpTo625Through) {
+TEST(BandClamp, PmrBandEndsAtItsLastChannel) {
     AppContext app = AppWithBand(kPmr446BandText);
     RecordingInteraction ui;
-    EXPECT_EQ(NormalizeFreqText(app, ui, "535.5", true), "535.50000");
-    EXPECT_EQ(NormalizeFreqText(app, ui, "625", true), "625.00000");
+    EXPECT_EQ(NormalizeFreqText(app, ui, "446.19375", true), "446.19375");
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(NormalizeFreqText(app, ui, "446.0000", true), "446.00000");
-    EXPECT_EQ(NormalizeFreqText(app, ui, "445.99999", true), "446.00000");
-    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(NormalizeFreqText(app, ui, "600", true), "446.19375");
+    EXPECT_EQ(NormalizeFreqText(app, ui, "446", true), "446.00625");
+    EXPECT_EQ(ui.messages.size(), 2u);
 }
 
 TEST(BandClamp, UnreadableInputBecomesBlankWithoutWarning) {
@@ -121,8 +134,8 @@ TEST(ModelRecord, LoadingSetsTheGlobalsAndTheRadioInformation) {
     EXPECT_TRUE(LoadModelRecord(app, model));
     EXPECT_EQ(app.docState.ModelNameText, "VX210");
     EXPECT_EQ(app.docState.BandText, "136 - 174 MHz");
-    EXPECT_EQ(app.docState.BandLimits.low, 136);
-    EXPECT_EQ(app.docState.BandLimits.high, 174);
+    EXPECT_EQ(app.docState.BandLimits.low10Hz, 13600000);
+    EXPECT_EQ(app.docState.BandLimits.high10Hz, 17400000);
     EXPECT_EQ(app.radioInfo.InfoModelName, "VX210");
     EXPECT_EQ(app.radioInfo.BandCodeCopy, 8);
     // The stored field keeps its seven characters.
@@ -137,19 +150,23 @@ TEST(ModelRecord, AnUnknownBandCodeGivesAnEmptyBandTextAndKeepsTheLimits) {
     EXPECT_FALSE(LoadModelRecord(app, model));
     EXPECT_EQ(app.docState.BandText, "");
     EXPECT_EQ(app.radioInfo.BandCodeCopy, 15);
-    EXPECT_EQ(app.docState.BandLimits.low, 446);
-    EXPECT_EQ(app.docState.BandLimits.high, 625);
+    EXPECT_EQ(app.docState.BandLimits.low10Hz, 44600625);
+    EXPECT_EQ(app.docState.BandLimits.high10Hz, 44619375);
 }
 
 TEST(ModelRecord, StoringPadsTheNameAndCodesTheBand) {
     DocumentState state;
     state.ModelNameText = "VX210";
     state.BandText = "450 - 520 MHz";
-    ModelInfo model = StoreModelRecord(state);
+    ModelInfo model = StoreModelRecord(state, ModelInfo{});
     EXPECT_EQ(model.ModelName.raw(), "VX210  ");
     EXPECT_EQ(model.BandCode, 32);
     state.BandText = "nothing like a band";
-    EXPECT_EQ(StoreModelRecord(state).BandCode, 0);
+    EXPECT_EQ(StoreModelRecord(state, model).BandCode, 0);
+    // A band code the program has no text for is kept, never changed.
+    state.BandText = "";
+    model.BandCode = 15;
+    EXPECT_EQ(StoreModelRecord(state, model).BandCode, 15);
 }
 
 } // namespace

@@ -221,6 +221,20 @@ TEST(PasteChannelRow, OverwritesOrAddsTheRow) {
     EXPECT_EQ(NameOf(app, 129), "VFO");
 }
 
+TEST(PasteChannelRow, APastedChannelGetsTheStepItsFrequencyNeeds) {
+    RecordingWindows windows;
+    AppContext app = TableOf({1, 2, 129});
+    app.habits.PasteNoPrompt = true;
+    app.habits.ClipboardValid = true;
+    app.habits.ChannelClipboard = app.doc.Channels[0];
+    app.habits.ChannelClipboard.RxFreq = "44600625"; // 6.25 kHz only, flagged 5 kHz
+    app.habits.ChannelClipboard.RxStep625 = 0;
+    for (const int row : {2, 40}) {
+        ASSERT_TRUE(PasteChannelRow(app, windows, row));
+        EXPECT_EQ(FindChannel(app.doc, row)->RxStep625, 1) << row;
+    }
+}
+
 TEST(PasteChannelRow, WithInsertShiftsTheFollowingChannelsDown) {
     RecordingWindows windows;
     AppContext app = TableOf(Range(1, 129));

@@ -125,8 +125,8 @@ TEST(ReconcileOptionRefs, AnOpenOptionsWindowTakesItOver) {
     EXPECT_EQ(app.doc.Settings.Opt.PriorityCh, 9);
 }
 
-TEST(SnapChannelToGrid, PicksTheGridCountedFromTheLowLimit) {
-    AppContext app; // PMR text: low limit 446
+TEST(SnapChannelToGrid, CountsTheGridFromZeroAsTheRadioDoes) {
+    AppContext app;
     ChannelRecord e;
     e.TxShift = "0000000";
     e.RxFreq = "44600625";

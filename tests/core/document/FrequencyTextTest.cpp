@@ -26,7 +26,7 @@ TEST(FrequencyText, TypedMegahertzBecomeEightStoredDigits) {
 
 TEST(FrequencyText, UnreadableTypedTextStandsForTheLowBandLimit) {
     AppContext app;
-    app.docState.BandLimits = {136, 174};
+    app.docState.BandLimits = {13600000, 17400000};
     EXPECT_EQ(FreqTextToStored(app, "abc"), "13600000");
     EXPECT_EQ(FreqTextToStored(app, "4.4.6"), "13600000");
 }
@@ -46,10 +46,10 @@ TEST(FrequencyText, StoredDigitsShowAsMegahertzWithFiveDecimals) {
 TEST(FrequencyText, UnreadableStoredDigitsSayNotIsNumericAndShowTheLowLimit) {
     AppContext app;
     RecordingInteraction ui;
-    EXPECT_EQ(FreqStoredToText(app, ui, "44A00625"), "446");
+    EXPECT_EQ(FreqStoredToText(app, ui, "44A00625"), "446.00625");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Not IsNumeric");
-    app.docState.BandLimits = {136, 174};
+    app.docState.BandLimits = {13600000, 17400000};
     EXPECT_EQ(FreqStoredToText(app, ui, "x"), "136");
 }
 
@@ -141,9 +141,9 @@ TEST(DecimalText, FormatsWithMinimumWholeDigits) {
     EXPECT_EQ(FormatUnits(-5, 5), "-0.00005");
     EXPECT_EQ(FormatUnits(60000, 5, 2), "00.60000");
     EXPECT_EQ(FormatUnits(0, 5), "0.00000");
-    EXPECT_EQ(FormatPlainNumber(446), "446");
-    EXPECT_EQ(FormatPlainNumber(535.5), "535.5");
-    EXPECT_EQ(FormatPlainNumber(0), "0");
+    EXPECT_EQ(FormatPlainUnits(44600000, 5), "446");
+    EXPECT_EQ(FormatPlainUnits(53550000, 5), "535.5");
+    EXPECT_EQ(FormatPlainUnits(0, 5), "0");
 }
 
 TEST(DecimalText, CommaLocaleDoesNotChangeNumbers) {
@@ -153,8 +153,7 @@ TEST(DecimalText, CommaLocaleDoesNotChangeNumbers) {
         GTEST_SKIP() << "de_DE.UTF-8 is not installed";
     EXPECT_EQ(ParseUnits("446.00625", 5), 44600625);
     EXPECT_EQ(FormatUnits(44600625, 5), "446.00625");
-    EXPECT_EQ(FormatPlainNumber(535.5), "535.5");
-    EXPECT_EQ(LeadingNumber("446.5"), 446.5);
+    EXPECT_EQ(FormatPlainUnits(53550000, 5), "535.5");
     std::setlocale(LC_ALL, saved.c_str());
 }
 

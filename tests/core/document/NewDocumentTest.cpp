@@ -23,7 +23,7 @@ AppContext StartedApp(std::string_view bandText = kPmr446BandText) {
     return app;
 }
 
-TEST(NewDocument, WithoutTemplateHoldsTheVfoAndChannelOneAtTheMiddleOfTheLimits) {
+TEST(NewDocument, WithoutTemplateHoldsTheVfoAndChannelOneOnTheBandsMiddleChannel) {
     AppContext app = StartedApp();
     RecordingInteraction ui;
     app.docState.CurrentFileName = "old.dat";
@@ -34,9 +34,11 @@ TEST(NewDocument, WithoutTemplateHoldsTheVfoAndChannelOneAtTheMiddleOfTheLimits)
     ASSERT_EQ(doc.ChannelCount, 2);
     EXPECT_EQ(doc.Channels[0].ChannelNo, 129);
     EXPECT_EQ(doc.Channels[1].ChannelNo, 1);
-    // 446 and 625 are the limits of the PMR text, so the middle is 535.5 MHz.
-    EXPECT_EQ(doc.Channels[0].RxFreq.raw(), "53550000");
-    EXPECT_EQ(doc.Channels[1].RxFreq.raw(), "53550000");
+    // PMR446 channel 8, on the 6.25 kHz grid and flagged so.
+    for (const ChannelRecord& c : {doc.Channels[0], doc.Channels[1]}) {
+        EXPECT_EQ(c.RxFreq.raw(), "44609375");
+        EXPECT_EQ(c.RxStep625, 1);
+    }
     EXPECT_EQ(doc.Version.raw(), "V100");
     EXPECT_EQ(app.docState.CurrentFileName, "new.dat");
     EXPECT_FALSE(app.docState.Modified);
@@ -50,6 +52,7 @@ TEST(NewDocument, OtherBandsStartAtTheirMiddle) {
     NewDocument(app, ui, nullptr);
     EXPECT_EQ(app.doc.Channels[0].RxFreq.raw(), "43500000");
     EXPECT_EQ(app.doc.Channels[1].RxFreq.raw(), "43500000");
+    EXPECT_EQ(app.doc.Channels[1].RxStep625, 0);
     EXPECT_EQ(app.doc.Model.BandCode, 0);
     EXPECT_EQ(app.doc.Model.ModelName.raw(), "VX210  ");
 }

@@ -109,7 +109,11 @@ inline void LoadTestTexts(AppContext& app, const ScratchFolder& folder) {
            "9062=Start the other program?\n"
            "9063=No program for this version\n"
            "9064=File data version\n"
-           "9065=Not a document file\n";
+           "9065=Not a document file\n"
+           "9066=Short file %1\n"
+           "9067=Broken table\n"
+           "9068=Steps corrected:\n"
+           "9072=Staying\n";
     out.close();
     app.texts.Load(path);
 }

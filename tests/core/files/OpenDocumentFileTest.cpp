@@ -21,6 +21,7 @@ ChannelRecord Channel(int no, const char* rx) {
     c.IdCode = "000";
     c.IdCodeMaxLen = 10;
     c.ChSpacing = 2;
+    c.RxStep625 = 1; // the PMR446 channels lie on the 6.25 kHz grid only
     return c;
 }
 
@@ -96,8 +97,8 @@ TEST_F(OpenDocumentFileTest, AWellFormedListedFileBecomesWorkingCopyAndFileBuffe
     EXPECT_FALSE(app.docState.Modified);
     EXPECT_EQ(app.docState.ModelNameText, "VX210");
     EXPECT_EQ(app.docState.BandText, "400 - 470 MHz");
-    EXPECT_EQ(app.docState.BandLimits.low, 400);
-    EXPECT_EQ(app.docState.BandLimits.high, 470);
+    EXPECT_EQ(app.docState.BandLimits.low10Hz, 40000000);
+    EXPECT_EQ(app.docState.BandLimits.high10Hz, 47000000);
     EXPECT_EQ(app.radioInfo.BandCodeCopy, 0);
     EXPECT_EQ(windows.calls,
               (std::vector<std::string>{"OpenChannelWindow", "ShowMainTxt", "ChangeLanguage",
@@ -152,6 +153,28 @@ TEST_F(OpenDocumentFileTest, YesStartsTheSiblingVersionAndEndsThisProgram) {
     ExpectUnchanged();
 }
 
+TEST_F(OpenDocumentFileTest, YesWithoutAProgramToHandOverToKeepsThisProgramAndTheDocument) {
+    app.versions.VersionPairs = {"V100", "V100"};
+    user.answers = {Answer::Yes};
+    RadioDocument stored = StoredDocument();
+    stored.Version = "V105";
+    EXPECT_EQ(Open(FileBytesOf(stored)), FileOutcome::VersionDeclined);
+    EXPECT_EQ(launcher.endCalls, 0);
+    EXPECT_EQ(user.messages, (std::vector<std::string>{"No program for this version", "Staying"}));
+    ExpectUnchanged();
+}
+
+TEST_F(OpenDocumentFileTest, StepFlagsThatMissTheFrequencyAreCorrectedAndTheChannelsNamed) {
+    RadioDocument stored = StoredDocument();
+    stored.Channels[0].RxStep625 = 0; // VFO at 446.00625 MHz on the 5 kHz grid
+    stored.Channels[2].RxStep625 = 0;
+    ASSERT_EQ(Open(FileBytesOf(stored)), FileOutcome::Done);
+    EXPECT_EQ(user.messages, std::vector<std::string>{"Steps corrected:\r\nVFO, 7"});
+    EXPECT_EQ(app.doc, StoredDocument());
+    // The file still holds the old flags: the correction is a change to save.
+    EXPECT_EQ(app.fileBuffer, stored);
+}
+
 TEST_F(OpenDocumentFileTest, AMissingFileShows9002) {
     DocumentFiles files(app, user, launcher, &windows);
     app.docState.CurrentFileName = folder.File("absent.dat");
@@ -167,7 +190,7 @@ TEST_F(OpenDocumentFileTest, AFolderInPlaceOfTheFileShows9002) {
     ExpectUnchanged();
 }
 
-TEST_F(OpenDocumentFileTest, ABrokenChannelTableIsRefusedWith9002) {
+TEST_F(OpenDocumentFileTest, ABrokenChannelTableIsRefusedAsDamaged) {
     struct Case {
         const char* what;
         void (*breakIt)(RadioDocument&);
@@ -188,7 +211,7 @@ TEST_F(OpenDocumentFileTest, ABrokenChannelTableIsRefusedWith9002) {
         RadioDocument stored = StoredDocument();
         c.breakIt(stored);
         EXPECT_EQ(Open(FileBytesOf(stored)), FileOutcome::FileError);
-        EXPECT_EQ(user.messages, std::vector<std::string>{"File error"});
+        EXPECT_EQ(user.messages, std::vector<std::string>{"Broken table"});
         ExpectUnchanged();
     }
 }
@@ -202,12 +225,16 @@ TEST_F(OpenDocumentFileTest, EntriesBeyondTheCountAreNotChecked) {
     EXPECT_EQ(app.doc.Channels[128].ChannelNo, 999);
 }
 
-TEST_F(OpenDocumentFileTest, AShortFileReadsAsZerosAndALongerOneIsCut) {
-    std::vector<std::uint8_t> bytes = FileBytesOf(StoredDocument());
-    bytes.resize(10444); // up to the Model record
-    ASSERT_EQ(Open(bytes), FileOutcome::Done);
-    EXPECT_EQ(app.doc.ChannelCount, 3);
-    EXPECT_EQ(app.doc.Settings.Keys.LongPressTime, 0);
+TEST_F(OpenDocumentFileTest, AShortFileIsRefusedAsDamagedAndALongerOneIsCut) {
+    for (const std::size_t size : {std::size_t{4}, std::size_t{10444}, kDocumentRecordSize - 1}) {
+        SCOPED_TRACE(size);
+        user.messages.clear();
+        std::vector<std::uint8_t> bytes = FileBytesOf(StoredDocument());
+        bytes.resize(size);
+        EXPECT_EQ(Open(bytes), FileOutcome::FileError);
+        EXPECT_EQ(user.messages, std::vector<std::string>{"Short file " + std::to_string(size)});
+        ExpectUnchanged();
+    }
 
     std::vector<std::uint8_t> longer = FileBytesOf(StoredDocument());
     longer.resize(longer.size() + 100, 0x55);

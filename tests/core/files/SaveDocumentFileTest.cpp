@@ -28,6 +28,7 @@ protected:
         app.doc.Channels[1].Name = "BASE";
         // As every channel this program creates: already under the ID-length rule.
         app.doc.Channels[0].IdCodeMaxLen = app.doc.Channels[1].IdCodeMaxLen = 10;
+        app.doc.Channels[0].RxStep625 = app.doc.Channels[1].RxStep625 = 1;
         app.doc.Settings.Opt.Tot = 60;
         app.docState.CurrentFileName = folder.File("radio.dat");
         app.docState.Modified = true;

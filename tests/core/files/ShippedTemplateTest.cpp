@@ -7,6 +7,8 @@
 #include "document/NewDocument.h"
 #include "files/DocumentRecord.h"
 #include "files/FileTemplateLoader.h"
+#include "image/ImageCodec.h"
+#include "image/RadioFit.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +39,7 @@ TEST(ShippedTemplate, HoldsTheSixteenPmr446ChannelsAndTheVfo) {
         const ChannelRecord& c = t.Channels[static_cast<std::size_t>(ch)];
         EXPECT_EQ(c.ChannelNo, ch);
         EXPECT_EQ(c.RxFreq, FixedText<8>(expected[ch - 1]));
+        EXPECT_EQ(c.RxStep625, 1); // 6.25 kHz steps: the 5 kHz grid would miss them
         EXPECT_EQ(c.IsEmpty, 0);
         EXPECT_EQ(c.TxShift, FixedText<7>("0000000"));
         EXPECT_EQ(c.ChSpacing, 2); // the PMR446 band's creation defaults
@@ -64,6 +67,13 @@ TEST(ShippedTemplate, ANewPmr446DocumentStartsFromIt) {
     EXPECT_EQ(app.doc.ChannelCount, 17);
     EXPECT_EQ(app.doc.Channels[16].RxFreq, FixedText<8>("44619375"));
     EXPECT_EQ(app.fileBuffer, app.doc);
+
+    // What the radio receives is what the grid shows: channel 1 is 71361 steps
+    // of 6.25 kHz (446.00625 MHz), not 89201 steps of 5 kHz (446.00500 MHz).
+    EXPECT_TRUE(FindValuesTheRadioCannotHold(app).empty());
+    EncodeImage(app);
+    const auto& img = app.images.ImageBuf;
+    EXPECT_EQ(std::vector<int>(img.begin(), img.begin() + 3), (std::vector<int>{0x01, 0x16, 0xC1}));
 }
 
 } // namespace

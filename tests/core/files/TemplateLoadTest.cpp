@@ -19,9 +19,11 @@ RadioDocument TemplateDocument() {
     t.ChannelCount = 2;
     t.Channels[0].ChannelNo = 129;
     t.Channels[0].RxFreq = "44600625";
+    t.Channels[0].RxStep625 = 1;
     t.Channels[0].IdCodeMaxLen = 10;
     t.Channels[1].ChannelNo = 1;
     t.Channels[1].RxFreq = "44600625";
+    t.Channels[1].RxStep625 = 1;
     t.Channels[1].IdCodeMaxLen = 10;
     t.Model.ModelName = "VX210";
     t.Model.BandCode = 4;

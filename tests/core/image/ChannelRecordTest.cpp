@@ -11,6 +11,7 @@ using test::Bytes;
 using test::MakeApp;
 using test::MakeChannel;
 using test::Record;
+using test::Trimmed;
 using test::SetTable;
 using test::Trimmed;
 using V = std::vector<std::uint8_t>;
@@ -28,29 +29,13 @@ TEST(ChannelFrequency, PmrChannelOneOnTheSixPointTwoFiveGrid) {
     EXPECT_EQ(app->doc.Channels[0].RxStep625, 1);
 }
 
-TEST(ChannelFrequency, WrongGridLosesTheSixPointTwoFiveKilohertzPart) {
+TEST(ChannelFrequency, AFlagNamingTheWrongGridIsCorrectedNotRounded) {
     auto app = MakeApp();
     SetTable(*app, {MakeChannel(1, "44600625", 0)});
     EncodeImage(*app);
-    // 89201.25 steps of 5 kHz round to 89201 = 0x015C71, read back as 446.00500 MHz.
-    EXPECT_EQ(Bytes(*app, 0, 3), (V{0x01, 0x5C, 0x71}));
-    DecodeImage(*app);
-    EXPECT_EQ(app->doc.Channels[0].RxFreq.raw(), "44600500");
-}
-
-TEST(ChannelFrequency, HalfStepsRoundToTheEvenStep) {
-    auto app = MakeApp();
-    ChannelRecord down = MakeChannel(1, "44600250", 0);  // 89200.5 -> 89200
-    ChannelRecord up = MakeChannel(2, "44600750", 0);    // 89201.5 -> 89202
-    ChannelRecord above = MakeChannel(3, "44600251", 0); // 89200.502 -> 89201
-    down.TxShift = "0000250";                            // 0.5 -> 0
-    down.TxStep625 = 0;
-    up.TxShift = "0000750"; // 1.5 -> 2
-    SetTable(*app, {down, up, above});
-    EncodeImage(*app);
-    EXPECT_EQ(Bytes(*app, 0, 5), (V{0x01, 0x5C, 0x70, 0x00, 0x00}));
-    EXPECT_EQ(Bytes(*app, 32, 5), (V{0x01, 0x5C, 0x72, 0x00, 0x02}));
-    EXPECT_EQ(Bytes(*app, 64, 3), (V{0x01, 0x5C, 0x71}));
+    // 5 kHz steps would give 89201 = 01 5C 71, read back as 446.00500 MHz.
+    EXPECT_EQ(Bytes(*app, 0, 3), (V{0x01, 0x16, 0xC1}));
+    EXPECT_EQ(app->doc.Channels[0].RxStep625, 1);
 }
 
 TEST(ChannelFrequency, OffsetStepsFollowTheirOwnGridFlag) {
@@ -173,7 +158,7 @@ TEST(ChannelOptions, OversizedValuesNeverSpillIntoNeighbouringBits) {
     c.PttId = 5;
     c.RxTone = 2000; // not a tone code: sent as off
     c.TxTone = -4;
-    c.RxStep625 = 3; // not a grid flag: taken as the 5 kHz grid
+    c.RxStep625 = 3; // not a grid flag: the frequency's own grid is taken
     c.TxPower = 9;   // not a power level: taken as 0
     SetTable(*app, {c});
     EncodeImage(*app);
@@ -181,11 +166,11 @@ TEST(ChannelOptions, OversizedValuesNeverSpillIntoNeighbouringBits) {
     EXPECT_EQ(r[5] & 0x83, 0); // tone off
     EXPECT_EQ(r[6] & 0x83, 0);
     EXPECT_EQ(r[12] | r[13] | r[14] | r[15], 0);
-    EXPECT_EQ(r[5] & 0x40, 0);
+    EXPECT_EQ(r[5] & 0x40, 0x40);
     EXPECT_EQ(r[8], 0x00);
     EXPECT_EQ(r[7] & 0x03, 2);
     EXPECT_EQ(r[7] & 0x30, 0);
-    EXPECT_EQ(app->doc.Channels[0].RxStep625, 0);
+    EXPECT_EQ(app->doc.Channels[0].RxStep625, 1);
     EXPECT_EQ(app->doc.Channels[0].TxPower, 0);
 }
 
@@ -231,7 +216,6 @@ TEST(ChannelTable, VfoHasNoNameNoBitmapBitsAndDecodesLast) {
                  0xFF, 0xFF}));
     EXPECT_EQ(Bytes(*app, image_map::kScanSkipBitmap, 1), (V{0xFA}));
 
-    app->doc.Channels[2].Name = "KEEP"; // the slot the VFO will be decoded into
     DecodeImage(*app);
     ASSERT_EQ(app->doc.ChannelCount, 3);
     EXPECT_EQ(app->doc.Channels[0].ChannelNo, 1);
@@ -239,7 +223,6 @@ TEST(ChannelTable, VfoHasNoNameNoBitmapBitsAndDecodesLast) {
     EXPECT_EQ(app->doc.Channels[2].ChannelNo, kVfoChannelNo);
     EXPECT_EQ(app->doc.Channels[2].RxFreq.raw(), "44610000");
     EXPECT_EQ(app->doc.Channels[2].ScanSkip, 0);
-    EXPECT_EQ(app->doc.Channels[2].Name.raw(), "KEEP  ");
 }
 
 TEST(ChannelTable, ScanSkipIsKeptInItsBitmap) {
@@ -364,21 +347,27 @@ TEST(ChannelDecode, OversizedOffsetReadsAsNoOffset) {
     EXPECT_EQ(app->doc.Channels[0].TxShiftDir, 0);
 }
 
-TEST(ChannelDecode, MembersTheImageLacksKeepTheirSlotValues) {
+TEST(ChannelDecode, MembersTheImageLacksGetANewChannelsValues) {
     auto app = MakeApp();
-    SetTable(*app, {MakeChannel(1, "44600625")});
+    SetTable(*app, {MakeChannel(1, "44600625"), MakeChannel(kVfoChannelNo, "44600625")});
+    app->doc.Settings.Dtmf.DtmfSignalling = 1;
+    app->doc.Channels[0].IdCode = "12345";
     EncodeImage(*app);
-    ChannelRecord& slot = app->doc.Channels[0];
-    slot.RevTalkMode = 2;
-    slot.Talkaround = 1;
-    slot.Reverse = 1;
-    slot.Spare = 7;
-    slot.IdCodeMaxLen = 10;
+    for (ChannelRecord& slot : app->doc.Channels) {
+        slot.RevTalkMode = 2, slot.Talkaround = 1, slot.Reverse = 1, slot.Spare = 7;
+        slot.IdCodeMaxLen = 10, slot.Name = "OLD";
+    }
     DecodeImage(*app);
-    EXPECT_EQ(slot.RevTalkMode, 2);
-    EXPECT_EQ(slot.Talkaround, 1);
-    EXPECT_EQ(slot.Reverse, 1);
-    EXPECT_EQ(slot.Spare, 7);
+    ASSERT_EQ(app->doc.ChannelCount, 2);
+    for (const ChannelRecord& c : {app->doc.Channels[0], app->doc.Channels[1]}) {
+        EXPECT_EQ(c.RevTalkMode, 0);
+        EXPECT_EQ(c.Talkaround, 0);
+        EXPECT_EQ(c.Reverse, 0);
+        EXPECT_EQ(c.Spare, 0);
+        EXPECT_EQ(c.IdCodeMaxLen, 3); // the radio's own DTMF signalling rule
+    }
+    EXPECT_EQ(Trimmed(app->doc.Channels[0].IdCode), "123"); // the three digits it sends
+    EXPECT_EQ(Trimmed(app->doc.Channels[1].Name), "");       // the VFO has no name
 }
 
 TEST(ChannelDecode, DirectCallsGuardTheTable) {

@@ -1,4 +1,5 @@
 #include "ImageTestSupport.h"
+#include "files/DocumentRecord.h"
 #include "image/ImageCodec.h"
 
 #include <gtest/gtest.h>
@@ -182,6 +183,34 @@ TEST(ImageRoundTrip, EncoderLeavesTheUninterpretedBytesAlone) {
     EXPECT_EQ(after[0x1229], 0);
     EXPECT_EQ(after[0x12FF], 0);
     EXPECT_EQ(after[0x1030 + 14], 0xFF); // scan bits of channels 113-120 (none used)
+}
+
+// A read replaces the document whole: whatever was open before, the same radio
+// gives the same .dat file, and writing it back gives the radio its own bytes.
+TEST(ImageRoundTrip, ReadingTheSameRadioTwiceGivesTheSameFileAndWritingItBackChangesNothing) {
+    auto radio = MakeApp();
+    FillDocument(*radio);
+    EncodeImage(*radio);
+
+    auto fresh = MakeApp();
+    fresh->images = radio->images;
+    DecodeImage(*fresh);
+
+    auto used = MakeApp();
+    FillDocument(*used); // leftovers in every slot, document-only members included
+    for (ChannelRecord& c : used->doc.Channels) {
+        c.RevTalkMode = 2, c.Talkaround = 1, c.Reverse = 1, c.Spare = 7, c.IdCodeMaxLen = 3;
+        c.Name = "OLD";
+    }
+    used->doc.Settings.Dtmf.AutoAnswer = 1;
+    used->doc.Settings.Opt.ScanMode = 1;
+    used->doc.TestFreqs[5].RxFreq = "43000000";
+    used->images = radio->images;
+    DecodeImage(*used);
+    EXPECT_EQ(EncodeDocumentRecord(used->doc), EncodeDocumentRecord(fresh->doc));
+
+    EncodeImage(*used);
+    EXPECT_EQ(used->images.ImageBuf, radio->images.ImageBuf);
 }
 
 TEST(ImageRoundTrip, EncodingTwiceGivesTheSameImage) {

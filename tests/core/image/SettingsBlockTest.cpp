@@ -263,8 +263,8 @@ TEST(ModelBlock, SevenCharacterNameHasNoTerminator) {
     EXPECT_EQ(app->doc.Model.ModelName.raw(), "ABCDEFG");
     EXPECT_EQ(app->docState.ModelNameText, "ABCDEFG");
     EXPECT_EQ(app->docState.BandText, "136 - 174 MHz");
-    EXPECT_EQ(app->docState.BandLimits.low, 136);
-    EXPECT_EQ(app->docState.BandLimits.high, 174);
+    EXPECT_EQ(app->docState.BandLimits.low10Hz, 13600000);
+    EXPECT_EQ(app->docState.BandLimits.high10Hz, 17400000);
     EXPECT_EQ(app->radioInfo.InfoModelName, "ABCDEFG");
     EXPECT_EQ(app->radioInfo.BandCodeCopy, 8);
 }
@@ -276,19 +276,19 @@ TEST(ModelBlock, ShortNameGetsATerminatorAndPmrBandLimitsFollowTheText) {
     DecodeImage(*app);
     EXPECT_EQ(app->doc.Model.ModelName.raw(), std::string("VX210") + '\0' + ' ');
     EXPECT_EQ(app->docState.ModelNameText, "VX210");
-    EXPECT_EQ(app->docState.BandLimits.low, 446);
-    EXPECT_EQ(app->docState.BandLimits.high, 625);
+    EXPECT_EQ(app->docState.BandLimits.low10Hz, 44600625);
+    EXPECT_EQ(app->docState.BandLimits.high10Hz, 44619375);
 }
 
 TEST(ModelBlock, UnknownBandCodeGivesBlankTextAndKeepsLimits) {
     auto app = MakeApp();
-    app->docState.BandLimits = {400, 470};
+    app->docState.BandLimits = {40000000, 47000000};
     app->images.ImageBuf[kBandCode] = 15;
     DecodeModelBlock(*app);
     EXPECT_EQ(app->docState.BandText, "");
     EXPECT_EQ(app->doc.Model.BandCode, 15);
-    EXPECT_EQ(app->docState.BandLimits.low, 400);
-    EXPECT_EQ(app->docState.BandLimits.high, 470);
+    EXPECT_EQ(app->docState.BandLimits.low10Hz, 40000000);
+    EXPECT_EQ(app->docState.BandLimits.high10Hz, 47000000);
     EXPECT_EQ(app->doc.Model.ModelName.raw(), std::string(1, '\0') + std::string(6, ' '));
 }
 

@@ -384,7 +384,7 @@ namespace {
 // test process while another reads it when ctest runs them side by side.
 std::string TestTexts() {
     const int ids[] = {9003, 9004, 9005, 9006, 9008, 9009, 9010, 9012,
-                       9027, 9028, 9029, 9030, 9031, 9032, 12008};
+                       9027, 9028, 9029, 9030, 9031, 9032, 9072, 12008};
     std::map<std::string, std::vector<int>> bySection;
     for (int id : ids)
         bySection[std::string(SectionForTextId(id))].push_back(id);
@@ -434,7 +434,9 @@ LinkWorld::LinkWorld() {
     };
     hooks.startProgramFor = [this](AppContext&, const std::string& tag) {
         programsStarted.push_back(tag);
+        return programStarts;
     };
+    hooks.refuseWrite = [this](AppContext&) { return writeRefusal; };
     hooks.documentChanged = [this](AppContext&) { return documentChanged; };
     hooks.saveDocument = [this](AppContext&) {
         ++saves;

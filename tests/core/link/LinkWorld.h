@@ -253,6 +253,8 @@ struct LinkWorld {
     bool saveSucceeds = true;
     int saves = 0, encodes = 0, decodes = 0, radioInfoDecodes = 0;
     std::vector<std::string> programsStarted;
+    bool programStarts = true;    // whether a listed program version exists
+    std::string writeRefusal;     // what the check before a write answers
     std::vector<std::pair<std::string, int>> setupWrites;
     std::array<std::uint8_t, kImageSize> encodedImage{}; // what EncodeImage produces
     LinkHooks hooks;

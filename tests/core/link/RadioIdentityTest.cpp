@@ -110,6 +110,21 @@ TEST(RadioIdentity, UnlistedVersionAnsweredYesSwitchesProgramAfterOfferingToSave
     }
 }
 
+TEST(RadioIdentity, YesWithoutAProgramToHandOverToKeepsThisProgramRunning) {
+    LinkWorld w;
+    w.radio.version = "V200";
+    w.programStarts = false;
+    w.user.answer = [](const std::string& text, Buttons) {
+        return text == "VQ V200" ? Answer::Yes : Answer::Ok;
+    };
+    w.Driver().StartWrite();
+    ASSERT_TRUE(w.RunToEnd());
+    EXPECT_EQ(w.Result(), TransferResult::OtherVersion);
+    EXPECT_EQ(w.user.endProgram, 0);
+    EXPECT_EQ(w.user.CountMessages(T(9072)), 1);
+    EXPECT_TRUE(w.radio.writes.empty());
+}
+
 TEST(RadioIdentity, OtherModelWithAPasswordAsksThePasswordFirst) {
     LinkWorld w;
     w.radio.model = "Q9";

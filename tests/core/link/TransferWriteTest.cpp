@@ -140,6 +140,17 @@ TEST(TransferWrite, DeclinedWriteDoesNotEncode) {
     EXPECT_TRUE(w.port.sent.empty());
 }
 
+TEST(TransferWrite, ADocumentTheRadioCannotHoldIsRefusedBeforeThePortOpens) {
+    LinkWorld w;
+    w.writeRefusal = "Channel 3, RX frequency (MHz): NaN";
+    w.Driver().StartWrite();
+    ASSERT_TRUE(w.RunToEnd());
+    EXPECT_EQ(w.Result(), TransferResult::DocumentUnfit);
+    EXPECT_EQ(w.user.CountMessages(w.writeRefusal), 1);
+    EXPECT_EQ(w.encodes, 0);
+    EXPECT_TRUE(w.port.sent.empty());
+}
+
 TEST(TransferWrite, AbortBeforeTheWriteStartsReportsOnce) {
     LinkWorld w;
     w.Driver().StartWrite();
