@@ -4,6 +4,7 @@
 
 #include "app/AppContext.h"
 #include "image/ImageCodec.h"
+#include "image/RadioFit.h"
 #include "image/MemoryMap.h"
 
 #include <algorithm>
@@ -56,6 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     pmr::DecodeImage(*app);
     CheckInvariants(app->doc);
+    // What was read from any radio can be written back to it.
+    Check(pmr::FindValuesTheRadioCannotHold(*app).empty());
     pmr::EncodeImage(*app);
     using namespace pmr::image_map;
     Check(std::equal(img.begin() + kKeptAreaBegin, img.begin() + kKeptAreaEnd,

@@ -1,6 +1,7 @@
 #include "ImageTestSupport.h"
 #include "files/DocumentRecord.h"
 #include "image/ImageCodec.h"
+#include "image/RadioFit.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -269,6 +270,10 @@ TEST(ImageDecode, ArbitraryBytesGiveAValidDocumentAndAStableImage) {
             std::fill_n(app->images.ImageBuf.begin() + kEmptyBitmap, 16, std::uint8_t{0});
         DecodeImage(*app);
         ExpectDocumentInvariants(app->doc);
+        // Whatever a radio holds, what was read can be written back.
+        const auto unfit = FindValuesTheRadioCannotHold(*app);
+        EXPECT_TRUE(unfit.empty()) << "round " << round << ": " << unfit.front().member << " "
+                                   << unfit.front().value;
         EncodeImage(*app);
         const auto once = app->images.ImageBuf;
         auto again = MakeApp();
