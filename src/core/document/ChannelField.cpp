@@ -206,8 +206,7 @@ void SetChannelField(AppContext& app, UserInteraction& ui, int channelNo, int co
     const DocumentHooks& hooks = app.docState.Hooks;
     if (hooks.RedrawChannelRow)
         hooks.RedrawChannelRow(channelNo);
-    if (hooks.RefreshChannelEdit)
-        hooks.RefreshChannelEdit();
+    app.docState.Events.Publish(DocumentChange::ChannelFields);
 }
 
 void SetChannelField(AppContext& app, UserInteraction& ui, int channelNo, int column, int value) {

@@ -10,13 +10,8 @@
 namespace pmr {
 
 struct DocumentHooks {
-    /// Set while the optional-features window is open: it then rebuilds its
-    /// channel and preset lists itself instead of the plain reconciliation.
-    std::function<void()> ReshowByCh;
     /// Set while the channel grid is open: rewrite the row of one channel.
     std::function<void(int channelNo)> RedrawChannelRow;
-    /// Set while the channel edit dialog is open: show the channel's fields again.
-    std::function<void()> RefreshChannelEdit;
     /// The channel table view returns to row 1 selected, no multi-selection.
     std::function<void()> ResetChannelView;
     /// The link returns to idle (a new document is started).

@@ -3,6 +3,7 @@
 
 #include "document/BandDefaults.h"
 #include "document/ChannelEditing.h"
+#include "document/DocumentEvents.h"
 #include "document/DocumentHooks.h"
 
 #include <cstdint>
@@ -29,6 +30,8 @@ struct DocumentState {
     ChannelEditing Editing;
     /// The open windows' part in document changes.
     DocumentHooks Hooks;
+    /// What changed, for the open windows that show it.
+    DocumentEvents Events;
 };
 
 } // namespace pmr

@@ -19,8 +19,8 @@ void ApplyIdLengthRule(AppContext& app) {
             e.IdCode = "000";
         changed = true;
     }
-    if (changed && app.docState.Hooks.RefreshChannelEdit)
-        app.docState.Hooks.RefreshChannelEdit();
+    if (changed)
+        app.docState.Events.Publish(DocumentChange::ChannelFields);
 }
 
 } // namespace pmr

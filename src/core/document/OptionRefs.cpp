@@ -15,10 +15,9 @@ bool IsRadioChannel(int channelNo) {
 } // namespace
 
 void ReconcileOptionRefs(AppContext& app) {
-    if (app.docState.Hooks.ReshowByCh) {
-        app.docState.Hooks.ReshowByCh();
+    // An open optional-features window rebuilds its lists and so its references.
+    if (app.docState.Events.Publish(DocumentChange::OptionRefs))
         return;
-    }
     RadioDocument& doc = app.doc;
     OptFeatures& opt = doc.Settings.Opt;
 

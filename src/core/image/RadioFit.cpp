@@ -196,6 +196,7 @@ void CompareSettings(Collector& c, const RadioDocument& sent, const RadioDocumen
 std::vector<UnfitValue> FindValuesTheRadioCannotHold(const AppContext& app) {
     AppContext scratch = app;
     scratch.docState.Hooks = {}; // no window hears of the scratch document
+    scratch.docState.Events = {};
     EncodeImage(scratch);
     DecodeImage(scratch);
 

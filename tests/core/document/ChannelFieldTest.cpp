@@ -192,7 +192,8 @@ TEST_F(ChannelFieldTest, OpenWindowsAreToldAfterEveryChange) {
     std::vector<int> rows;
     int edits = 0;
     app.docState.Hooks.RedrawChannelRow = [&](int no) { rows.push_back(no); };
-    app.docState.Hooks.RefreshChannelEdit = [&] { ++edits; };
+    app.docState.Events.Subscribe(Kinds(DocumentChange::ChannelFields),
+                                  [&](DocumentChange) { ++edits; });
     Set(1, kColName, "A");
     Set(9, kColRxFreq, "435");
     EXPECT_EQ(rows, (std::vector<int>{1, 9}));

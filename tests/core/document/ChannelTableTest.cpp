@@ -116,7 +116,8 @@ TEST(ReconcileOptionRefs, FmPresetFallsBackToTheLowestInUse) {
 TEST(ReconcileOptionRefs, AnOpenOptionsWindowTakesItOver) {
     AppContext app = TableOf({1});
     int reshows = 0;
-    app.docState.Hooks.ReshowByCh = [&] { ++reshows; };
+    app.docState.Events.Subscribe(Kinds(DocumentChange::OptionRefs),
+                                  [&](DocumentChange) { ++reshows; });
     app.doc.Settings.Opt.CurrentCh = 9;
     app.doc.Settings.Opt.PriorityCh = 9;
     ReconcileOptionRefs(app);
@@ -171,7 +172,8 @@ TEST(SnapChannelToGrid, PutsTheOffsetOnItsOwnGridAndKeepsItsDirection) {
 TEST(IdLengthRule, ThreeDigitSignallingShortensLongCodesOnce) {
     AppContext app = TableOf({1, 2, 3});
     int refreshes = 0;
-    app.docState.Hooks.RefreshChannelEdit = [&] { ++refreshes; };
+    app.docState.Events.Subscribe(Kinds(DocumentChange::ChannelFields),
+                                  [&](DocumentChange) { ++refreshes; });
     auto& ch = app.doc.Channels;
     ch[0].IdCode = "12345";
     ch[0].IdCodeMaxLen = 10;

@@ -202,7 +202,14 @@ FrmCHInfoEdit::FrmCHInfoEdit(frmMain& main, QWidget* parent)
     busyLockAll_ = {Text(15030), Text(15031), Text(15032), Text(15033)};
 
     app_.docState.Editing.ChannelEditOpen = true;
-    app_.docState.Hooks.RefreshChannelEdit = [this] { SetGridEditData(true); };
+    documentChanges_ = DocumentSubscription(
+        app_.docState.Events, DocumentChange::ChannelFields | DocumentChange::DtmfMemories,
+        [this](DocumentChange change) {
+            if (change == DocumentChange::DtmfMemories)
+                RebuildAutoDialList();
+            else
+                SetGridEditData(true);
+        });
     SetGridEditData(true);
 }
 
@@ -210,7 +217,7 @@ FrmCHInfoEdit::~FrmCHInfoEdit() {
     // Focus changes while the controls are torn down must not commit.
     filling_ = true;
     app_.docState.Editing.ChannelEditOpen = false;
-    app_.docState.Hooks.RefreshChannelEdit = nullptr;
+    documentChanges_.End();
 }
 
 QString FrmCHInfoEdit::Text(int id) const {

@@ -6,6 +6,7 @@
 // SetChannelField) and has no OK or Cancel.
 
 #include "ChildWindow.h"
+#include "document/DocumentEvents.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -112,6 +113,7 @@ private:
     /// Set while controls are filled by program: nothing commits then, and a
     /// refresh the filling itself sets off is not started again.
     bool filling_ = false;
+    DocumentSubscription documentChanges_;
     /// The four lockout entries in stored order; the visible list offers a subset.
     QStringList busyLockAll_;
 

@@ -225,7 +225,7 @@ TEST_F(ChannelEditDialogTest, FollowsTheGridsEditRowOrItsOwnSelector) {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(h.app.docState.Editing.ChannelEditOpen);
-    EXPECT_FALSE(h.app.docState.Hooks.RefreshChannelEdit);
+    EXPECT_FALSE(h.app.docState.Events.Publish(DocumentChange::ChannelFields));
     SetChannelField(h.app, h.ui, 5, kColName, "AB"); // nothing left to refresh
     EXPECT_EQ(TrimFix(Channel(5).Name), "AB");
 }

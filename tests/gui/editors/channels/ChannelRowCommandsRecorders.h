@@ -100,7 +100,8 @@ struct RowCommandHarness {
             return dialog;
         });
         InstallChannelRowCommands(*h.main);
-        h.app.docState.Hooks.ReshowByCh = [this] { ++reconciles; };
+        h.app.docState.Events.Subscribe(Kinds(DocumentChange::OptionRefs),
+                                        [this](DocumentChange) { ++reconciles; });
         // The main window opened its channel grid on loading: ours takes its place.
         h.main->CloseWindowByName(QStringLiteral("frmCommChInfo"));
         h.main->OpenChannelWindow();

@@ -369,7 +369,7 @@ TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeave
         WaitFor([&] { return w.Grid() != nullptr && !w.g.h.main->NewDocTimer.isActive(); }));
     EXPECT_TRUE(WaitFor([&] { return w.Dialog() == nullptr; }));
     EXPECT_FALSE(app.docState.Editing.ChannelEditOpen);
-    EXPECT_FALSE(app.docState.Hooks.RefreshChannelEdit);
+    EXPECT_FALSE(app.docState.Events.Publish(DocumentChange::ChannelFields));
     EXPECT_TRUE(app.docState.Editing.ChannelGridOpen);
     ASSERT_TRUE(app.docState.Hooks.RedrawChannelRow);
     // The hook reaches the new grid: an edit in the document shows there.
@@ -385,7 +385,7 @@ TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeave
     EXPECT_EQ(w.Dialog()->ShownChannel(), first);
     QTest::mouseClick(w.Dialog()->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
     EXPECT_TRUE(WaitFor([&] { return !app.docState.Editing.ChannelEditOpen; }));
-    EXPECT_FALSE(app.docState.Hooks.RefreshChannelEdit);
+    EXPECT_FALSE(app.docState.Events.Publish(DocumentChange::ChannelFields));
     EXPECT_TRUE(app.docState.Hooks.RedrawChannelRow);
     EXPECT_EQ(w.g.h.ui.Unexpected(), 0);
 }
