@@ -191,6 +191,7 @@ bool TransferDriver::PrepareTransfer() {
     StopWaitTimer();
     passwordRetries_ = kStartRetries;
     testDataRetries_ = kStartRetries;
+    blockResends_ = 0;
     testDataPending_ = false;
     fallbackRestarted_ = false;
     reopenBeforeRestart_ = false;
@@ -444,6 +445,10 @@ bool TransferDriver::HandleReply(ReplyKind kind, std::span<const std::uint8_t> r
         if (mode_ != LinkMode::Write || writeState_ != kStateWriting)
             return false;
         StopWaitTimer();
+        if (++blockResends_ > kResendsPerBlock) {
+            AskRestartAfterTimeout();
+            return true;
+        }
         if (testDataPending_)
             SendTestDataWrite();
         else
@@ -539,6 +544,7 @@ void TransferDriver::HandlePasswordReply(std::span<const std::uint8_t> reply) {
 
 void TransferDriver::NextStep() {
     StopWaitTimer();
+    blockResends_ = 0;
     switch (mode_) {
     case LinkMode::Read:
         switch (readState_) {
@@ -833,6 +839,7 @@ void TransferDriver::AskRestartAfterTimeout() {
     identRetries_ = kStartRetries;
     passwordRetries_ = kStartRetries;
     testDataRetries_ = kStartRetries;
+    blockResends_ = 0;
     std::fill(blockRetries_.begin(), blockRetries_.end(), kStartRetries);
     handshakeCount_ = 0;
     linkActive_ = false;

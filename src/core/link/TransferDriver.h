@@ -47,6 +47,14 @@ constexpr int kWaitTimerMs = 150;
 constexpr int kReadOkTimerMs = 500;
 /// From the write command to the start of the write (editors commit first).
 constexpr int kWaitSaveDataTimerMs = 100;
+/// Resend requests one write block may draw before the write gives up on it.
+/// A resend request means the radio received the block damaged; line noise
+/// spoils a few frames in a row, not dozens. A block refused 32 times running
+/// (about 0.8 s of the radio turning down the same 22 bytes at 9600 bit/s)
+/// will not get through, and the write ends as for a block that goes
+/// unacknowledged. It lies well above the three time-out retries because a
+/// resend costs one frame time, not a 150 ms wait.
+constexpr int kResendsPerBlock = 32;
 
 /// Step states of ReadState / WriteState.
 constexpr int kStateIdle = 0;
@@ -184,6 +192,7 @@ private:
     int identRetries_ = 3;
     int passwordRetries_ = 3;
     int testDataRetries_ = 3;
+    int blockResends_ = 0; // resend requests for the write block in progress
     bool testDataPending_ = false; // the test-data read or write is the step in progress
     bool linkActive_ = false;
     int lastPercent_ = 0;

@@ -88,6 +88,18 @@ TEST(TransferWrite, ResendRequestsRepeatTheSameBlockAsOftenAsAsked) {
     EXPECT_EQ(w.user.CountQuestions(T(9008)), 0);
 }
 
+TEST(TransferWrite, BlockRefusedAgainAndAgainEndsTheWriteLikeAnUnacknowledgedBlock) {
+    LinkWorld w;
+    w.radio.resendWrites[0x0000] = 1000000; // a radio that never takes block 0
+    w.Driver().StartWrite();
+    ASSERT_TRUE(w.RunToEnd(60000));
+    EXPECT_EQ(w.Result(), TransferResult::RadioSilent);
+    EXPECT_EQ(w.radio.writes[0x0000], 1 + kResendsPerBlock);
+    EXPECT_EQ(w.radio.writes.count(0x0010), 0u);
+    EXPECT_EQ(w.user.CountQuestions(T(9008)), 1);
+    EXPECT_EQ(w.user.CountMessages(T(9010)), 0);
+}
+
 TEST(TransferWrite, RadioReportingFeature0Or1RefusesTheWrite) {
     const std::pair<std::uint8_t, int> cases[] = {{0x08, 9031}, {0x04, 9032}, {0x0C, 9031}};
     for (const auto& [feature, text] : cases) {
