@@ -388,7 +388,7 @@ void TransferDriver::OnLinkReceive() {
     Bytes whole(receiveBuffer_.begin(), receiveBuffer_.begin() + expectedLength_);
     receiveBuffer_.clear();
     replyTaken_ = true;
-    ClassifyReply(whole, false);
+    ClassifyReply(whole);
 }
 
 bool TransferDriver::PasswordStep() const {
@@ -398,7 +398,7 @@ bool TransferDriver::PasswordStep() const {
            (mode_ == LinkMode::Write && writeState_ == kStatePassword);
 }
 
-bool TransferDriver::ClassifyReply(const Bytes& whole, bool shortReply) {
+bool TransferDriver::ClassifyReply(const Bytes& whole) {
     ClassifyContext ctx;
     ctx.echoLength = echoLength_;
     ctx.passwordStep = PasswordStep();
@@ -406,8 +406,6 @@ bool TransferDriver::ClassifyReply(const Bytes& whole, bool shortReply) {
     ctx.blockLength = blockLength_;
     const ReplyKind kind = Classify(whole, ctx);
     const auto reply = ReplyPart(whole, echoLength_);
-    if (shortReply && kind != ReplyKind::Ack)
-        return false;
     if (mode_ == LinkMode::Search) {
         if (kind == ReplyKind::HandshakeReply && readState_ == kStateHandshake) {
             SearchStep();
@@ -431,10 +429,13 @@ bool TransferDriver::HandleReply(ReplyKind kind, std::span<const std::uint8_t> r
     case ReplyKind::None:
         return false;
     case ReplyKind::Ack:
-        // An acknowledgement never stands for the identification or the
-        // password block: those steps must see the radio's data.
+        // An acknowledgement never stands for the identification, the
+        // password block or a block read: those steps must see the radio's
+        // data, and a read without it is asked for again like any wrong reply.
         if ((mode_ == LinkMode::Read || mode_ == LinkMode::Write) &&
             (state == kStateIdent || state == kStatePassword))
+            return false;
+        if (mode_ != LinkMode::Write && state == kStateReading)
             return false;
         StopWaitTimer();
         NextStep();
@@ -733,21 +734,6 @@ void TransferDriver::OnResponseTimeout(std::uint64_t generation) {
         return; // stopped or restarted since it was armed
     waitTimer_ = 0;
     ++waitGeneration_;
-    // A lone ACK never reaches the threshold of a block reply; it is taken
-    // here, when the radio has had its time.
-    if (linkActive_ && !replyTaken_ && dialogDepth_ == 0 && ShortAckAllowed()) {
-        const Bytes pending = port_.Input();
-        if (!pending.empty())
-            TraceBytes(false, pending);
-        receiveBuffer_.insert(receiveBuffer_.end(), pending.begin(), pending.end());
-        if (!receiveBuffer_.empty()) {
-            Bytes whole = receiveBuffer_;
-            receiveBuffer_.clear();
-            replyTaken_ = true;
-            if (ClassifyReply(whole, true))
-                return;
-        }
-    }
     const int state = mode_ == LinkMode::Write ? writeState_ : readState_;
     if (trace_)
         TraceTimeout(state);
@@ -821,11 +807,6 @@ void TransferDriver::OnResponseTimeout(std::uint64_t generation) {
     default:
         break;
     }
-}
-
-bool TransferDriver::ShortAckAllowed() const {
-    return (mode_ == LinkMode::Read || mode_ == LinkMode::RadioInfo) &&
-           readState_ == kStateReading && !testDataPending_;
 }
 
 void TransferDriver::GiveUpHandshake() {

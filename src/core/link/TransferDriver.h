@@ -128,7 +128,7 @@ private:
 
     // Reception and steps.
     void OnLinkReceive();
-    bool ClassifyReply(const Bytes& whole, bool shortReply);
+    bool ClassifyReply(const Bytes& whole);
     bool PasswordStep() const;
     bool HandleReply(ReplyKind kind, std::span<const std::uint8_t> reply);
     bool RefuseWrite();
@@ -139,7 +139,6 @@ private:
     bool CheckRadioIdentity();
     void UpdateProgress();
     void OnResponseTimeout(std::uint64_t generation);
-    bool ShortAckAllowed() const;
     void GiveUpHandshake();
     void AskRestartAfterTimeout();
     void AskRetryAfterTimeout();

@@ -158,7 +158,7 @@ TEST(TransferRead, RestartAfterTheQuestionBeginsAgainAtBlockZero) {
     EXPECT_TRUE(ImageMatchesRadio(w));
 }
 
-TEST(TransferRead, AckInsteadOfABlockLeavesTheBlockClearedAndGoesOn) {
+TEST(TransferRead, AckInsteadOfABlockEveryTimeFailsTheReadAndLeavesTheDocument) {
     LinkWorld w;
     w.radio.tamper = [](const Bytes& request, const Bytes& reply) -> std::optional<Bytes> {
         if (request == ReadRequestFrame(0x0200))
@@ -167,11 +167,12 @@ TEST(TransferRead, AckInsteadOfABlockLeavesTheBlockClearedAndGoesOn) {
     };
     w.Driver().StartRead();
     ASSERT_TRUE(w.RunToEnd());
-    EXPECT_EQ(w.Result(), TransferResult::Success);
-    EXPECT_EQ(w.radio.reads[0x0200], 1);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(w.app.images.ImageBuf[0x200 + i], 0xFF);
-    EXPECT_EQ(w.app.images.ImageBuf[0x210], w.radio.mem[0x210]);
+    EXPECT_EQ(w.Result(), TransferResult::RadioSilent);
+    EXPECT_EQ(w.radio.reads[0x0200], 4);
+    EXPECT_EQ(w.radio.reads.count(0x0210), 0u);
+    EXPECT_EQ(w.user.CountQuestions(T(9008)), 1);
+    EXPECT_EQ(w.decodes, 0);
+    EXPECT_EQ(w.user.CountMessages(T(9009)), 0);
 }
 
 TEST(TransferRead, EndFrameNeedsNoAcknowledgement) {
@@ -234,6 +235,7 @@ TEST(TransferRead, BadRepliesAreIgnoredAndTheBlockIsAskedAgain) {
          },
          1},
         {"resend request", [](const Bytes&) { return Bytes{kResend}; }, 2},
+        {"lone ACK", [](const Bytes&) { return Bytes{kAck}; }, 2},
     };
     for (const auto& fault : faults) {
         LinkWorld w;
