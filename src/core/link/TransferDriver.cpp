@@ -332,7 +332,9 @@ void TransferDriver::SendHandshake() {
     }
     const Bytes frame = HandshakeFrame();
     echoLength_ = EchoFor(frame);
-    SendFrame(frame, echoLength_ + 3, 0, true);
+    // The event comes from the third byte on, so that a reply without echo is
+    // seen even while an echo is expected (see AdoptHandshakeEcho).
+    SendFrame(frame, 3, echoLength_ + 3, true);
 }
 
 void TransferDriver::SendIdentRequest() {
@@ -382,6 +384,8 @@ void TransferDriver::OnLinkReceive() {
     if (!linkActive_ || dialogDepth_ > 0 || mode_ == LinkMode::Idle || replyTaken_)
         return; // dropped: nobody waits for them, or the reply was classified already
     receiveBuffer_.insert(receiveBuffer_.end(), received.begin(), received.end());
+    if (AdoptHandshakeEcho())
+        return;
     if (receiveBuffer_.size() < static_cast<std::size_t>(expectedLength_))
         return;
     // Further bytes beyond the expected count are dropped with the buffer.
@@ -389,6 +393,33 @@ void TransferDriver::OnLinkReceive() {
     receiveBuffer_.clear();
     replyTaken_ = true;
     ClassifyReply(whole);
+}
+
+bool TransferDriver::AdoptHandshakeEcho() {
+    const bool handshake = ((mode_ == LinkMode::Read || mode_ == LinkMode::RadioInfo) &&
+                            readState_ == kStateHandshake) ||
+                           (mode_ == LinkMode::Write && writeState_ == kStateHandshake);
+    if (!handshake)
+        return false;
+    // The handshake is where the cable's echo is learnt. Its reply counts in
+    // either shape, "K W ACK" alone or after the echo of the handshake frame;
+    // a whole reply of the other shape than expected switches the echo
+    // assumption at once instead of waiting for the time-out to flip it.
+    const Bytes plain{0x4B, 0x57, kAck};
+    Bytes echoed = HandshakeFrame();
+    echoed.insert(echoed.end(), plain.begin(), plain.end());
+    const Bytes& got = receiveBuffer_;
+    if (got == plain || got == echoed) {
+        app_.link.EchoExpected = got == echoed;
+        echoLength_ = static_cast<int>(got.size() - plain.size());
+        expectedLength_ = static_cast<int>(got.size());
+        return false;
+    }
+    // Bytes that may still become one of the two wait for the rest.
+    const auto beginsOf = [&](const Bytes& whole) {
+        return got.size() < whole.size() && std::equal(got.begin(), got.end(), whole.begin());
+    };
+    return beginsOf(plain) || beginsOf(echoed);
 }
 
 bool TransferDriver::PasswordStep() const {

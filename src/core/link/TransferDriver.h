@@ -128,6 +128,9 @@ private:
 
     // Reception and steps.
     void OnLinkReceive();
+    /// At the handshake: a whole reply of either echo shape is taken and sets
+    /// the echo assumption. True while the bytes may still become one (wait).
+    bool AdoptHandshakeEcho();
     bool ClassifyReply(const Bytes& whole);
     bool PasswordStep() const;
     bool HandleReply(ReplyKind kind, std::span<const std::uint8_t> reply);
