@@ -32,6 +32,27 @@ int PercentHalfEven(long value, long total) {
     return static_cast<int>(q);
 }
 
+// The radio answers a write block (and the end frame) with a single byte. An
+// ACK carries nothing that ties it to the frame just sent: when more than one
+// byte follows the echo, an ACK among them may be a late duplicate of the
+// previous block's or a stray byte, while the radio's real answer is another.
+// So such an answer acknowledges only when it is ACKs and nothing else; a
+// resend request anywhere in it asks for the block again; anything else is no
+// answer the driver knows (the time-out sends the block again). A stray ACK
+// that arrives in a receive of its own before the real answer cannot be told
+// from one; with an echoing cable it overtakes the echo and fails that check.
+Bytes OneByteAnswer(const Bytes& received, std::size_t echo) {
+    const auto answer = received.begin() + static_cast<std::ptrdiff_t>(echo);
+    Bytes whole(received.begin(), answer);
+    if (std::all_of(answer, received.end(), [](std::uint8_t b) { return b == kAck; }))
+        whole.push_back(kAck);
+    else if (std::find(answer, received.end(), kResend) != received.end())
+        whole.push_back(kResend);
+    else
+        whole.insert(whole.end(), answer, received.end());
+    return whole;
+}
+
 } // namespace
 
 TransferDriver::TransferDriver(AppContext& app, SerialPortService& port, TimerService& timers,
@@ -302,6 +323,7 @@ void TransferDriver::SendFrame(const Bytes& frame, int threshold, int expectedLe
     port_.DiscardInput();
     receiveBuffer_.clear();
     replyTaken_ = false;
+    sentFrame_ = frame;
     if (activate)
         linkActive_ = true;
     TraceBytes(true, frame);
@@ -388,8 +410,11 @@ void TransferDriver::OnLinkReceive() {
         return;
     if (receiveBuffer_.size() < static_cast<std::size_t>(expectedLength_))
         return;
-    // Further bytes beyond the expected count are dropped with the buffer.
+    // Further bytes beyond the expected count are dropped with the buffer,
+    // except after a frame the radio answers with one byte.
     Bytes whole(receiveBuffer_.begin(), receiveBuffer_.begin() + expectedLength_);
+    if (expectedLength_ == echoLength_ + 1 && receiveBuffer_.size() > whole.size())
+        whole = OneByteAnswer(receiveBuffer_, static_cast<std::size_t>(echoLength_));
     receiveBuffer_.clear();
     replyTaken_ = true;
     ClassifyReply(whole);
@@ -435,7 +460,15 @@ bool TransferDriver::ClassifyReply(const Bytes& whole) {
     ctx.passwordStep = PasswordStep();
     ctx.currentAddress = currentAddress_;
     ctx.blockLength = blockLength_;
-    const ReplyKind kind = Classify(whole, ctx);
+    // With an echoing cable the echo of the frame comes back first, byte for
+    // byte: anything that overtakes or spoils it (a stray ACK, say) means the
+    // reply after it cannot be told from the bytes around it. It is a wrong
+    // reply, and the time-out asks again.
+    const std::size_t echo = static_cast<std::size_t>(echoLength_);
+    const bool echoIntact =
+        whole.size() >= echo && sentFrame_.size() >= echo &&
+        std::equal(sentFrame_.begin(), sentFrame_.begin() + echo, whole.begin());
+    const ReplyKind kind = echoIntact ? Classify(whole, ctx) : ReplyKind::None;
     const auto reply = ReplyPart(whole, echoLength_);
     if (mode_ == LinkMode::Search) {
         if (kind == ReplyKind::HandshakeReply && readState_ == kStateHandshake) {

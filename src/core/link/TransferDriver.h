@@ -194,7 +194,7 @@ private:
     int identRetries_ = 3;
     int passwordRetries_ = 3;
     int testDataRetries_ = 3;
-    int blockResends_ = 0; // resend requests for the write block in progress
+    int blockResends_ = 0;         // resend requests for the write block in progress
     bool testDataPending_ = false; // the test-data read or write is the step in progress
     bool linkActive_ = false;
     int lastPercent_ = 0;
@@ -205,6 +205,7 @@ private:
     // Reception of the frame last sent.
     int echoLength_ = 0;
     int expectedLength_ = 0;
+    Bytes sentFrame_; // its echo must lead the reply
     Bytes receiveBuffer_;
     bool replyTaken_ = false; // the expected bytes have been classified
 
