@@ -32,6 +32,27 @@ int PercentHalfEven(long value, long total) {
     return static_cast<int>(q);
 }
 
+// The radio answers a write block (and the end frame) with a single byte. An
+// ACK carries nothing that ties it to the frame just sent: when more than one
+// byte follows the echo, an ACK among them may be a late duplicate of the
+// previous block's or a stray byte, while the radio's real answer is another.
+// So such an answer acknowledges only when it is ACKs and nothing else; a
+// resend request anywhere in it asks for the block again; anything else is no
+// answer the driver knows (the time-out sends the block again). A stray ACK
+// that arrives in a receive of its own before the real answer cannot be told
+// from one; with an echoing cable it overtakes the echo and fails that check.
+Bytes OneByteAnswer(const Bytes& received, std::size_t echo) {
+    const auto answer = received.begin() + static_cast<std::ptrdiff_t>(echo);
+    Bytes whole(received.begin(), answer);
+    if (std::all_of(answer, received.end(), [](std::uint8_t b) { return b == kAck; }))
+        whole.push_back(kAck);
+    else if (std::find(answer, received.end(), kResend) != received.end())
+        whole.push_back(kResend);
+    else
+        whole.insert(whole.end(), answer, received.end());
+    return whole;
+}
+
 } // namespace
 
 TransferDriver::TransferDriver(AppContext& app, SerialPortService& port, TimerService& timers,
@@ -198,6 +219,7 @@ bool TransferDriver::PrepareTransfer() {
     StopWaitTimer();
     passwordRetries_ = kStartRetries;
     testDataRetries_ = kStartRetries;
+    blockResends_ = 0;
     testDataPending_ = false;
     fallbackRestarted_ = false;
     reopenBeforeRestart_ = false;
@@ -308,6 +330,7 @@ void TransferDriver::SendFrame(const Bytes& frame, int threshold, int expectedLe
     port_.DiscardInput();
     receiveBuffer_.clear();
     replyTaken_ = false;
+    sentFrame_ = frame;
     if (activate)
         linkActive_ = true;
     TraceBytes(true, frame);
@@ -338,7 +361,9 @@ void TransferDriver::SendHandshake() {
     }
     const Bytes frame = HandshakeFrame();
     echoLength_ = EchoFor(frame);
-    SendFrame(frame, echoLength_ + 3, 0, true);
+    // The event comes from the third byte on, so that a reply without echo is
+    // seen even while an echo is expected (see AdoptHandshakeEcho).
+    SendFrame(frame, 3, echoLength_ + 3, true);
 }
 
 void TransferDriver::SendIdentRequest() {
@@ -388,13 +413,45 @@ void TransferDriver::OnLinkReceive() {
     if (!linkActive_ || dialogDepth_ > 0 || mode_ == LinkMode::Idle || replyTaken_)
         return; // dropped: nobody waits for them, or the reply was classified already
     receiveBuffer_.insert(receiveBuffer_.end(), received.begin(), received.end());
+    if (AdoptHandshakeEcho())
+        return;
     if (receiveBuffer_.size() < static_cast<std::size_t>(expectedLength_))
         return;
-    // Further bytes beyond the expected count are dropped with the buffer.
+    // Further bytes beyond the expected count are dropped with the buffer,
+    // except after a frame the radio answers with one byte.
     Bytes whole(receiveBuffer_.begin(), receiveBuffer_.begin() + expectedLength_);
+    if (expectedLength_ == echoLength_ + 1 && receiveBuffer_.size() > whole.size())
+        whole = OneByteAnswer(receiveBuffer_, static_cast<std::size_t>(echoLength_));
     receiveBuffer_.clear();
     replyTaken_ = true;
-    ClassifyReply(whole, false);
+    ClassifyReply(whole);
+}
+
+bool TransferDriver::AdoptHandshakeEcho() {
+    const bool handshake = ((mode_ == LinkMode::Read || mode_ == LinkMode::RadioInfo) &&
+                            readState_ == kStateHandshake) ||
+                           (mode_ == LinkMode::Write && writeState_ == kStateHandshake);
+    if (!handshake)
+        return false;
+    // The handshake is where the cable's echo is learnt. Its reply counts in
+    // either shape, "K W ACK" alone or after the echo of the handshake frame;
+    // a whole reply of the other shape than expected switches the echo
+    // assumption at once instead of waiting for the time-out to flip it.
+    const Bytes plain{0x4B, 0x57, kAck};
+    Bytes echoed = HandshakeFrame();
+    echoed.insert(echoed.end(), plain.begin(), plain.end());
+    const Bytes& got = receiveBuffer_;
+    if (got == plain || got == echoed) {
+        app_.link.EchoExpected = got == echoed;
+        echoLength_ = static_cast<int>(got.size() - plain.size());
+        expectedLength_ = static_cast<int>(got.size());
+        return false;
+    }
+    // Bytes that may still become one of the two wait for the rest.
+    const auto beginsOf = [&](const Bytes& whole) {
+        return got.size() < whole.size() && std::equal(got.begin(), got.end(), whole.begin());
+    };
+    return beginsOf(plain) || beginsOf(echoed);
 }
 
 bool TransferDriver::PasswordStep() const {
@@ -404,16 +461,22 @@ bool TransferDriver::PasswordStep() const {
            (mode_ == LinkMode::Write && writeState_ == kStatePassword);
 }
 
-bool TransferDriver::ClassifyReply(const Bytes& whole, bool shortReply) {
+bool TransferDriver::ClassifyReply(const Bytes& whole) {
     ClassifyContext ctx;
     ctx.echoLength = echoLength_;
     ctx.passwordStep = PasswordStep();
     ctx.currentAddress = currentAddress_;
     ctx.blockLength = blockLength_;
-    const ReplyKind kind = Classify(whole, ctx);
+    // With an echoing cable the echo of the frame comes back first, byte for
+    // byte: anything that overtakes or spoils it (a stray ACK, say) means the
+    // reply after it cannot be told from the bytes around it. It is a wrong
+    // reply, and the time-out asks again.
+    const std::size_t echo = static_cast<std::size_t>(echoLength_);
+    const bool echoIntact =
+        whole.size() >= echo && sentFrame_.size() >= echo &&
+        std::equal(sentFrame_.begin(), sentFrame_.begin() + echo, whole.begin());
+    const ReplyKind kind = echoIntact ? Classify(whole, ctx) : ReplyKind::None;
     const auto reply = ReplyPart(whole, echoLength_);
-    if (shortReply && kind != ReplyKind::Ack)
-        return false;
     if (mode_ == LinkMode::Search) {
         if (kind == ReplyKind::HandshakeReply && readState_ == kStateHandshake) {
             SearchStep();
@@ -437,10 +500,13 @@ bool TransferDriver::HandleReply(ReplyKind kind, std::span<const std::uint8_t> r
     case ReplyKind::None:
         return false;
     case ReplyKind::Ack:
-        // An acknowledgement never stands for the identification or the
-        // password block: those steps must see the radio's data.
+        // An acknowledgement never stands for the identification, the
+        // password block or a block read: those steps must see the radio's
+        // data, and a read without it is asked for again like any wrong reply.
         if ((mode_ == LinkMode::Read || mode_ == LinkMode::Write) &&
             (state == kStateIdent || state == kStatePassword))
+            return false;
+        if (mode_ != LinkMode::Write && state == kStateReading)
             return false;
         StopWaitTimer();
         NextStep();
@@ -451,6 +517,10 @@ bool TransferDriver::HandleReply(ReplyKind kind, std::span<const std::uint8_t> r
         if (mode_ != LinkMode::Write || writeState_ != kStateWriting)
             return false;
         StopWaitTimer();
+        if (++blockResends_ > kResendsPerBlock) {
+            AskRestartAfterTimeout();
+            return true;
+        }
         if (testDataPending_)
             SendTestDataWrite();
         else
@@ -546,6 +616,7 @@ void TransferDriver::HandlePasswordReply(std::span<const std::uint8_t> reply) {
 
 void TransferDriver::NextStep() {
     StopWaitTimer();
+    blockResends_ = 0;
     switch (mode_) {
     case LinkMode::Read:
         switch (readState_) {
@@ -739,21 +810,6 @@ void TransferDriver::OnResponseTimeout(std::uint64_t generation) {
         return; // stopped or restarted since it was armed
     waitTimer_ = 0;
     ++waitGeneration_;
-    // A lone ACK never reaches the threshold of a block reply; it is taken
-    // here, when the radio has had its time.
-    if (linkActive_ && !replyTaken_ && dialogDepth_ == 0 && ShortAckAllowed()) {
-        const Bytes pending = port_.Input();
-        if (!pending.empty())
-            TraceBytes(false, pending);
-        receiveBuffer_.insert(receiveBuffer_.end(), pending.begin(), pending.end());
-        if (!receiveBuffer_.empty()) {
-            Bytes whole = receiveBuffer_;
-            receiveBuffer_.clear();
-            replyTaken_ = true;
-            if (ClassifyReply(whole, true))
-                return;
-        }
-    }
     const int state = mode_ == LinkMode::Write ? writeState_ : readState_;
     if (trace_)
         TraceTimeout(state);
@@ -829,11 +885,6 @@ void TransferDriver::OnResponseTimeout(std::uint64_t generation) {
     }
 }
 
-bool TransferDriver::ShortAckAllowed() const {
-    return (mode_ == LinkMode::Read || mode_ == LinkMode::RadioInfo) &&
-           readState_ == kStateReading && !testDataPending_;
-}
-
 void TransferDriver::GiveUpHandshake() {
     if (app_.factory.TestDataEnabled)
         AskRestartAfterTimeout();
@@ -845,6 +896,7 @@ void TransferDriver::AskRestartAfterTimeout() {
     identRetries_ = kStartRetries;
     passwordRetries_ = kStartRetries;
     testDataRetries_ = kStartRetries;
+    blockResends_ = 0;
     std::fill(blockRetries_.begin(), blockRetries_.end(), kStartRetries);
     handshakeCount_ = 0;
     linkActive_ = false;

@@ -47,6 +47,14 @@ constexpr int kWaitTimerMs = 150;
 constexpr int kReadOkTimerMs = 500;
 /// From the write command to the start of the write (editors commit first).
 constexpr int kWaitSaveDataTimerMs = 100;
+/// Resend requests one write block may draw before the write gives up on it.
+/// A resend request means the radio received the block damaged; line noise
+/// spoils a few frames in a row, not dozens. A block refused 32 times running
+/// (about 0.8 s of the radio turning down the same 22 bytes at 9600 bit/s)
+/// will not get through, and the write ends as for a block that goes
+/// unacknowledged. It lies well above the three time-out retries because a
+/// resend costs one frame time, not a 150 ms wait.
+constexpr int kResendsPerBlock = 32;
 
 /// Step states of ReadState / WriteState.
 constexpr int kStateIdle = 0;
@@ -120,7 +128,10 @@ private:
 
     // Reception and steps.
     void OnLinkReceive();
-    bool ClassifyReply(const Bytes& whole, bool shortReply);
+    /// At the handshake: a whole reply of either echo shape is taken and sets
+    /// the echo assumption. True while the bytes may still become one (wait).
+    bool AdoptHandshakeEcho();
+    bool ClassifyReply(const Bytes& whole);
     bool PasswordStep() const;
     bool HandleReply(ReplyKind kind, std::span<const std::uint8_t> reply);
     bool RefuseWrite();
@@ -131,7 +142,6 @@ private:
     bool CheckRadioIdentity();
     void UpdateProgress();
     void OnResponseTimeout(std::uint64_t generation);
-    bool ShortAckAllowed() const;
     void GiveUpHandshake();
     void AskRestartAfterTimeout();
     void AskRetryAfterTimeout();
@@ -184,6 +194,7 @@ private:
     int identRetries_ = 3;
     int passwordRetries_ = 3;
     int testDataRetries_ = 3;
+    int blockResends_ = 0;         // resend requests for the write block in progress
     bool testDataPending_ = false; // the test-data read or write is the step in progress
     bool linkActive_ = false;
     int lastPercent_ = 0;
@@ -194,6 +205,7 @@ private:
     // Reception of the frame last sent.
     int echoLength_ = 0;
     int expectedLength_ = 0;
+    Bytes sentFrame_; // its echo must lead the reply
     Bytes receiveBuffer_;
     bool replyTaken_ = false; // the expected bytes have been classified
 

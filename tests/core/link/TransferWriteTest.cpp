@@ -88,6 +88,54 @@ TEST(TransferWrite, ResendRequestsRepeatTheSameBlockAsOftenAsAsked) {
     EXPECT_EQ(w.user.CountQuestions(T(9008)), 0);
 }
 
+TEST(TransferWrite, BlockRefusedAgainAndAgainEndsTheWriteLikeAnUnacknowledgedBlock) {
+    LinkWorld w;
+    w.radio.resendWrites[0x0000] = 1000000; // a radio that never takes block 0
+    w.Driver().StartWrite();
+    ASSERT_TRUE(w.RunToEnd(60000));
+    EXPECT_EQ(w.Result(), TransferResult::RadioSilent);
+    EXPECT_EQ(w.radio.writes[0x0000], 1 + kResendsPerBlock);
+    EXPECT_EQ(w.radio.writes.count(0x0010), 0u);
+    EXPECT_EQ(w.user.CountQuestions(T(9008)), 1);
+    EXPECT_EQ(w.user.CountMessages(T(9010)), 0);
+}
+
+TEST(TransferWrite, StrayAckAroundARefusalIsNoAcknowledgement) {
+    // The radio refuses block 0x0100 once; an ACK that belongs to nothing comes
+    // with the refusal. The block must still be written.
+    struct Case {
+        const char* name;
+        bool echo;
+        bool beforeTheEcho; // the ACK overtakes the echo of the frame
+    };
+    const Case cases[] = {
+        {"ACK ahead of the refusal, no echo", false, false},
+        {"ACK ahead of the refusal, echo", true, false},
+        {"ACK ahead of the echo", true, true},
+    };
+    for (const Case& c : cases) {
+        LinkWorld w;
+        w.port.echo[1] = c.echo;
+        w.app.link.EchoExpected = c.echo;
+        w.radio.resendWrites[0x0100] = 1;
+        w.radio.tamper = [&](const Bytes& request, const Bytes& reply) -> std::optional<Bytes> {
+            if (request[0] != 0x57 || request[1] != 0x01 || request[2] != 0x00 ||
+                reply != Bytes{kResend})
+                return reply;
+            if (c.beforeTheEcho) {
+                w.port.Inject({kAck});
+                return reply;
+            }
+            return Bytes{kAck, kResend};
+        };
+        w.Driver().StartWrite();
+        ASSERT_TRUE(w.RunToEnd()) << c.name;
+        EXPECT_EQ(w.Result(), TransferResult::Success) << c.name;
+        EXPECT_EQ(w.radio.writes[0x0100], 2) << c.name;
+        EXPECT_TRUE(RadioHoldsTheImage(w)) << c.name;
+    }
+}
+
 TEST(TransferWrite, RadioReportingFeature0Or1RefusesTheWrite) {
     const std::pair<std::uint8_t, int> cases[] = {{0x08, 9031}, {0x04, 9032}, {0x0C, 9031}};
     for (const auto& [feature, text] : cases) {
