@@ -4,17 +4,61 @@
 #include "dialogs/FrmRadioInfo.h"
 #include "editors/channels/FrmCHInfoEdit.h"
 #include "editors/channels/frmCommChInfo.h"
+#include "editors/settings/FrmDTMF.h"
+#include "editors/settings/FrmEmbMsg.h"
+#include "editors/settings/FrmOptFeatures.h"
+#include "editors/settings/FrmRadio.h"
 #include "frmMain.h"
 
 namespace pmr {
 
+namespace {
+
+EditorContext ContextOf(frmMain& main) {
+    return {main.App(), main.Ui(), [&main](int topic) { main.ShowHelpTopic(topic); }};
+}
+
+template <typename Editor> QWidget* Make(frmMain& main) {
+    return new Editor(ContextOf(main), *FindWindowRow(QString::fromLatin1(Editor::kName)));
+}
+
+constexpr WindowRow kWindows[] = {
+    {"frmCommChInfo", "mnuChannelInfo", "N1", 14012, 3100, true,
+     [](frmMain& main) -> QWidget* { return new frmCommChInfo(main); }},
+    {"FrmCHInfoEdit", nullptr, nullptr, 15000, 3100, true,
+     [](frmMain& main) -> QWidget* { return new FrmCHInfoEdit(main); }},
+    {"FrmOptFeatures", "mnuOptFeature", "N2", 16000, 3200, true, &Make<FrmOptFeatures>},
+    {"FrmRadio", "MnuRadioFre", "N3", 17000, 3300, true, &Make<FrmRadio>},
+    {"FrmDTMF", "MnuDTMF", "N4", 18000, 3400, true, &Make<FrmDTMF>},
+    {"FrmKey", "MnuKey", "N8", 0, 0, true, nullptr},
+    {"FrmScan", "MnuScan", "N9", 0, 0, true, nullptr},
+    {"FrmAlert", "MnuAlert", "N10", 0, 0, true, nullptr},
+    {"FrmTestFre", "MnuTestFre", nullptr, 0, 0, true, nullptr},
+    {"FrmTestData", "mnuTestData", "N11", 0, 0, false, nullptr},
+    {"FrmEmbMsg", "mnuEmbeddedMsg", "N6", 20000, 3500, true, &Make<FrmEmbMsg>},
+    {"FrmRadioInfo", nullptr, nullptr, 21000, 3600, false,
+     [](frmMain& main) -> QWidget* { return new FrmRadioInfo(main); }},
+    {"FrmCHBatch", "MnuCHBatch", nullptr, 0, 0, false, nullptr},
+};
+
+} // namespace
+
+const WindowRow* WindowTable(int* count) {
+    *count = static_cast<int>(std::size(kWindows));
+    return kWindows;
+}
+
+const WindowRow* FindWindowRow(const QString& name) {
+    for (const WindowRow& row : kWindows)
+        if (name == QLatin1String(row.name))
+            return &row;
+    return nullptr;
+}
+
 void RegisterStandardWindows(ChildWindowRegistry& registry) {
-    registry.Register(QStringLiteral("FrmRadioInfo"),
-                      [](frmMain& main) -> QWidget* { return new FrmRadioInfo(main); });
-    registry.Register(QStringLiteral("frmCommChInfo"),
-                      [](frmMain& main) -> QWidget* { return new frmCommChInfo(main); });
-    registry.Register(QStringLiteral("FrmCHInfoEdit"),
-                      [](frmMain& main) -> QWidget* { return new FrmCHInfoEdit(main); });
+    for (const WindowRow& row : kWindows)
+        if (row.create)
+            registry.Register(QString::fromLatin1(row.name), row.create);
 }
 
 } // namespace pmr

@@ -1,6 +1,8 @@
 #include "frmMain.h"
 
 #include "ChildWindow.h"
+#include "StandardWindows.h"
+#include "editors/shared/EditorWindow.h"
 #include "DocumentBridge.h"
 #include "HelpWindow.h"
 #include "Icons.h"
@@ -143,12 +145,6 @@ constexpr RowCommand kRowCommands[] = {
     {"MnuCHPaste", "CHPaste", 3},       {"MnuCHInsert", "CHInsert", 4},
     {"MnuCHDelete", "CHDelete", 5},     {"MnuCHMoveUp", "CHMoveUp", 6},
     {"MnuCHMoveDown", "CHMoveDown", 7}, {"MnuCHHabits", nullptr, 8},
-};
-
-// Every child window that commits its focused control before a write.
-constexpr const char* kCommittingWindows[] = {
-    "frmCommChInfo", "FrmCHInfoEdit", "FrmOptFeatures", "FrmRadio",
-    "FrmDTMF",       "FrmTestFre",    "FrmEmbMsg",      "FrmRadioInfo",
 };
 
 constexpr int kMinPaneTwips = 300;
@@ -327,17 +323,14 @@ void frmMain::BuildMenu() {
         const int cmd = rc.command;
         on(rc.menu, [this, cmd] { StartRowCommand(cmd); });
     }
-    on("mnuChannelInfo", [this] { ShowChildWindow(QStringLiteral("frmCommChInfo")); });
-    on("mnuOptFeature", [this] { ShowChildWindow(QStringLiteral("FrmOptFeatures")); });
-    on("MnuRadioFre", [this] { ShowChildWindow(QStringLiteral("FrmRadio")); });
-    on("MnuDTMF", [this] { ShowChildWindow(QStringLiteral("FrmDTMF")); });
-    on("MnuKey", [this] { ShowChildWindow(QStringLiteral("FrmKey")); });
-    on("MnuScan", [this] { ShowChildWindow(QStringLiteral("FrmScan")); });
-    on("MnuAlert", [this] { ShowChildWindow(QStringLiteral("FrmAlert")); });
-    on("mnuTestData", [this] { ShowChildWindow(QStringLiteral("FrmTestData")); });
-    on("mnuEmbeddedMsg", [this] { ShowChildWindow(QStringLiteral("FrmEmbMsg")); });
+    int windowCount = 0;
+    const WindowRow* windows = WindowTable(&windowCount);
+    for (int i = 0; i < windowCount; ++i)
+        if (const char* entry = windows[i].menuEntry) {
+            const QString name = QString::fromLatin1(windows[i].name);
+            on(entry, [this, name] { ShowChildWindow(name); });
+        }
     on("MnuLocalInfo", [this] { OnTreeNodeClicked(QStringLiteral("N7")); });
-    on("MnuCHBatch", [this] { ShowChildWindow(QStringLiteral("FrmCHBatch")); });
     on("mnuReadFromRadio", [this] { StartRead(); });
     on("mnuWriteToRadio", [this] { StartWrite(); });
     on("MnuProPassWord", [this] { ShowPasswordDialog(); });
@@ -628,6 +621,10 @@ void frmMain::RelabelMainWindow() {
 void frmMain::Change_Language() {
     RelabelMainWindow();
     LoadTree();
+    QList<QWidget*> open;
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        open << sub->widget();
+    RelabelEditors(open);
 }
 
 void frmMain::LoadTree() {
@@ -993,9 +990,12 @@ void frmMain::CommitEdits(bool everyEditor) {
         SetSaveEditData();
         return;
     }
-    for (const char* name : kCommittingWindows)
-        if (auto* editor = dynamic_cast<CommittingWindow*>(FindChildWindow(name)))
-            editor->CommitFocusedEdit();
+    int count = 0;
+    const WindowRow* windows = WindowTable(&count);
+    for (int i = 0; i < count; ++i)
+        if (windows[i].commitsBeforeWrite)
+            if (auto* editor = dynamic_cast<CommittingWindow*>(FindChildWindow(windows[i].name)))
+                editor->CommitFocusedEdit();
 }
 
 void frmMain::ReadRMGDataFromRadio() {
@@ -1029,19 +1029,18 @@ void frmMain::OpenChannelWindow() {
 }
 
 void frmMain::OnTreeNodeClicked(const QString& key) {
-    static const std::map<QString, QString> opens = {
-        {"N1", "frmCommChInfo"}, {"N2", "FrmOptFeatures"}, {"N3", "FrmRadio"},
-        {"N4", "FrmDTMF"},       {"N8", "FrmKey"},         {"N9", "FrmScan"},
-        {"N10", "FrmAlert"},     {"N11", "FrmTestData"},   {"N6", "FrmEmbMsg"},
-    };
     if (key == QLatin1String("N7")) {
         CloseWindowByName(QStringLiteral("FrmRadioInfo"));
         ReadRMGDataFromRadio();
         return;
     }
-    auto it = opens.find(key);
-    if (it != opens.end())
-        ShowChildWindow(it->second);
+    int count = 0;
+    const WindowRow* windows = WindowTable(&count);
+    for (int i = 0; i < count; ++i)
+        if (windows[i].treeKey && key == QLatin1String(windows[i].treeKey)) {
+            ShowChildWindow(QString::fromLatin1(windows[i].name));
+            return;
+        }
 }
 
 // ---------------------------------------------------------------- dialogs
@@ -1167,6 +1166,7 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 void frmMain::closeEvent(QCloseEvent* event) {
     if (!isMinimized())
         SaveGeometry();
+    CommitEdits(true); // an edit held back in a window counts as a change
     if (docs_.IsModified()) {
         const Answer a =
             ui_.Ask(app_.texts.GetLangText(9006), Buttons::YesNoCancel, Severity::Warning);

@@ -1,6 +1,6 @@
 #include "FrmHabits.h"
 
-#include "EnterAsTab.h"
+#include "../editors/shared/KeyRules.h"
 #include "app/AppContext.h"
 #include "app/HabitFile.h"
 
@@ -28,7 +28,7 @@ FrmHabits::FrmHabits(AppContext& app, QWidget* parent) : QDialog(parent), app_(a
         checks_[i] = new QCheckBox(text(25007 + i), this);
         checks_[i]->setObjectName(QStringLiteral("Check%1").arg(i + 1));
         checks_[i]->setChecked(app_.habits.*kFlags[i]);
-        EnterAsTab::On(checks_[i]);
+        EnterMovesOn(checks_[i]);
         layout->addWidget(checks_[i]);
     }
     ok_ = new QPushButton(text(25004), this);

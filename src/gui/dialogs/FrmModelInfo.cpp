@@ -2,7 +2,7 @@
 
 #include "../Interaction.h"
 #include "../frmMain.h"
-#include "EnterAsTab.h"
+#include "../editors/shared/KeyRules.h"
 #include "WidgetCaptions.h"
 #include "app/AppContext.h"
 #include "document/Bands.h"
@@ -29,8 +29,8 @@ FrmModelInfo::FrmModelInfo(AppContext& app, Interaction& ui, frmMain& main, QWid
     band_ = new QComboBox(this);
     band_->setObjectName(QStringLiteral("Combo2"));
     band_->setMinimumWidth(200);
-    EnterAsTab::On(model_);
-    EnterAsTab::On(band_);
+    EnterMovesOn(model_);
+    EnterMovesOn(band_);
     auto* ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("CommandOK"));
     ok->setDefault(true);

@@ -1,6 +1,6 @@
 #include "FrmMsgConfirm.h"
 
-#include "EnterAsTab.h"
+#include "../editors/shared/KeyRules.h"
 #include "app/AppContext.h"
 #include "app/HabitFile.h"
 
@@ -25,7 +25,7 @@ FrmMsgConfirm::FrmMsgConfirm(AppContext& app, Mode mode, QWidget* parent)
     check_ = new QCheckBox(text(25003), this);
     check_->setObjectName(QStringLiteral("Check1"));
     check_->setChecked(false);
-    EnterAsTab::On(check_);
+    EnterMovesOn(check_);
     yes_ = new QPushButton(text(25004), this);
     yes_->setObjectName(QStringLiteral("CommandYes"));
     yes_->setDefault(true);

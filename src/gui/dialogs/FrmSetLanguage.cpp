@@ -1,6 +1,6 @@
 #include "FrmSetLanguage.h"
 
-#include "EnterAsTab.h"
+#include "../editors/shared/KeyRules.h"
 #include "WidgetCaptions.h"
 #include "app/AppContext.h"
 #include "app/LanguageChoice.h"
@@ -19,7 +19,7 @@ FrmSetLanguage::FrmSetLanguage(AppContext& app, QWidget* parent) : QDialog(paren
     label_->setObjectName(QStringLiteral("Label1"));
     combo_ = new QComboBox(this);
     combo_->setObjectName(QStringLiteral("Combo1"));
-    EnterAsTab::On(combo_);
+    EnterMovesOn(combo_);
     auto* ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("CommandOK"));
     ok->setDefault(true);

@@ -3,6 +3,8 @@
 // only the characters their field can hold; editing keys such as Backspace and
 // the arrows always pass.
 
+#include "../shared/KeyRules.h"
+
 #include <QChar>
 
 class QKeyEvent;
@@ -18,13 +20,6 @@ struct TypedKey {
     Action action = Pass;
     QChar ch;
 };
-
-/// Return and Enter (on the keypad too), alone or with Shift.
-bool IsEnterKey(const QKeyEvent& event);
-
-/// Cut, copy and paste, by Ctrl+X/C/V and by the platform's other bindings
-/// (Shift+Delete, Ctrl+Insert, Shift+Insert): the boxes never touch the clipboard.
-bool IsClipboardKey(const QKeyEvent& event);
 
 /// Name boxes: "a" to "z" become "A" to "Z"; other printable characters but
 /// "0" to "9" and "A" to "Z" are discarded, as is anything above code 127.

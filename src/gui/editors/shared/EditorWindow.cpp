@@ -1,0 +1,88 @@
+#include "EditorWindow.h"
+
+#include "../../dialogs/WidgetCaptions.h"
+#include "app/AppContext.h"
+#include "app/ButtonCaptions.h"
+#include "app/HelpPages.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pmr {
+
+EditorWindow::EditorWindow(const EditorContext& context, const QString& name, int titleTextId,
+                           int helpTopic, QWidget* parent)
+    : QWidget(parent), context_(context), app_(context.app), titleTextId_(titleTextId),
+      helpTopic_(helpTopic) {
+    setObjectName(name);
+    setProperty("helpTopic", helpTopic);
+    close_ = new QPushButton(this);
+    close_->setObjectName(QStringLiteral("CommandClose"));
+    connect(close_, &QPushButton::clicked, this, [this] { CloseEditor(); });
+    help_ = new QPushButton(this);
+    help_->setObjectName(QStringLiteral("CommandHelp"));
+    help_->setVisible(IsHelpAvailable(app_.config));
+    connect(help_, &QPushButton::clicked, this, [this] {
+        if (context_.showHelp)
+            context_.showHelp(helpTopic_);
+    });
+}
+
+void EditorWindow::SetBody(QLayout* body) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close_);
+    buttons->addWidget(help_);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(body);
+    outer->addStretch(1);
+    outer->addLayout(buttons);
+    Relabel();
+}
+
+QString EditorWindow::Text(int id) const {
+    return QString::fromStdString(app_.texts.GetLangText(id));
+}
+
+QLabel* EditorWindow::Caption(const QString& name, int textId) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    captions_.emplace_back(label, textId);
+    return label;
+}
+
+void EditorWindow::Relabel() {
+    setWindowTitle(Text(titleTextId_));
+    WidgetCaptions captions(*this);
+    SetCloseHelpCaptions(captions, app_.texts);
+    for (const auto& [label, id] : captions_)
+        label->setText(Text(id));
+    RelabelControls();
+}
+
+void EditorWindow::CloseEditor() {
+    // A child window lives in a frame of the window area: closing the frame
+    // closes the window with it.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event) {
+    CommitFocusedEdit();
+    QWidget::closeEvent(event);
+}
+
+void RelabelEditors(const QList<QWidget*>& widgets) {
+    for (QWidget* w : widgets)
+        if (auto* editor = qobject_cast<EditorWindow*>(w))
+            editor->Relabel();
+}
+
+} // namespace pmr

@@ -1,0 +1,64 @@
+#pragma once
+// The base of every editor child window: its name, title and help topic, the
+// row of Close and Help buttons under its controls, one way to close, the
+// commit of the focused control before a write, and the relabelling when the
+// language changes. Editors commit every change at once; the few that hold an
+// edit back (a grid cell) commit it in CommitFocusedEdit.
+
+#include "ChildWindow.h"
+#include "EditorContext.h"
+#include "FieldBinding.h"
+#include "KeyRules.h"
+
+#include <QWidget>
+#include <utility>
+#include <vector>
+
+class QLabel;
+class QLayout;
+class QPushButton;
+
+namespace pmr {
+
+class EditorWindow : public QWidget, public CommittingWindow {
+    Q_OBJECT
+public:
+    /// `titleTextId` and `helpTopic` as the window table gives them.
+    EditorWindow(const EditorContext& context, const QString& name, int titleTextId, int helpTopic,
+                 QWidget* parent = nullptr);
+
+    /// Writes an edit that is still held back into the document.
+    void CommitFocusedEdit() override {}
+    /// Sets every caption again from the text catalogue.
+    void Relabel();
+    /// Closes the window (its Close button does the same).
+    void CloseEditor();
+
+protected:
+    /// Puts `body` above the Close/Help row; call once from the constructor.
+    void SetBody(QLayout* body);
+    /// The window's own captions; the base has set the title and the buttons.
+    virtual void RelabelControls() {}
+    /// Text `id` of the catalogue.
+    QString Text(int id) const;
+    /// A caption standing right-aligned beside its control.
+    QLabel* Caption(const QString& name, int textId);
+
+    void closeEvent(QCloseEvent* event) override;
+
+    EditorContext context_;
+    AppContext& app_;
+    FieldBindings bindings_;
+
+private:
+    int titleTextId_;
+    int helpTopic_;
+    QPushButton* close_ = nullptr;
+    QPushButton* help_ = nullptr;
+    std::vector<std::pair<QLabel*, int>> captions_;
+};
+
+/// Relabels every editor window among `widgets`.
+void RelabelEditors(const QList<QWidget*>& widgets);
+
+} // namespace pmr

@@ -1,0 +1,155 @@
+#include "KeyRules.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+
+namespace pmr {
+
+namespace {
+
+bool InSet(QChar c, CharSet set) {
+    const char16_t u = c.unicode();
+    const bool digit = u >= '0' && u <= '9';
+    const bool upper = u >= 'A' && u <= 'Z';
+    switch (set) {
+    case CharSet::Printable:
+        return u >= 32 && u <= 126;
+    case CharSet::AlphaNumeric:
+        return digit || upper || (u >= 'a' && u <= 'z');
+    case CharSet::Name:
+        return digit || upper;
+    case CharSet::Digits:
+        return digit;
+    case CharSet::Dtmf:
+        return digit || (u >= 'A' && u <= 'D') || u == '*' || u == '#';
+    case CharSet::Decimal:
+        return digit || u == '.';
+    case CharSet::SignedDecimal:
+        return digit || u == '.' || u == '+' || u == '-';
+    }
+    return false;
+}
+
+void MoveOn(QWidget* from) {
+    MoveFocusOn(from);
+}
+
+class EnterFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && IsEnterKey(*static_cast<QKeyEvent*>(event))) {
+            MoveOn(static_cast<QWidget*>(watched));
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+class TextFilter : public QObject {
+public:
+    TextFilter(QLineEdit* box, CharSet set, std::function<void()> typed, EnterKey enter)
+        : QObject(box), box_(box), set_(set), typed_(std::move(typed)), enter_(enter) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn && box_->maxLength() == 1) {
+            // A one-character box entered selects its character, so a typed one
+            // replaces it.
+            QMetaObject::invokeMethod(box_, [box = box_] { box->selectAll(); },
+                                      Qt::QueuedConnection);
+        }
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (IsEnterKey(key)) {
+            if (enter_ == EnterKey::LeftToOwner)
+                return false;
+            MoveOn(box_);
+            return true;
+        }
+        if (IsClipboardKey(key))
+            return true;
+        const KeyVerdict verdict = JudgeKey(key, set_);
+        if (verdict.action == KeyVerdict::Discard)
+            return true;
+        if (verdict.action == KeyVerdict::Pass)
+            return false;
+        if (box_->maxLength() <= box_->text().size() - box_->selectedText().size())
+            return true; // full
+        box_->insert(QString(verdict.ch));
+        // insert() does not count as the user's edit; tell the field.
+        emit box_->textEdited(box_->text());
+        if (typed_)
+            typed_();
+        return true;
+    }
+
+private:
+    QLineEdit* box_;
+    CharSet set_;
+    std::function<void()> typed_;
+    EnterKey enter_;
+};
+
+} // namespace
+
+void MoveFocusOn(QWidget* from) {
+    // The focus chain holds every widget; Tab skips labels, hidden and disabled ones.
+    for (QWidget* next = from->nextInFocusChain(); next && next != from;
+         next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(from->window()) &&
+            next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+bool IsEnterKey(const QKeyEvent& event) {
+    // Shift+Enter is still Enter; Ctrl+Enter is a line feed, not Enter.
+    const bool chord =
+        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) && !chord;
+}
+
+bool IsClipboardKey(const QKeyEvent& event) {
+    if (event.matches(QKeySequence::Cut) || event.matches(QKeySequence::Copy) ||
+        event.matches(QKeySequence::Paste))
+        return true;
+    const bool ctrl = event.modifiers() & Qt::ControlModifier;
+    return ctrl &&
+           (event.key() == Qt::Key_X || event.key() == Qt::Key_C || event.key() == Qt::Key_V);
+}
+
+KeyVerdict JudgeKey(const QKeyEvent& event, CharSet set) {
+    const QString text = event.text();
+    if (text.isEmpty())
+        return {}; // arrows, Home, Delete
+    const QChar c = text.front();
+    if (c.unicode() < 32 || c.unicode() == 127)
+        return {}; // control characters act as usual
+    if (c.unicode() > 127 || text.size() > 1)
+        return {KeyVerdict::Discard, {}};
+    if ((set == CharSet::Dtmf && c >= QLatin1Char('a') && c <= QLatin1Char('d')) ||
+        (set == CharSet::Name && c >= QLatin1Char('a') && c <= QLatin1Char('z')))
+        return {KeyVerdict::Type, c.toUpper()};
+    if (!InSet(c, set))
+        return {KeyVerdict::Discard, {}};
+    return {KeyVerdict::Type, c};
+}
+
+void EnterMovesOn(QWidget* control) {
+    control->installEventFilter(new EnterFilter(control));
+}
+
+void ApplyTextRules(QLineEdit* box, CharSet set, std::function<void()> typed, EnterKey enter) {
+    box->setContextMenuPolicy(Qt::NoContextMenu); // no paste by the mouse either
+    box->installEventFilter(new TextFilter(box, set, std::move(typed), enter));
+}
+
+} // namespace pmr
