@@ -3,12 +3,15 @@
 # those that are missing, so that a second run costs nothing. Run as root.
 set -euo pipefail
 
+# fonts-wqy-microhei: the smallest Debian font with the Chinese characters, so
+# that the Chinese windows show text rather than boxes (about 5 MB).
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev
     locales xvfb xauth imagemagick
+    fonts-wqy-microhei
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include "ScriptedInteraction.h"
 #include "StandardWindows.h"
 #include "app/AppContext.h"
+#include "app/LanguageChoice.h"
 #include "app/Startup.h"
 #include "dialogs/FrmAbout.h"
 #include "dialogs/FrmModelInfo.h"
@@ -117,6 +118,32 @@ int main(int argc, char** argv) {
     }
     QTest::qWait(400);
     failures += !Shoot(out.filePath("radio-info.png"));
+
+    // The radio-wide settings windows, in English and then in Chinese.
+    const char* settings[] = {"FrmOptFeatures", "FrmDTMF", "FrmRadio", "FrmEmbMsg"};
+    auto shootSettings = [&](const char* suffix) {
+        for (const char* name : settings) {
+            main.CloseCurAllWindows();
+            QWidget* w = main.ShowChildWindow(QString::fromLatin1(name));
+            if (!w)
+                continue;
+            QWidget* frame = w->parentWidget() ? w->parentWidget() : w;
+            frame->resize(frame->sizeHint().expandedTo(QSize(320, 200)));
+            QTest::qWait(300);
+            const QString path =
+                out.filePath(QStringLiteral("settings-%1%2.png").arg(QString::fromLatin1(name).toLower(), QString::fromLatin1(suffix)));
+            const bool ok = frame->grab().save(path);
+            std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+            failures += !ok;
+        }
+        main.CloseCurAllWindows();
+    };
+    shootSettings("");
+    pmr::ApplyLanguageChoice(app, 1);
+    main.Change_Language();
+    shootSettings("-zh");
+    pmr::ApplyLanguageChoice(app, 0);
+    main.Change_Language();
 
     // The small dialogs, each on its own.
     auto grab = [&](QDialog& dialog, const char* name) {

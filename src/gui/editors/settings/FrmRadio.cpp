@@ -37,7 +37,7 @@ FrmRadio::FrmRadio(const EditorContext& context, const WindowRow& row)
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->setMinimumSize(260, 360);
+    grid_->setMinimumWidth(260);
     auto* body = new QVBoxLayout;
     body->addWidget(grid_);
     SetBody(body);

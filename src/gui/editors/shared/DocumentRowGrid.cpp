@@ -52,6 +52,7 @@ DocumentRowGrid::DocumentRowGrid(QWidget* parent, int rows, int valueColumns, Ch
     : QTableWidget(rows, valueColumns + 1, parent), show_(std::move(show)),
       commit_(std::move(commit)), editText_(std::move(editText)), chars_(chars) {
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
                     QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
@@ -68,6 +69,8 @@ DocumentRowGrid::DocumentRowGrid(QWidget* parent, int rows, int valueColumns, Ch
         }
     }
     Reload();
+    // Every row in view at once: the lists are short.
+    setMinimumHeight(horizontalHeader()->sizeHint().height() + rows * rowHeight(0) + 2 * frameWidth());
 }
 
 void DocumentRowGrid::Reload() {
