@@ -36,8 +36,7 @@ constexpr WindowRow kWindows[] = {
     {"FrmTestFre", "MnuTestFre", nullptr, 0, 0, true, nullptr},
     {"FrmTestData", "mnuTestData", "N11", 0, 0, false, nullptr},
     {"FrmEmbMsg", "mnuEmbeddedMsg", "N6", 20000, 3500, true, &Make<FrmEmbMsg>},
-    {"FrmRadioInfo", nullptr, nullptr, 21000, 3600, false,
-     [](frmMain& main) -> QWidget* { return new FrmRadioInfo(main); }},
+    {"FrmRadioInfo", nullptr, nullptr, 21000, 3600, false, &Make<FrmRadioInfo>},
     {"FrmCHBatch", "MnuCHBatch", nullptr, 0, 0, false, nullptr},
 };
 

@@ -1,9 +1,7 @@
 #include "FrmRadioInfo.h"
 
-#include "../frmMain.h"
-#include "WidgetCaptions.h"
+#include "../StandardWindows.h"
 #include "app/AppContext.h"
-#include "app/HelpPages.h"
 #include "document/Bands.h"
 #include "document/Models.h"
 #include "document/TrimFix.h"
@@ -29,18 +27,9 @@ QString Latin(const std::string& s) {
 
 } // namespace
 
-FrmRadioInfo::FrmRadioInfo(frmMain& main, QWidget* parent) : QWidget(parent), main_(main) {
-    setObjectName(QStringLiteral("FrmRadioInfo"));
-    setProperty("helpTopic", 3600);
-    const AppContext& app = main_.App();
-    auto text = [&app](int id) { return QString::fromStdString(app.texts.GetLangText(id)); };
-
-    auto label = [this](const QString& name, const QString& caption) {
-        auto* l = new QLabel(caption, this);
-        l->setObjectName(name);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return l;
-    };
+FrmRadioInfo::FrmRadioInfo(const EditorContext& context, const WindowRow& row)
+    : EditorWindow(context, QString::fromLatin1(row.name), row.titleTextId, row.helpTopic) {
+    auto label = [this](const QString& name, int textId) { return Caption(name, textId); };
     auto box = [this](int index, int limit) {
         auto* b = new QLineEdit(this);
         b->setObjectName(QStringLiteral("Text1(%1)").arg(index));
@@ -62,26 +51,26 @@ FrmRadioInfo::FrmRadioInfo(frmMain& main, QWidget* parent) : QWidget(parent), ma
     // Labels end 50 twips (about 3 pixels) left of their column of boxes.
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(3);
-    grid->addWidget(label(QStringLiteral("Label1(0)"), text(21005)), 0, 0);
+    grid->addWidget(label(QStringLiteral("Label1(0)"), 21005), 0, 0);
     grid->addWidget(combos_[0], 0, 1);
-    grid->addWidget(label(QStringLiteral("Label1(1)"), text(21006)), 1, 0);
+    grid->addWidget(label(QStringLiteral("Label1(1)"), 21006), 1, 0);
     grid->addWidget(combos_[1], 1, 1);
-    grid->addWidget(label(QStringLiteral("Label2"), text(21002)), 2, 0);
+    grid->addWidget(label(QStringLiteral("Label2"), 21002), 2, 0);
     grid->addWidget(box(0, 4), 2, 1);
-    grid->addWidget(label(QStringLiteral("Label1(8)"), text(21003)), 3, 0);
+    grid->addWidget(label(QStringLiteral("Label1(8)"), 21003), 3, 0);
     grid->addWidget(box(6, 16), 3, 1);
-    grid->addWidget(label(QStringLiteral("Label1(9)"), text(21004)), 4, 0);
+    grid->addWidget(label(QStringLiteral("Label1(9)"), 21004), 4, 0);
     grid->addWidget(box(7, 16), 4, 1);
-    grid->addWidget(label(QStringLiteral("Label1(2)"), text(21007)), 5, 0);
+    grid->addWidget(label(QStringLiteral("Label1(2)"), 21007), 5, 0);
     grid->addWidget(box(1, 16), 5, 1);
-    grid->addWidget(label(QStringLiteral("Label1(3)"), text(21008)), 6, 0);
+    grid->addWidget(label(QStringLiteral("Label1(3)"), 21008), 6, 0);
     grid->addWidget(box(2, 16), 6, 1);
-    grid->addWidget(label(QStringLiteral("Label1(4)"), text(21009)), 7, 0);
+    grid->addWidget(label(QStringLiteral("Label1(4)"), 21009), 7, 0);
     grid->addWidget(box(3, 16), 7, 1);
     auto* reasonLabels = new QVBoxLayout;
     reasonLabels->setSpacing(0);
-    reasonLabels->addWidget(label(QStringLiteral("Label1(5)"), text(21011)));
-    reasonLabels->addWidget(label(QStringLiteral("Label1(7)"), text(21012)));
+    reasonLabels->addWidget(label(QStringLiteral("Label1(5)"), 21011));
+    reasonLabels->addWidget(label(QStringLiteral("Label1(7)"), 21012));
     reasonLabels->addStretch();
     grid->addLayout(reasonLabels, 8, 0);
     reason_ = new QPlainTextEdit(this);
@@ -89,60 +78,41 @@ FrmRadioInfo::FrmRadioInfo(frmMain& main, QWidget* parent) : QWidget(parent), ma
     reason_->setReadOnly(true);
     reason_->setFixedHeight(reason_->fontMetrics().lineSpacing() * 3 + 10);
     grid->addWidget(reason_, 8, 1);
-    grid->addWidget(label(QStringLiteral("Label1(6)"), text(21010)), 9, 0);
+    grid->addWidget(label(QStringLiteral("Label1(6)"), 21010), 9, 0);
     QLineEdit* version = box(5, 16);
     version->setFrame(false);
     version->setStyleSheet(QStringLiteral("background: transparent;"));
     grid->addWidget(version, 9, 1);
 
-    auto* dealer = new QGroupBox(text(21001), this);
+    dealer_ = new QGroupBox(this);
+    auto* dealer = dealer_;
     dealer->setObjectName(QStringLiteral("Frame1"));
     auto* dealerGrid = new QGridLayout(dealer);
     dealerGrid->setHorizontalSpacing(3);
-    dealerGrid->addWidget(label(QStringLiteral("Label1(10)"), text(21013)), 0, 0);
+    dealerGrid->addWidget(label(QStringLiteral("Label1(10)"), 21013), 0, 0);
     dealerGrid->addWidget(box(8, 16), 0, 1);
-    dealerGrid->addWidget(label(QStringLiteral("Label1(11)"), text(21014)), 1, 0);
+    dealerGrid->addWidget(label(QStringLiteral("Label1(11)"), 21014), 1, 0);
     dealerGrid->addWidget(box(9, 16), 1, 1);
-    dealerGrid->addWidget(label(QStringLiteral("Label1(12)"), text(21015)), 2, 0);
+    dealerGrid->addWidget(label(QStringLiteral("Label1(12)"), 21015), 2, 0);
     dealerGrid->addWidget(box(10, 16), 2, 1);
-    dealerGrid->addWidget(label(QStringLiteral("Label1(13)"), text(21016)), 3, 0);
+    dealerGrid->addWidget(label(QStringLiteral("Label1(13)"), 21016), 3, 0);
     dealerGrid->addWidget(box(11, 16), 3, 1);
     dealerGrid->setRowStretch(4, 1);
-
-    auto* close = new QPushButton(this);
-    close->setObjectName(QStringLiteral("CommandClose"));
-    auto* help = new QPushButton(this);
-    help->setObjectName(QStringLiteral("CommandHelp"));
-    help->setVisible(IsHelpAvailable(app.config));
-    WidgetCaptions captions(*this);
-    SetCloseHelpCaptions(captions, app.texts);
-    connect(close, &QPushButton::clicked, this, [this] {
-        if (auto* sub = parentWidget())
-            sub->close();
-        else
-            this->close();
-    });
-    connect(help, &QPushButton::clicked, this, [this] { main_.ShowHelpTopic(3600); });
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(grid);
     columns->addSpacing(12);
     columns->addWidget(dealer, 0, Qt::AlignTop);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close);
-    buttons->addWidget(help);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addStretch();
-    layout->addLayout(buttons);
-
-    setWindowTitle(text(21000));
+    SetBody(columns);
     ShowByData();
 }
 
+void FrmRadioInfo::RelabelControls() {
+    dealer_->setTitle(Text(21001));
+}
+
 void FrmRadioInfo::ShowByData() {
-    const RadioInfo& info = main_.App().radioInfo;
+    const RadioInfo& info = app_.radioInfo;
     combos_[0]->clear();
     combos_[0]->addItem(QString::fromStdString(ModelDisplayFromCode(info.InfoModelName)));
     combos_[0]->setCurrentIndex(0);

@@ -2,22 +2,25 @@
 // The dealer and radio information window: shows the information read from
 // the radio together with the document's model and band. A display only.
 
-#include <QWidget>
+#include "../editors/shared/EditorWindow.h"
+
 #include <array>
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
 namespace pmr {
 
-class frmMain;
+struct WindowRow;
 
-class FrmRadioInfo : public QWidget {
+class FrmRadioInfo : public EditorWindow {
     Q_OBJECT
 public:
-    explicit FrmRadioInfo(frmMain& main, QWidget* parent = nullptr);
+    static constexpr const char* kName = "FrmRadioInfo";
+    FrmRadioInfo(const EditorContext& context, const WindowRow& row);
 
     /// Fills the controls from the radio information record.
     void ShowByData();
@@ -27,7 +30,8 @@ public:
     QString Text1(int index) const;
 
 private:
-    frmMain& main_;
+    void RelabelControls() override;
+    QGroupBox* dealer_ = nullptr;
     std::array<QComboBox*, 2> combos_{};
     std::array<QLineEdit*, 12> boxes_{}; // Text1(4) is the reason box below
     QPlainTextEdit* reason_ = nullptr;
