@@ -4,10 +4,13 @@
 #include "dialogs/FrmRadioInfo.h"
 #include "editors/channels/FrmCHInfoEdit.h"
 #include "editors/channels/frmCommChInfo.h"
+#include "editors/settings/FrmAlert.h"
 #include "editors/settings/FrmDTMF.h"
 #include "editors/settings/FrmEmbMsg.h"
+#include "editors/settings/FrmKey.h"
 #include "editors/settings/FrmOptFeatures.h"
 #include "editors/settings/FrmRadio.h"
+#include "editors/settings/FrmScan.h"
 #include "frmMain.h"
 
 namespace pmr {
@@ -30,9 +33,11 @@ constexpr WindowRow kWindows[] = {
     {"FrmOptFeatures", "mnuOptFeature", "N2", 16000, 3200, true, &Make<FrmOptFeatures>},
     {"FrmRadio", "MnuRadioFre", "N3", 17000, 3300, true, &Make<FrmRadio>},
     {"FrmDTMF", "MnuDTMF", "N4", 18000, 3400, true, &Make<FrmDTMF>},
-    {"FrmKey", "MnuKey", "N8", 0, 0, true, nullptr},
-    {"FrmScan", "MnuScan", "N9", 0, 0, true, nullptr},
-    {"FrmAlert", "MnuAlert", "N10", 0, 0, true, nullptr},
+    // The key, scan and alert pages have topics of their own: the numbers the
+    // older help gave them belong to the DTMF, message and information pages.
+    {"FrmKey", "MnuKey", "N8", 29000, 3800, true, &Make<FrmKey>},
+    {"FrmScan", "MnuScan", "N9", 28000, 3900, true, &Make<FrmScan>},
+    {"FrmAlert", "MnuAlert", "N10", 27000, 3950, true, &Make<FrmAlert>},
     {"FrmTestFre", "MnuTestFre", nullptr, 0, 0, true, nullptr},
     {"FrmTestData", "mnuTestData", "N11", 0, 0, false, nullptr},
     {"FrmEmbMsg", "mnuEmbeddedMsg", "N6", 20000, 3500, true, &Make<FrmEmbMsg>},

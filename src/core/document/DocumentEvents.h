@@ -18,6 +18,8 @@ enum class DocumentChange : std::uint8_t {
     ChannelFields = 2,
     /// A DTMF auto-dial memory changed.
     DtmfMemories = 4,
+    /// The scan mode changed: the key assignments show their values again.
+    ScanMode = 8,
 };
 
 class DocumentEvents {

@@ -120,7 +120,8 @@ int main(int argc, char** argv) {
     failures += !Shoot(out.filePath("radio-info.png"));
 
     // The radio-wide settings windows, in English and then in Chinese.
-    const char* settings[] = {"FrmOptFeatures", "FrmDTMF", "FrmRadio", "FrmEmbMsg"};
+    const char* settings[] = {"FrmOptFeatures", "FrmDTMF", "FrmRadio", "FrmEmbMsg",
+                              "FrmKey",         "FrmScan", "FrmAlert"};
     auto shootSettings = [&](const char* suffix) {
         for (const char* name : settings) {
             main.CloseCurAllWindows();

@@ -10,11 +10,11 @@
 #include "FieldBinding.h"
 #include "KeyRules.h"
 
+#include <QLabel>
 #include <QWidget>
 #include <utility>
 #include <vector>
 
-class QLabel;
 class QLayout;
 class QPushButton;
 

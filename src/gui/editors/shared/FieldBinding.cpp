@@ -9,6 +9,12 @@ ListMapping ListMapping::Index() {
     return {};
 }
 
+ListMapping ListMapping::Offset(int offset) {
+    ListMapping m;
+    m.offset_ = offset;
+    return m;
+}
+
 ListMapping ListMapping::Scaled(int factor) {
     ListMapping m;
     m.kind_ = Kind::Scaled;
@@ -33,8 +39,8 @@ ListMapping ListMapping::EntryText(int factor) {
 int ListMapping::EntryFor(const QComboBox& list, int value) const {
     int entry = -1;
     switch (kind_) {
-    case Kind::Index:
-        entry = value;
+    case Kind::Offset:
+        entry = value - offset_;
         break;
     case Kind::Scaled:
         entry = value < 0 ? -1 : value / factor_;
@@ -55,8 +61,8 @@ int ListMapping::EntryFor(const QComboBox& list, int value) const {
 
 int ListMapping::ValueOf(const QComboBox& list, int entry) const {
     switch (kind_) {
-    case Kind::Index:
-        return entry;
+    case Kind::Offset:
+        return entry + offset_;
     case Kind::Scaled:
         return entry * factor_;
     case Kind::Table:
@@ -69,22 +75,24 @@ int ListMapping::ValueOf(const QComboBox& list, int entry) const {
 
 void FieldBindings::BindList(QComboBox* list, FieldRef field, ListMapping mapping,
                              AfterChange after) {
-    lists_.push_back({list, std::move(field), std::move(mapping), std::move(after)});
-    const ListBinding& b = lists_.back();
+    lists_.push_back(std::make_unique<ListBinding>(
+        ListBinding{list, std::move(field), std::move(mapping), std::move(after)}));
+    const ListBinding* b = lists_.back().get();
     QObject::connect(list, &QComboBox::activated, list, [b](int entry) {
-        b.field.set(b.mapping.ValueOf(*b.list, entry));
-        if (b.after)
-            b.after();
+        b->field.set(b->mapping.ValueOf(*b->list, entry));
+        if (b->after)
+            b->after();
     });
 }
 
 void FieldBindings::BindCheck(QCheckBox* box, FieldRef field, AfterChange after) {
-    checks_.push_back({box, std::move(field), std::move(after)});
-    const CheckBinding& b = checks_.back();
+    checks_.push_back(std::make_unique<CheckBinding>(
+        CheckBinding{box, std::move(field), std::move(after)}));
+    const CheckBinding* b = checks_.back().get();
     QObject::connect(box, &QCheckBox::clicked, box, [b](bool on) {
-        b.field.set(on ? 1 : 0);
-        if (b.after)
-            b.after();
+        b->field.set(on ? 1 : 0);
+        if (b->after)
+            b->after();
     });
 }
 
@@ -104,20 +112,26 @@ void FieldBindings::Show(const ListBinding& b) {
 }
 
 void FieldBindings::ShowAll() {
-    for (const ListBinding& b : lists_)
-        Show(b);
-    for (const CheckBinding& b : checks_) {
-        const bool ticked = b.field.get() == 1;
-        b.box->setChecked(ticked);
-        if (ticked && b.after)
-            b.after();
+    for (const auto& b : lists_)
+        Show(*b);
+    for (const auto& b : checks_) {
+        const bool ticked = b->field.get() == 1;
+        b->box->setChecked(ticked);
+        if (ticked && b->after)
+            b->after();
     }
 }
 
 void FieldBindings::ShowList(QComboBox* list) {
-    for (const ListBinding& b : lists_)
-        if (b.list == list)
-            Show(b);
+    for (const auto& b : lists_)
+        if (b->list == list)
+            Show(*b);
+}
+
+void FieldBindings::SetMapping(QComboBox* list, ListMapping mapping) {
+    for (const auto& b : lists_)
+        if (b->list == list)
+            b->mapping = mapping;
 }
 
 } // namespace pmr

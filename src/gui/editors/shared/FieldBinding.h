@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -30,6 +31,8 @@ class ListMapping {
 public:
     /// The entry's index is the value.
     static ListMapping Index();
+    /// The entry's index plus `offset` is the value (tenths from 0.5 s: offset 5).
+    static ListMapping Offset(int offset);
     /// The value is the index times `factor` (a stored value between two
     /// entries takes the lower one: seconds 100 with factor 15 show entry 6).
     static ListMapping Scaled(int factor);
@@ -45,7 +48,8 @@ public:
     int ValueOf(const QComboBox& list, int entry) const;
 
 private:
-    enum class Kind { Index, Scaled, Table, EntryText } kind_ = Kind::Index;
+    enum class Kind { Offset, Scaled, Table, EntryText } kind_ = Kind::Offset;
+    int offset_ = 0;
     int factor_ = 1;
     std::vector<int> values_;
 };
@@ -65,6 +69,8 @@ public:
     void ShowAll();
     /// The same for one list (after its entries were rebuilt).
     void ShowList(QComboBox* list);
+    /// Gives a list a new mapping (its entries were rebuilt for another range).
+    void SetMapping(QComboBox* list, ListMapping mapping);
 
 private:
     struct ListBinding {
@@ -79,8 +85,9 @@ private:
         AfterChange after;
     };
     void Show(const ListBinding& b);
-    std::vector<ListBinding> lists_;
-    std::vector<CheckBinding> checks_;
+    // Held by pointer: the signal connections refer to them.
+    std::vector<std::unique_ptr<ListBinding>> lists_;
+    std::vector<std::unique_ptr<CheckBinding>> checks_;
 };
 
 } // namespace pmr

@@ -1,0 +1,108 @@
+#include "FrmKey.h"
+
+#include "../../StandardWindows.h"
+#include "app/AppContext.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace pmr {
+
+namespace {
+
+constexpr int kFunctions = 27;     // texts 29040..29066
+constexpr int kReserved = 10;      // never offered
+constexpr int kLongPressOnly = 11; // offered for long presses only
+
+std::vector<int> Offered(bool longPress) {
+    std::vector<int> functions;
+    for (int f = 0; f < kFunctions; ++f)
+        if (f != kReserved && (longPress || f != kLongPressOnly))
+            functions.push_back(f);
+    return functions;
+}
+
+Integer& KeyField(KeySettings& k, int field) {
+    Integer* fields[] = {&k.LongPressTime, &k.Pf1Long,   &k.Pf1Short,  &k.Pf2Long,  &k.Pf2Short,
+                         &k.Key3Long,      &k.Key4Long,  &k.Key5Long,  &k.Key6Long, &k.Key3Short,
+                         &k.Key4Short,     &k.Key5Short, &k.Key6Short};
+    return *fields[field];
+}
+
+bool IsLongPress(int field) {
+    return field == 1 || field == 3 || (field >= 5 && field <= 8);
+}
+
+} // namespace
+
+FrmKey::FrmKey(const EditorContext& context, const WindowRow& row)
+    : EditorWindow(context, QString::fromLatin1(row.name), row.titleTextId, row.helpTopic) {
+    KeySettings& k = app_.doc.Settings.Keys;
+    auto makeList = [this](const QString& name) {
+        auto* l = new QComboBox(this);
+        l->setObjectName(name);
+        l->setMinimumWidth(160);
+        EnterMovesOn(l);
+        return l;
+    };
+    longPress_ = makeList(QStringLiteral("cboLongPressTime"));
+    for (int t = 10; t <= 25; ++t)
+        longPress_->addItem(QStringLiteral("%1.%2").arg(t / 10).arg(t % 10));
+    for (int field = 1; field <= 12; ++field)
+        keys_[static_cast<std::size_t>(field)] = makeList(QStringLiteral("cboKey(%1)").arg(field));
+
+    auto* body = new QVBoxLayout;
+    auto* top = new QGridLayout;
+    top->addWidget(Caption(QStringLiteral("lblLongPressTime"), 29001), 0, 0);
+    top->addWidget(longPress_, 0, 1);
+    top->setColumnStretch(2, 1);
+    body->addLayout(top);
+    // Keys 1 to 4 as groups of a long-press and a short-press list.
+    const int shown[4][2] = {{1, 2}, {3, 4}, {5, 9}, {6, 10}};
+    auto* groupsGrid = new QGridLayout;
+    for (int g = 0; g < 4; ++g) {
+        auto* group = new QGroupBox(this);
+        group->setObjectName(QStringLiteral("fraKey(%1)").arg(g));
+        auto* grid = new QGridLayout(group);
+        grid->addWidget(Caption(QStringLiteral("lblLong(%1)").arg(g), 29005), 0, 0);
+        grid->addWidget(keys_[static_cast<std::size_t>(shown[g][0])], 0, 1);
+        grid->addWidget(Caption(QStringLiteral("lblShort(%1)").arg(g), 29006), 1, 0);
+        grid->addWidget(keys_[static_cast<std::size_t>(shown[g][1])], 1, 1);
+        groups_[static_cast<std::size_t>(g)] = group;
+        groupsGrid->addWidget(group, g / 2, g % 2);
+    }
+    body->addLayout(groupsGrid);
+    for (int field : {7, 8, 11, 12})
+        keys_[static_cast<std::size_t>(field)]->hide(); // keys 5 and 6: kept, not shown
+
+    RelabelControls();
+    bindings_.BindList(longPress_, Field(k.LongPressTime), ListMapping::Offset(10));
+    for (int field = 1; field <= 12; ++field)
+        bindings_.BindList(keys_[static_cast<std::size_t>(field)], Field(KeyField(k, field)),
+                           ListMapping::Table(Offered(IsLongPress(field))));
+    bindings_.ShowAll();
+    scanChanges_ = DocumentSubscription(app_.docState.Events, Kinds(DocumentChange::ScanMode),
+                                        [this](DocumentChange) { bindings_.ShowAll(); });
+    SetBody(body);
+}
+
+void FrmKey::RelabelControls() {
+    QStringList full;
+    for (int f = 0; f < kFunctions; ++f)
+        full << Text(29040 + f);
+    for (int field = 1; field <= 12; ++field) {
+        QComboBox* list = keys_[static_cast<std::size_t>(field)];
+        const int at = list->currentIndex();
+        list->clear();
+        for (int f : Offered(IsLongPress(field)))
+            list->addItem(full[f]);
+        list->setCurrentIndex(at);
+    }
+    const int captions[] = {29003, 29004, 29007, 29008};
+    for (int g = 0; g < 4; ++g)
+        groups_[static_cast<std::size_t>(g)]->setTitle(Text(captions[g]));
+}
+
+} // namespace pmr
