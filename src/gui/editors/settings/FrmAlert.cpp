@@ -2,7 +2,6 @@
 
 #include "../../StandardWindows.h"
 #include "app/AppContext.h"
-#include "document/ChoiceLists.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -26,19 +25,12 @@ FrmAlert::FrmAlert(const EditorContext& context, const WindowRow& row)
     auto* grid = new QGridLayout;
     int r = 0;
     auto list = [&](const char* name, int caption, QStringList entries = {}) {
-        auto* l = new QComboBox(this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setMinimumWidth(140);
-        l->addItems(entries);
-        EnterMovesOn(l);
+        QComboBox* l = NewList(QString::fromLatin1(name), entries);
         lists_[l->objectName()] = l;
-        grid->addWidget(Caption(QStringLiteral("lbl") + l->objectName().mid(3), caption), r, 0);
-        grid->addWidget(l, r++, 1);
+        AddRow(grid, r++, caption, l);
         return l;
     };
-    QStringList channels;
-    for (const std::string& no : ChannelNumberTexts(app_.doc))
-        channels << QString::fromStdString(no);
+    const QStringList channels = ChannelNumberEntries();
     QComboBox* alarmMode = list("cboAlarmMode", 27011);
     QComboBox* type = list("cboType", 27001);
     QComboBox* idType = list("cboIdType", 27002);
@@ -110,17 +102,11 @@ void FrmAlert::StoreMemory() {
 }
 
 void FrmAlert::RelabelControls() {
-    auto refill = [](QComboBox* list, const QStringList& entries) {
-        const int at = list->currentIndex();
-        list->clear();
-        list->addItems(entries);
-        list->setCurrentIndex(at);
-    };
-    refill(lists_.at(QStringLiteral("cboAlarmMode")), {Text(16046), Text(16047)});
-    refill(lists_.at(QStringLiteral("cboType")), {Text(27030), Text(27032), Text(27033)});
-    refill(lists_.at(QStringLiteral("cboIdType")), {Text(27037), Text(27038)});
-    refill(lists_.at(QStringLiteral("cboChannelSel")), {Text(27034), Text(27035)});
-    refill(lists_.at(QStringLiteral("cboCycles")), QStringList{Text(27036)} + Numbers(1, 255));
+    RefillList(lists_.at(QStringLiteral("cboAlarmMode")), {Text(16046), Text(16047)});
+    RefillList(lists_.at(QStringLiteral("cboType")), {Text(27030), Text(27032), Text(27033)});
+    RefillList(lists_.at(QStringLiteral("cboIdType")), {Text(27037), Text(27038)});
+    RefillList(lists_.at(QStringLiteral("cboChannelSel")), {Text(27034), Text(27035)});
+    RefillList(lists_.at(QStringLiteral("cboCycles")), QStringList{Text(27036)} + Numbers(1, 255));
 }
 
 } // namespace pmr

@@ -27,13 +27,6 @@ QStringList Steps(int from, int to, int step, const QString& suffix = {}) {
 
 } // namespace
 
-QComboBox* FrmDTMF::MakeList(const QString& name) {
-    auto* list = new QComboBox(this);
-    list->setObjectName(name);
-    EnterMovesOn(list);
-    return list;
-}
-
 QLineEdit* FrmDTMF::MakeCodeBox(int index, DtmfCode& code, bool memory) {
     auto* box = new QLineEdit(this);
     box->setObjectName(QStringLiteral("Text1(%1)").arg(index));
@@ -75,15 +68,15 @@ FrmDTMF::FrmDTMF(const EditorContext& context, const WindowRow& row)
     // Encoder: timing lists in milliseconds, stored in units of 50 ms.
     QGridLayout* enc = nullptr;
     page(enc);
-    auto* rate = MakeList(QStringLiteral("cboRate"));
+    auto* rate = NewList(QStringLiteral("cboRate"));
     rate->addItems(Steps(50, 500, 50));
-    auto* firstTime = MakeList(QStringLiteral("cboFirstTime"));
+    auto* firstTime = NewList(QStringLiteral("cboFirstTime"));
     firstTime->addItems(Steps(0, 1000, 100));
-    auto* firstDelay = MakeList(QStringLiteral("cboFirstDelay"));
+    auto* firstDelay = NewList(QStringLiteral("cboFirstDelay"));
     firstDelay->addItems(Steps(100, 2500, 100));
-    auto* starHash = MakeList(QStringLiteral("cboStarHash"));
+    auto* starHash = NewList(QStringLiteral("cboStarHash"));
     starHash->addItems({"0", "100", "500", "1000"});
-    dKey_ = MakeList(QStringLiteral("cboDKey"));
+    dKey_ = NewList(QStringLiteral("cboDKey"));
     sideTone_ = new QCheckBox(this);
     sideTone_->setObjectName(QStringLiteral("chkSideTone"));
     EnterMovesOn(sideTone_);
@@ -100,12 +93,12 @@ FrmDTMF::FrmDTMF(const EditorContext& context, const WindowRow& row)
     // Decoder.
     QGridLayout* dec = nullptr;
     page(dec);
-    signalling_ = MakeList(QStringLiteral("cboSignalling"));
-    callPrompt_ = MakeList(QStringLiteral("cboCallPrompt"));
-    middle_ = MakeList(QStringLiteral("cboMiddleCode"));
+    signalling_ = NewList(QStringLiteral("cboSignalling"));
+    callPrompt_ = NewList(QStringLiteral("cboCallPrompt"));
+    middle_ = NewList(QStringLiteral("cboMiddleCode"));
     middle_->addItems({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "*", "#"});
-    groupCode_ = MakeList(QStringLiteral("cboGroupCode"));
-    autoReset_ = MakeList(QStringLiteral("cboAutoReset"));
+    groupCode_ = NewList(QStringLiteral("cboGroupCode"));
+    autoReset_ = NewList(QStringLiteral("cboAutoReset"));
     add(dec, 0, 18010, signalling_);
     add(dec, 1, 18011, callPrompt_);
     add(dec, 2, 18013, middle_);
@@ -164,17 +157,11 @@ void FrmDTMF::RelabelControls() {
     tabs_->setTabText(2, Text(18004));
     sideTone_->setText(Text(18030));
     // Entries made of texts keep their selection when relabelled.
-    auto refill = [](QComboBox* list, const QStringList& entries) {
-        const int at = list->currentIndex();
-        list->clear();
-        list->addItems(entries);
-        list->setCurrentIndex(at);
-    };
-    refill(dKey_, QStringList{Text(18040)} + Steps(1, 16, 1, QStringLiteral("s")));
-    refill(signalling_, {Text(18041), Text(18042)});
-    refill(callPrompt_, {Text(18043), Text(18044), Text(18045)});
-    refill(groupCode_, {Text(18043), "A", "B", "C", "D", "*", "#"});
-    refill(autoReset_, QStringList{Text(18043)} + Steps(1, 15, 1, QStringLiteral("s")));
+    RefillList(dKey_, QStringList{Text(18040)} + Steps(1, 16, 1, QStringLiteral("s")));
+    RefillList(signalling_, {Text(18041), Text(18042)});
+    RefillList(callPrompt_, {Text(18043), Text(18044), Text(18045)});
+    RefillList(groupCode_, {Text(18043), "A", "B", "C", "D", "*", "#"});
+    RefillList(autoReset_, QStringList{Text(18043)} + Steps(1, 15, 1, QStringLiteral("s")));
 }
 
 } // namespace pmr

@@ -28,7 +28,6 @@ public:
 
 private:
     void RelabelControls() override;
-    QComboBox* MakeList(const QString& name);
     QLineEdit* MakeCodeBox(int index, DtmfCode& code, bool memory);
     void ApplySignallingRule();
 

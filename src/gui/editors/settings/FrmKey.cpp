@@ -40,23 +40,15 @@ bool IsLongPress(int field) {
 FrmKey::FrmKey(const EditorContext& context, const WindowRow& row)
     : EditorWindow(context, QString::fromLatin1(row.name), row.titleTextId, row.helpTopic) {
     KeySettings& k = app_.doc.Settings.Keys;
-    auto makeList = [this](const QString& name) {
-        auto* l = new QComboBox(this);
-        l->setObjectName(name);
-        l->setMinimumWidth(160);
-        EnterMovesOn(l);
-        return l;
-    };
-    longPress_ = makeList(QStringLiteral("cboLongPressTime"));
+    longPress_ = NewList(QStringLiteral("cboLongPressTime"));
     for (int t = 10; t <= 25; ++t)
         longPress_->addItem(QStringLiteral("%1.%2").arg(t / 10).arg(t % 10));
     for (int field = 1; field <= 12; ++field)
-        keys_[static_cast<std::size_t>(field)] = makeList(QStringLiteral("cboKey(%1)").arg(field));
+        keys_[static_cast<std::size_t>(field)] = NewList(QStringLiteral("cboKey(%1)").arg(field));
 
     auto* body = new QVBoxLayout;
     auto* top = new QGridLayout;
-    top->addWidget(Caption(QStringLiteral("lblLongPressTime"), 29001), 0, 0);
-    top->addWidget(longPress_, 0, 1);
+    AddRow(top, 0, 29001, longPress_);
     top->setColumnStretch(2, 1);
     body->addLayout(top);
     // Keys 1 to 4 as groups of a long-press and a short-press list.
@@ -93,12 +85,10 @@ void FrmKey::RelabelControls() {
     for (int f = 0; f < kFunctions; ++f)
         full << Text(29040 + f);
     for (int field = 1; field <= 12; ++field) {
-        QComboBox* list = keys_[static_cast<std::size_t>(field)];
-        const int at = list->currentIndex();
-        list->clear();
+        QStringList offered;
         for (int f : Offered(IsLongPress(field)))
-            list->addItem(full[f]);
-        list->setCurrentIndex(at);
+            offered << full[f];
+        RefillList(keys_[static_cast<std::size_t>(field)], offered);
     }
     const int captions[] = {29003, 29004, 29007, 29008};
     for (int g = 0; g < 4; ++g)

@@ -36,10 +36,7 @@ QStringList NumberEntries(const std::vector<int>& numbers) {
 } // namespace
 
 QComboBox* FrmOptFeatures::MakeList(const QString& name, bool hidden) {
-    auto* list = new QComboBox(this);
-    list->setObjectName(name);
-    list->setMinimumWidth(120);
-    EnterMovesOn(list);
+    QComboBox* list = NewList(name);
     if (hidden)
         list->hide(); // a field the window keeps without showing it
     lists_[name] = list;

@@ -2,7 +2,6 @@
 
 #include "../../StandardWindows.h"
 #include "app/AppContext.h"
-#include "document/ChoiceLists.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,23 +34,15 @@ FrmScan::FrmScan(const EditorContext& context, const WindowRow& row)
     auto* grid = new QGridLayout;
     int r = 0;
     auto list = [&](const char* name, int caption, QStringList entries = {}) {
-        auto* l = new QComboBox(this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setMinimumWidth(140);
-        l->addItems(entries);
-        EnterMovesOn(l);
+        QComboBox* l = NewList(QString::fromLatin1(name), entries);
         lists_[l->objectName()] = l;
-        if (caption) {
-            grid->addWidget(Caption(QStringLiteral("lbl") + l->objectName().mid(3), caption), r, 0);
-            grid->addWidget(l, r++, 1);
-        } else {
+        if (caption)
+            AddRow(grid, r++, caption, l);
+        else
             l->hide(); // kept and normalised, not shown
-        }
         return l;
     };
-    QStringList channels;
-    for (const std::string& no : ChannelNumberTexts(app_.doc))
-        channels << QString::fromStdString(no);
+    const QStringList channels = ChannelNumberEntries();
     QComboBox* mode = list("cboMode", 28001);
     QComboBox* priority = list("cboPriorityMode", 28002);
     QComboBox* ch1 = list("cboPriorityCh1", 28003, channels);
@@ -151,16 +142,10 @@ void FrmScan::ApplyEnablingRules() {
 }
 
 void FrmScan::RelabelControls() {
-    auto refill = [](QComboBox* list, const QStringList& entries) {
-        const int at = list->currentIndex();
-        list->clear();
-        list->addItems(entries);
-        list->setCurrentIndex(at);
-    };
-    refill(lists_.at(QStringLiteral("cboMode")), {Text(28030), Text(28031)});
+    RefillList(lists_.at(QStringLiteral("cboMode")), {Text(28030), Text(28031)});
     const QString p1 = Text(28002) + QStringLiteral("1");
     const QString p2 = Text(28002) + QStringLiteral("2");
-    refill(lists_.at(QStringLiteral("cboPriorityMode")), {Text(28030), p1, p2, p1 + QStringLiteral(" + ") + p2});
+    RefillList(lists_.at(QStringLiteral("cboPriorityMode")), {Text(28030), p1, p2, p1 + QStringLiteral(" + ") + p2});
     QComboBox* revert = lists_.at(QStringLiteral("cboRevertCh"));
     if (revert->count() > 0) {
         const int at = revert->currentIndex();

@@ -4,8 +4,11 @@
 #include "app/AppContext.h"
 #include "app/ButtonCaptions.h"
 #include "app/HelpPages.h"
+#include "document/ChoiceLists.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -54,6 +57,34 @@ QLabel* EditorWindow::Caption(const QString& name, int textId) {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     captions_.emplace_back(label, textId);
     return label;
+}
+
+QComboBox* EditorWindow::NewList(const QString& name, const QStringList& entries) {
+    auto* list = new QComboBox(this);
+    list->setObjectName(name);
+    list->setMinimumWidth(140);
+    list->addItems(entries);
+    EnterMovesOn(list);
+    return list;
+}
+
+void EditorWindow::AddRow(QGridLayout* grid, int row, int captionId, QWidget* control) {
+    grid->addWidget(Caption(QStringLiteral("lbl") + control->objectName().mid(3), captionId), row, 0);
+    grid->addWidget(control, row, 1);
+}
+
+QStringList EditorWindow::ChannelNumberEntries() const {
+    QStringList entries;
+    for (const std::string& no : ChannelNumberTexts(app_.doc))
+        entries << QString::fromStdString(no);
+    return entries;
+}
+
+void EditorWindow::RefillList(QComboBox* list, const QStringList& entries) {
+    const int at = list->currentIndex();
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(at);
 }
 
 void EditorWindow::Relabel() {

@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+class QComboBox;
+class QGridLayout;
 class QLayout;
 class QPushButton;
 
@@ -43,6 +45,16 @@ protected:
     QString Text(int id) const;
     /// A caption standing right-aligned beside its control.
     QLabel* Caption(const QString& name, int textId);
+    /// A choice-only list on which Enter moves on.
+    QComboBox* NewList(const QString& name, const QStringList& entries = {});
+    /// `control` in row `row` of `grid` with its caption ("lbl" + the control's
+    /// name without its three-letter prefix) left of it.
+    void AddRow(QGridLayout* grid, int row, int captionId, QWidget* control);
+    /// The numbers of every record of the channel table, the VFO's 129
+    /// included, ascending.
+    QStringList ChannelNumberEntries() const;
+    /// Puts `entries` into `list`, keeping the selected index (a relabelling).
+    static void RefillList(QComboBox* list, const QStringList& entries);
 
     void closeEvent(QCloseEvent* event) override;
 

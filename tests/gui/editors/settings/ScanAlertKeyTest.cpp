@@ -1,7 +1,7 @@
 // The scan, emergency alert and key windows: what opening makes of stored
 // values, the lists offered per mode, and the rules between the lists.
 
-#include "GuiTestSupport.h"
+#include "SettingsTestSupport.h"
 #include "document/ChannelTable.h"
 #include "document/SettingsTexts.h"
 #include "editors/settings/FrmAlert.h"
@@ -15,17 +15,9 @@ namespace pmr {
 namespace {
 
 using testing::Harness;
+using testing::Choose;
+using testing::Open;
 using testing::TestInstall;
-
-template <typename W> W* Open(Harness& h, const char* menu) {
-    h.Menu(menu)->trigger();
-    return dynamic_cast<W*>(h.main->FindChildWindow(QString::fromLatin1(W::kName)));
-}
-
-void Choose(QComboBox* list, int entry) {
-    list->setCurrentIndex(entry);
-    emit list->activated(entry);
-}
 
 TEST(FrmScan, OpeningNormalisesAndOnlyTheModeIsOpenWhileScanIsOff) {
     TestInstall install;

@@ -2,7 +2,7 @@
 // what fits no entry, choices and typed keys reach the document at once, and
 // the rules between fields hold.
 
-#include "GuiTestSupport.h"
+#include "SettingsTestSupport.h"
 #include "document/ChannelTable.h"
 #include "document/TrimFix.h"
 #include "editors/settings/FrmDTMF.h"
@@ -21,27 +21,10 @@ namespace pmr {
 namespace {
 
 using testing::Harness;
+using testing::Choose;
+using testing::Open;
 using testing::TestInstall;
-
-template <typename W> W* Open(Harness& h, const char* menu) {
-    h.Menu(menu)->trigger();
-    return dynamic_cast<W*>(h.main->FindChildWindow(QString::fromLatin1(W::kName)));
-}
-
-void Choose(QComboBox* list, int entry) {
-    list->setCurrentIndex(entry);
-    emit list->activated(entry);
-}
-
-/// Clicks into `box` and types each key into whichever control has the focus then.
-void Type(QWidget* box, const QString& keys) {
-    QApplication::setActiveWindow(box->window());
-    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
-    ASSERT_TRUE(testing::WaitFor([box] { return box->hasFocus(); }, 2000));
-    QApplication::processEvents();
-    for (const QChar c : keys)
-        QTest::keyClicks(QApplication::focusWidget(), QString(c));
-}
+using testing::Type;
 
 TEST(FieldBinding, EachMappingShowsTheEntryOfTheStoredValueAndWritesItsOwnValueBack) {
     struct Case {
