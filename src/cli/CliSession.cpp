@@ -107,6 +107,7 @@ int CliSession::Prepare() {
         DocumentFiles files(app, *user_, launcher_);
         return files.SaveDocumentFile() == FileOutcome::Done;
     };
+    SaveFoundPortOverrides(hooks, *mapping_);
     driver_ = std::make_unique<TransferDriver>(app_, *port_, *timers_, *portList_, *user_,
                                                std::move(hooks));
     if (!options_.trace.empty()) {

@@ -139,6 +139,13 @@ void CliUser::CloseProgress() {
     EndProgressLine();
 }
 
+void CliUser::ShowSearchPorts(const std::string& tried, const std::string& consoles) {
+    if (options_.quiet)
+        return;
+    Say("searching ports " + (tried.empty() ? std::string("(none)") : tried) +
+        (consoles.empty() ? std::string() : " (left out, the system's console: " + consoles + ")"));
+}
+
 void CliUser::ShowPortStatus(const std::string& text) {
     if (!options_.quiet)
         Say("setting saved to mysetup.ini: " + text);

@@ -40,6 +40,7 @@ LinkController::LinkController(AppContext& app, Interaction& ui, frmMain& main,
         return StartProgramFor(a, ui_, launcher_, tag);
     };
     hooks.saveDocument = [this](AppContext&) { return main_.FileSave(); };
+    SaveFoundPortOverrides(hooks, *mapping_);
     driver_ = std::make_unique<TransferDriver>(app_, *port_, *timers_, *ports_, *this, hooks);
     main.SetRadioLink(this);
     main.SetPortList(ports_.get());

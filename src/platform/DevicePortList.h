@@ -10,6 +10,7 @@ class DevicePortList : public PortList {
 public:
     explicit DevicePortList(const PortMapping& mapping) : mapping_(mapping) {}
     std::vector<int> ExistingPorts() const override { return mapping_.ExistingPorts(); }
+    bool IsConsole(int port) const override { return mapping_.IsConsole(port); }
 
 private:
     const PortMapping& mapping_;

@@ -1,8 +1,12 @@
 #include "PortMapping.h"
 
+#include "app/AppContext.h"
 #include "app/IniFile.h"
+#include "app/InstallPaths.h"
+#include "link/LinkHooks.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -27,9 +31,9 @@ bool PathExists(const std::string& path) {
 } // namespace
 
 PortMapping::PortMapping(std::map<int, std::string> overrides, std::string devRoot,
-                         std::string sysRoot)
-    : overrides_(std::move(overrides)), devRoot_(std::move(devRoot)), sysRoot_(std::move(sysRoot)) {
-}
+                         std::string sysRoot, std::string consolesFile)
+    : overrides_(std::move(overrides)), devRoot_(std::move(devRoot)), sysRoot_(std::move(sysRoot)),
+      consolesFile_(std::move(consolesFile)) {}
 
 std::map<int, std::string> PortMapping::ReadOverrides(const std::string& setupFile) {
     std::map<int, std::string> result;
@@ -95,6 +99,44 @@ std::vector<int> PortMapping::ExistingPorts() const {
         if (Exists(port, DeviceFor(port)))
             ports.push_back(port);
     return ports;
+}
+
+bool PortMapping::IsConsole(int port) const {
+    std::string device = DeviceFor(port);
+    if (device.empty())
+        return false;
+    // A by-id link or another name of the same node counts as well.
+    char resolved[4096];
+    if (::realpath(device.c_str(), resolved))
+        device = resolved;
+    const std::string name = device.substr(device.rfind('/') + 1);
+    // Both files name the consoles by their device name: "ttyS0 -W- (EC p a) 4:64"
+    // in /proc/consoles, "tty0 ttyS0" in console/active.
+    for (const std::string& file : {consolesFile_, sysRoot_ + "/console/active"}) {
+        std::ifstream in(file);
+        std::string word;
+        while (in >> word)
+            if (word == name)
+                return true;
+    }
+    return false;
+}
+
+bool PortMapping::SaveOverride(const std::string& setupFile, int port) const {
+    const auto it = overrides_.find(port);
+    if (it == overrides_.end())
+        return false;
+    return WriteProfileString(setupFile, "ports", std::to_string(port), it->second);
+}
+
+void SaveFoundPortOverrides(LinkHooks& hooks, const PortMapping& mapping) {
+    hooks.writeSetupValue = [base = hooks.writeSetupValue, &mapping](
+                                AppContext& app, const std::string& key, int value) {
+        if (base)
+            base(app, key, value);
+        if (key == "comPort")
+            mapping.SaveOverride(SetupFilePath(app.paths), value);
+    };
 }
 
 } // namespace pmr

@@ -26,12 +26,15 @@
 
 namespace pmr {
 
+struct LinkHooks;
+
 class PortMapping {
 public:
     /// `devRoot` and `sysRoot` are "/dev" and "/sys/class/tty" on a real system;
     /// tests lay out their own.
     explicit PortMapping(std::map<int, std::string> overrides = {}, std::string devRoot = "/dev",
-                         std::string sysRoot = "/sys/class/tty");
+                         std::string sysRoot = "/sys/class/tty",
+                         std::string consolesFile = "/proc/consoles");
 
     /// The overrides of section [ports] of the setup file (missing file or
     /// section: none). Keys that are not numbers 1 to 256 are ignored.
@@ -43,6 +46,12 @@ public:
     std::optional<int> PortFor(const std::string& device) const;
     /// The numbers whose devices exist now, ascending.
     std::vector<int> ExistingPorts() const;
+    /// Whether the port's device is a console of the system (listed in
+    /// /proc/consoles or /sys/class/tty/console/active).
+    bool IsConsole(int port) const;
+    /// Writes the override of `port`, if it has one, into section [ports] of
+    /// the setup file, so that the number reaches the same device next time.
+    bool SaveOverride(const std::string& setupFile, int port) const;
     /// Adds or replaces one override.
     void SetOverride(int port, const std::string& device) { overrides_[port] = device; }
     const std::map<int, std::string>& Overrides() const { return overrides_; }
@@ -54,7 +63,12 @@ private:
     bool Exists(int port, const std::string& device) const;
 
     std::map<int, std::string> overrides_;
-    std::string devRoot_, sysRoot_;
+    std::string devRoot_, sysRoot_, consolesFile_;
 };
+
+/// Makes the hooks' setup writer save, with the port number the link search
+/// keeps, that number's override (a pseudo-terminal, a by-id path given for
+/// this run): otherwise the saved number would mean another device next time.
+void SaveFoundPortOverrides(LinkHooks& hooks, const PortMapping& mapping);
 
 } // namespace pmr

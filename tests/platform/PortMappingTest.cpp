@@ -90,3 +90,25 @@ TEST_F(FakeSystem, OverridesFromMysetupIniReplaceTheRule) {
     EXPECT_EQ(m.ExistingPorts(), (std::vector<int>{3}));
     EXPECT_TRUE(PortMapping::ReadOverrides(root_.string() + "/missing.ini").empty());
 }
+
+TEST_F(FakeSystem, ConsolesAreKnownAndARunOnlyNumberIsSavedWithItsDevice) {
+    UartType("ttyS0", 4);
+    UartType("ttyS1", 4);
+    Node("ttyS0");
+    Node("ttyS1");
+    Node("pts7");
+    fs::create_directories(Sys() + "/console");
+    std::ofstream(Sys() + "/console/active") << "tty0 ttyS1\n";
+    const std::string consoles = File("consoles", "ttyS0 -W- (EC p a) 4:64\n");
+    PortMapping m({}, Dev(), Sys(), consoles);
+    EXPECT_TRUE(m.IsConsole(1));
+    EXPECT_TRUE(m.IsConsole(2));
+    EXPECT_FALSE(m.IsConsole(3));
+
+    // A device outside the rule, numbered for this run, is saved with its number.
+    const std::string ini = File("mysetup.ini", "[language]\ncomPort=1\n");
+    EXPECT_FALSE(m.SaveOverride(ini, 17));
+    m.SetOverride(17, Dev() + "/pts7");
+    EXPECT_TRUE(m.SaveOverride(ini, 17));
+    EXPECT_EQ(PortMapping::ReadOverrides(ini).at(17), Dev() + "/pts7");
+}

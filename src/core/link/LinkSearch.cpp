@@ -45,14 +45,25 @@ void TransferDriver::StartLinkSearch() {
     user_.SetProgressCaption(SearchTitle(app_.config.CurrentLanguage));
     ClosePortIfOpen();
     TraceNote("link search started");
+    std::vector<int> candidates;
     if (app_.config.UseFixedPortList) {
         for (int port = 1; port <= 16; ++port)
-            search_.ports.push_back(port);
+            candidates.push_back(port);
     } else {
-        search_.ports = portList_.ExistingPorts();
-        if (search_.ports.size() > kMaxSearchPorts)
-            search_.ports.resize(kMaxSearchPorts);
+        candidates = portList_.ExistingPorts();
     }
+    std::string tried;
+    std::string consoles;
+    for (int port : candidates) {
+        std::string& list = portList_.IsConsole(port) ? consoles : tried;
+        list += (list.empty() ? "" : ", ") + std::to_string(port);
+        if (!portList_.IsConsole(port) && search_.ports.size() < kMaxSearchPorts)
+            search_.ports.push_back(port);
+    }
+    // Which ports the search tries, and which consoles it leaves alone.
+    user_.ShowSearchPorts(tried, consoles);
+    TraceNote("link search tries ports: " + (tried.empty() ? std::string("none") : tried) +
+              (consoles.empty() ? std::string() : "; consoles left out: " + consoles));
     if (search_.ports.empty()) {
         // No port to try: the search ends as one that found nothing, so the
         // user is asked whether to start again instead of waiting for ever.

@@ -44,6 +44,8 @@ public:
     /// Status bar panel 3 after the link search saved a port setting: `text` is
     /// text 12008 followed by the port number.
     virtual void ShowPortStatus(const std::string& /*text*/) {}
+    /// The link search starts: the ports it tries, and the consoles it leaves out.
+    virtual void ShowSearchPorts(const std::string& /*tried*/, const std::string& /*consoles*/) {}
 
     /// A read succeeded: close all child windows before the image is decoded.
     virtual void CloseAllChildWindows() {}

@@ -203,6 +203,25 @@ TEST(LinkSearch, FixedPortListTriesSixteenPorts) {
     EXPECT_EQ(w.app.config.ComPort, 16);
 }
 
+TEST(LinkSearch, NeverOpensTheSystemsConsole) {
+    for (const bool fixedList : {false, true}) {
+        SCOPED_TRACE(fixedList);
+        LinkWorld w;
+        w.app.config.UseFixedPortList = fixedList;
+        w.portList.ports = {1, 3};
+        w.portList.consoles = {1};
+        w.app.config.ComPort = 3; // the configured port, silent
+        w.port.radios.clear();
+        w.port.radios[1] = &w.radio; // a radio on the console must not be found either
+        w.user.answer = [](const std::string&, Buttons) { return Answer::Cancel; };
+        w.Driver().StartRead();
+        ASSERT_TRUE(w.RunToEnd());
+        for (const auto& setting : w.port.opened)
+            EXPECT_NE(setting.port, 1);
+        EXPECT_NE(w.Result(), TransferResult::Success);
+    }
+}
+
 TEST(LinkSearch, RadioFoundForWritingIsStillRefusedByItsFeatures) {
     LinkWorld w;
     w.radio.feature = 0x08;

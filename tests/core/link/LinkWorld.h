@@ -9,6 +9,8 @@
 #include "link/LinkTrace.h"
 #include "link/LinkUser.h"
 #include "link/PortList.h"
+
+#include <algorithm>
 #include "link/SerialPortService.h"
 #include "link/TimerService.h"
 #include "link/TransferDriver.h"
@@ -175,7 +177,11 @@ private:
 class FakePortList : public PortList {
 public:
     std::vector<int> ports{1};
+    std::vector<int> consoles;
     std::vector<int> ExistingPorts() const override { return ports; }
+    bool IsConsole(int port) const override {
+        return std::find(consoles.begin(), consoles.end(), port) != consoles.end();
+    }
 };
 
 // ---------------------------------------------------------------- user
