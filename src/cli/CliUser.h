@@ -28,6 +28,7 @@ public:
     void SetProgressCaption(const std::string& caption) override;
     void CloseProgress() override;
     void ShowPortStatus(const std::string& text) override;
+    bool HasEditors() const override { return false; }
     void ShowSearchPorts(const std::string& tried, const std::string& consoles) override;
 
     /// How often the retry question was answered OK.

@@ -31,6 +31,10 @@ public:
     /// Make the open editors commit the edit of their focused control: the
     /// channel grid before a read, every open editor before a write.
     virtual void CommitEdits(LinkMode /*mode*/) {}
+    /// Whether editors commit and windows close through events of their own,
+    /// so that a write waits 100 ms before it starts and a read 500 ms before
+    /// it is decoded. A front end without editors (the command line) says no.
+    virtual bool HasEditors() const { return true; }
 
     /// The progress window FrmProgress (reads and writes only): caption (text
     /// 9027 / 9028), label (text 9029), bar 0 and "0%".

@@ -113,7 +113,7 @@ bool TransferDriver::StartWrite() {
     user_.CommitEdits(LinkMode::Write);
     // The editors commit their focused control through their own events; the
     // write starts after those have run.
-    waitSaveTimer_ = timers_.Start(kWaitSaveDataTimerMs, [this] {
+    waitSaveTimer_ = timers_.Start(user_.HasEditors() ? kWaitSaveDataTimerMs : 0, [this] {
         waitSaveTimer_ = 0;
         BeginWriteAfterCommit();
     });
@@ -969,7 +969,8 @@ void TransferDriver::FinishTransfer(bool success) {
     if (success) {
         if (mode == LinkMode::Read) {
             user_.CloseAllChildWindows();
-            readOkTimer_ = timers_.Start(kReadOkTimerMs, [this] { OnReadOk(); });
+            readOkTimer_ =
+                timers_.Start(user_.HasEditors() ? kReadOkTimerMs : 0, [this] { OnReadOk(); });
         } else if (mode == LinkMode::RadioInfo) {
             if (hooks_.decodeRadioInfo)
                 hooks_.decodeRadioInfo(app_);

@@ -199,6 +199,9 @@ public:
     std::function<pmr::Answer(const std::string&, Buttons)> answer;
     /// Runs inside every question and the password dialog (a nested event loop).
     std::function<void()> whileOpen;
+    /// False for a front end without editors (the command line).
+    bool hasEditors = true;
+    bool HasEditors() const override { return hasEditors; }
     std::optional<std::string> passwordEntry; // nothing = Cancel
     std::vector<std::string> passwordShown;   // the text each dialog opened with
     std::vector<std::string> captions;

@@ -188,6 +188,27 @@ TEST(TransferWrite, DeclinedWriteDoesNotEncode) {
     EXPECT_TRUE(w.port.sent.empty());
 }
 
+TEST(TransferWrite, WithoutEditorsNeitherAWriteNorADecodeWaits) {
+    for (const bool editors : {true, false}) {
+        SCOPED_TRACE(editors);
+        LinkWorld w;
+        w.user.hasEditors = editors;
+        w.Driver().StartWrite();
+        w.clock.RunFor(1);
+        EXPECT_EQ(w.user.questions.empty(), editors); // 9005 is asked at once without editors
+    }
+    std::int64_t readEnds[2] = {};
+    for (const bool editors : {true, false}) {
+        LinkWorld w;
+        w.user.hasEditors = editors;
+        w.Driver().StartRead();
+        ASSERT_TRUE(w.RunToEnd());
+        EXPECT_EQ(w.decodes, 1);
+        readEnds[editors ? 0 : 1] = w.clock.NowMs();
+    }
+    EXPECT_EQ(readEnds[0] - readEnds[1], 500); // the decode follows at once
+}
+
 TEST(TransferWrite, ADocumentTheRadioCannotHoldIsRefusedBeforeThePortOpens) {
     LinkWorld w;
     w.writeRefusal = "Channel 3, RX frequency (MHz): NaN";
