@@ -1,5 +1,8 @@
 #include "CliOptions.h"
 
+#include "document/TrimFix.h"
+#include "link/RadioPassword.h"
+
 namespace pmr::cli {
 
 bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::string& error) {
@@ -36,11 +39,19 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         } else if (arg == "--password") {
             if (!takeValue())
                 return false;
-            if (value.size() > 4) {
+            // The radio keeps one byte a character; trailing blanks do not
+            // count, as in the password dialog.
+            const auto latin1 = PasswordFromUtf8(value);
+            if (!latin1) {
+                error = "the radio password holds a character the radio cannot store "
+                        "(only Latin-1 characters)";
+                return false;
+            }
+            if (TrimFix(*latin1).size() > 4) {
                 error = "a radio password has at most 4 characters";
                 return false;
             }
-            o.password = value;
+            o.password = TrimFix(*latin1);
         } else if (arg == "--trace") {
             if (!takeValue())
                 return false;

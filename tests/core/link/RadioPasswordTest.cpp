@@ -52,7 +52,18 @@ TEST(RadioPassword, FourCharactersWithoutEndByte) {
 TEST(RadioPassword, TrailingBlanksOfTheRadioPasswordDoNotCount) {
     const Bytes block = PasswordBlock({'A', 'B', ' ', ' '});
     EXPECT_TRUE(CheckRadioPassword(block, "AB"));
+    EXPECT_TRUE(CheckRadioPassword(PasswordBlock({'A', 'B', 0x00}), "AB ")); // nor of the entered one
     EXPECT_TRUE(CheckRadioPassword(PasswordBlock({' ', ' ', ' ', ' '}), "x")); // all blank: none
+}
+
+TEST(RadioPassword, AUtf8PasswordReachesTheRadioInItsSingleByteCodePage) {
+    const auto e1 = PasswordFromUtf8("\xC3\xA9" "1"); // "é1"
+    ASSERT_TRUE(e1);
+    EXPECT_TRUE(CheckRadioPassword(PasswordBlock({0xE9, '1', 0x00}), *e1));
+    EXPECT_EQ(PasswordFromUtf8("caf\xC3\xA9")->size(), 4u);
+    EXPECT_FALSE(PasswordFromUtf8("\xE2\x82\xAC")); // the euro sign has no Latin-1 byte
+    EXPECT_FALSE(PasswordFromUtf8("\xC3"));          // cut-off UTF-8
+    EXPECT_FALSE(PasswordFromUtf8("\xE9"));          // not UTF-8 at all
 }
 
 } // namespace
