@@ -138,11 +138,12 @@ void QtSerialPortService::SetRThreshold(int threshold) {
 bool QtSerialPortService::ApplySettings() {
     bool ok = port_.setBaudRate(baud_) && port_.setParity(parity_) &&
               port_.setDataBits(dataBits_) && port_.setStopBits(stopBits_);
-    QSerialPort::FlowControl flow = QSerialPort::NoFlowControl;
-    if (handshaking_ == kHandshakeXonXoff)
-        flow = QSerialPort::SoftwareControl;
-    else if (handshaking_ >= kHandshakeRtsCts)
-        flow = QSerialPort::HardwareControl;
+    // The radio's replies are binary and hold 11 and 13 (XON and XOFF) as data:
+    // software flow control would swallow them. Codes 1 and 3 therefore keep
+    // only what they have besides it (none, or RTS/CTS).
+    const QSerialPort::FlowControl flow = handshaking_ >= kHandshakeRtsCts
+                                              ? QSerialPort::HardwareControl
+                                              : QSerialPort::NoFlowControl;
     ok = port_.setFlowControl(flow) && ok;
     ApplyHandle();
     return ok;
@@ -152,15 +153,11 @@ void QtSerialPortService::ApplyHandle() {
     const int fd = static_cast<int>(port_.handle());
     if (fd < 0)
         return;
-    if (handshaking_ == kHandshakeRtsCtsXonXoff) {
-        // QSerialPort knows one flow control at a time; code 3 wants both.
-        termios t{};
-        if (tcgetattr(fd, &t) == 0) {
-            t.c_cflag |= CRTSCTS;
-            t.c_iflag |= IXON | IXOFF;
-            t.c_iflag &= ~static_cast<tcflag_t>(IXANY);
-            tcsetattr(fd, TCSANOW, &t);
-        }
+    // Whatever opened the device before may have left XON/XOFF on.
+    termios t{};
+    if (tcgetattr(fd, &t) == 0 && (t.c_iflag & (IXON | IXOFF | IXANY))) {
+        t.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+        tcsetattr(fd, TCSANOW, &t);
     }
     // USB adapters otherwise hold received bytes for their latency timer
     // (16 ms) before passing them on; pseudo-terminals refuse this, harmlessly.

@@ -84,6 +84,37 @@ TEST_F(SerialPort, AppliesEveryHandshakingCodeAndRejectsBadSettings) {
         EXPECT_FALSE(port.SetSettings(bad)) << bad;
 }
 
+TEST_F(SerialPort, RepliesHoldingXonAndXoffArriveWholeWhateverTheHandshaking) {
+    sim::RadioMemory memory = sim::MakeDefaultRadio();
+    for (std::uint32_t a = 0; a < 16; ++a)
+        memory.Write(a, a % 2 ? 0x13 : 0x11);
+    SimRadioThread radio({}, memory);
+    PortMapping mapping({{7, radio.Path()}});
+    for (int code = 0; code <= 3; ++code) {
+        SCOPED_TRACE(code);
+        QtSerialPortService port(mapping);
+        std::vector<std::uint8_t> received;
+        port.SetReceiveListener([&] {
+            const auto bytes = port.Input();
+            received.insert(received.end(), bytes.begin(), bytes.end());
+        });
+        port.SetCommPort(7);
+        ASSERT_TRUE(port.SetHandshaking(code));
+        ASSERT_TRUE(port.SetSettings("9600,n,8,1"));
+        ASSERT_TRUE(port.OpenPort().ok());
+        port.SetRThreshold(1);
+        ASSERT_TRUE(port.Output(Text("PROGRAM")));
+        ASSERT_TRUE(RunUntil([&] { return received.size() >= 3; }, 2000));
+        received.clear();
+        ASSERT_TRUE(port.Output({'R', 0x00, 0x00, 0x10}));
+        RunUntil([&] { return received.size() >= 22; }, 2000);
+        ASSERT_EQ(received.size(), 22u); // 4 header, 16 data, checksum, ACK
+        EXPECT_EQ(received[4], 0x11);
+        EXPECT_EQ(received[5], 0x13);
+        port.ClosePort();
+    }
+}
+
 TEST_F(SerialPort, OpenFailuresNameTheirReason) {
     PortMapping mapping({{2, "/dev/pmr-no-such-device"}});
     QtSerialPortService port(mapping);
