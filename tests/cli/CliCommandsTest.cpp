@@ -121,6 +121,11 @@ TEST_F(Cli, PortFileAndUsageFailures) {
     SimRadioThread radio;
     const Outcome missing = Run({"write", "--port", radio.Path(), install_.File("none.dat")});
     EXPECT_EQ(missing.rc, kExitFileError) << missing.err;
+    // A read into a missing folder fails before the radio is read.
+    const Outcome noFolder =
+        Run({"read", "--port", radio.Path(), install_.File("no-folder/radio.dat")});
+    EXPECT_EQ(noFolder.rc, kExitFileError) << noFolder.err;
+    EXPECT_EQ(noFolder.err.find("Reading from the radio is complete"), std::string::npos);
 
     EXPECT_EQ(Run({}).rc, kExitUsage);
     EXPECT_EQ(Run({"read"}).rc, kExitUsage);
