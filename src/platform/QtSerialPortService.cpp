@@ -186,9 +186,11 @@ PortOpenResult QtSerialPortService::OpenPort() {
         return result;
     }
     if (::access(device_.c_str(), R_OK | W_OK) != 0) {
-        result.error = errno == EACCES ? PortOpenError::PermissionDenied : PortOpenError::Other;
+        // Kept before the group look-up, which may change errno ("Success").
+        const int reason = errno;
+        result.error = reason == EACCES ? PortOpenError::PermissionDenied : PortOpenError::Other;
         result.group = GroupOf(st.st_gid);
-        result.detail = device_ + ": " + std::strerror(errno);
+        result.detail = device_ + ": " + std::strerror(reason);
         return result;
     }
     port_.setPortName(QString::fromStdString(device_));

@@ -144,6 +144,7 @@ TEST_F(SerialPort, ADeviceThisUserMayNotOpenIsRefusedWithTheGroupNamed) {
     EXPECT_EQ(r.error, PortOpenError::PermissionDenied);
     EXPECT_EQ(r.device, device);
     EXPECT_FALSE(r.group.empty());
+    EXPECT_NE(r.detail.find("Permission denied"), std::string::npos) << r.detail;
     EXPECT_FALSE(port.PortOpen());
 }
 
