@@ -86,6 +86,12 @@ constexpr Member<ScanSettings, Byte> kScan[] = {
     {"PriorityCh2", &ScanSettings::PriorityCh2},     {"WaitTime", &ScanSettings::WaitTime},
 };
 
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
 class Collector {
 public:
     explicit Collector(std::vector<UnfitValue>& out) : out_(out) {}
@@ -103,9 +109,11 @@ public:
                     std::to_string(static_cast<int>(sent.*m.field)));
     }
 
+    /// Blanks at the end of a shown text are never seen, and the radio pads its
+    /// texts with them: they do not count.
     void CompareTexts(std::string member, const std::string& sent, const std::string& back,
                       int channelNo = 0, int labelId = 0) {
-        if (sent != back)
+        if (WithoutTrailingBlanks(sent) != WithoutTrailingBlanks(back))
             Add(channelNo, labelId, std::move(member), sent);
     }
 
