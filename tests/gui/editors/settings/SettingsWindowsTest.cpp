@@ -4,6 +4,7 @@
 
 #include "SettingsTestSupport.h"
 #include "document/ChannelTable.h"
+#include "document/SettingsTexts.h"
 #include "document/TrimFix.h"
 #include "editors/settings/FrmDTMF.h"
 #include "editors/settings/FrmEmbMsg.h"
@@ -166,6 +167,26 @@ TEST(FrmDTMF, SignallingShortensLongIdCodesAndEnablesTheMiddleCode) {
     Choose(w->List("cboSignalling"), 0);
     EXPECT_EQ(ch->IdCodeMaxLen, 10);
     EXPECT_EQ(TrimFix(ch->IdCode), "000");
+}
+
+TEST(FrmDTMF, ClearingAMemoryTheEditDialogShowsMakesItsListShowNone) {
+    TestInstall install;
+    Harness h(install, false, 1, false);
+    h.app.doc.Settings.Dtmf.DialMemory[4] = DtmfCodeFromText("555");
+    FindChannel(h.app.doc, 1)->AutoDialMem = 5;
+    QWidget* edit = h.main->ShowModelessWindow(QStringLiteral("FrmCHInfoEdit"));
+    ASSERT_TRUE(edit);
+    auto* memories = edit->findChild<QComboBox*>(QStringLiteral("cboAutoDial"));
+    ASSERT_TRUE(memories);
+    ASSERT_EQ(memories->currentText(), "5");
+    auto* w = Open<FrmDTMF>(h, "MnuDTMF");
+    ASSERT_TRUE(w);
+    QLineEdit* memory5 = w->CodeBox(4 + 4);
+    memory5->clear();
+    emit memory5->textEdited(QString());
+    EXPECT_EQ(memories->currentIndex(), 0);
+    EXPECT_EQ(memories->findText(QStringLiteral("5")), -1);
+    edit->close();
 }
 
 TEST(FrmEmbMsg, LinesAreStoredWithANulOnlyWhenShorter) {
