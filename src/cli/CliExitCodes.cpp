@@ -7,6 +7,7 @@ int ExitCodeFor(TransferResult result) {
     case TransferResult::Success:
         return kExitOk;
     case TransferResult::PortNotOpened:
+    case TransferResult::PortLost:
         return kExitPortNotOpened;
     case TransferResult::RadioSilent:
         return kExitRadioSilent;
@@ -56,6 +57,8 @@ const char* DescribeResult(TransferResult result) {
         return "the radio refuses to be written";
     case TransferResult::DocumentUnfit:
         return "the file holds values the radio cannot hold; nothing was written";
+    case TransferResult::PortLost:
+        return "the serial port went away during the transfer (cable or adapter unplugged)";
     case TransferResult::Aborted:
         return "interrupted";
     }

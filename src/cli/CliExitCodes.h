@@ -9,7 +9,7 @@ enum ExitCode : int {
     kExitOk = 0,
     kExitFailure = 1,       // anything not listed below
     kExitUsage = 2,         // bad command line
-    kExitPortNotOpened = 3, // the port could not be opened
+    kExitPortNotOpened = 3, // the port could not be opened, or went away during the transfer
     kExitRadioSilent = 4,   // the radio did not answer
     kExitWrongPassword = 5,
     kExitOtherModel = 6,

@@ -191,7 +191,10 @@ TEST_F(LinkTransfer, RadioVanishingMidTransferEndsItWithoutChangingTheDocument) 
     const RadioDocument before = rig.app.doc;
     ASSERT_TRUE(rig.driver->StartRead());
     ASSERT_TRUE(RunUntil([&] { return rig.result.has_value(); }, 10000));
-    EXPECT_EQ(rig.result, TransferResult::RadioSilent);
+    // The far end of the pseudo-terminal closed: reported as the device gone,
+    // or, when the closing is not seen before the time-out, as a silent radio.
+    EXPECT_TRUE(rig.result == TransferResult::PortLost || rig.result == TransferResult::RadioSilent)
+        << static_cast<int>(*rig.result);
     EXPECT_TRUE(radio.Finished());
     RunUntil([] { return false; }, 700); // the decode timer would have fired by now
     EXPECT_FALSE(rig.decoded);

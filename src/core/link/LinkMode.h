@@ -27,6 +27,7 @@ enum class TransferResult {
     ProgramSwitch, // the version question answered Yes: the program ends
     WriteRefused,  // 9031 / 9032
     DocumentUnfit, // 9069: a value the radio cannot hold exactly; nothing sent
+    PortLost,      // 9073: the device went away during the transfer
     Aborted,       // TransferDriver::Abort()
 };
 

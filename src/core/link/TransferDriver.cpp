@@ -404,6 +404,10 @@ void TransferDriver::SendEnd() {
 // ---------------------------------------------------------------- receiving
 
 void TransferDriver::OnLinkReceive() {
+    if (port_.CommEvent() == kCommEventPortFailed) {
+        OnPortLost();
+        return;
+    }
     if (port_.CommEvent() != kCommEventReceive)
         return;
     const Bytes received = port_.Input();
@@ -942,6 +946,18 @@ void TransferDriver::AskRetryAfterTimeout() {
 }
 
 // ---------------------------------------------------------------- the end
+
+void TransferDriver::OnPortLost() {
+    // The search meets failing ports on its way and moves on by its time-outs.
+    if (mode_ == LinkMode::Idle || mode_ == LinkMode::Search)
+        return;
+    TraceNote("the port failed: the device is gone");
+    // Said at once: waiting for the time-outs would only report a silent radio.
+    const std::string text =
+        FillMarker(app_.texts.GetLangText(9073), "%1", "COM" + std::to_string(app_.config.ComPort));
+    if (TellUser(text, Severity::Critical))
+        Fail(TransferResult::PortLost);
+}
 
 void TransferDriver::Fail(TransferResult result) {
     result_ = result;

@@ -145,6 +145,8 @@ private:
     void GiveUpHandshake();
     void AskRestartAfterTimeout();
     void AskRetryAfterTimeout();
+    /// The port reports its device gone: the transfer ends with PortLost.
+    void OnPortLost();
     void Fail(TransferResult result);
     void FinishTransfer(bool success);
     void OnReadOk();

@@ -293,6 +293,15 @@ bool FakePort::Output(const Bytes& bytes) {
     return true;
 }
 
+void FakePort::Unplug() {
+    failed = true;
+    open_ = false;
+    input_.clear();
+    event_ = kCommEventPortFailed;
+    if (listener_)
+        listener_();
+}
+
 void FakePort::Inject(const Bytes& bytes, int delayMs) {
     const std::uint64_t session = session_;
     clock_.Post(delayMs, [this, session, bytes] { Arrive(session, bytes); });
@@ -384,7 +393,7 @@ namespace {
 // test process while another reads it when ctest runs them side by side.
 std::string TestTexts() {
     const int ids[] = {9003, 9004, 9005, 9006, 9008, 9009, 9010, 9012,
-                       9027, 9028, 9029, 9030, 9031, 9032, 9072, 12008};
+                       9027, 9028, 9029, 9030, 9031, 9032, 9072, 9073, 12008};
     std::map<std::string, std::vector<int>> bySection;
     for (int id : ids)
         bySection[std::string(SectionForTextId(id))].push_back(id);

@@ -141,6 +141,8 @@ public:
 
     /// Bytes arriving from the line now (as if the radio sent them).
     void Inject(const Bytes& bytes, int delayMs = 0);
+    /// The adapter is pulled: the port closes itself and reports its failure.
+    void Unplug();
 
     void SetCommPort(int port) override { port_ = port; }
     int CommPort() const override { return port_; }

@@ -492,3 +492,25 @@ TEST(TransferRead, AbortWhileAQuestionIsOpenEndsOnceAndSendsNothingAfter) {
 
 } // namespace
 } // namespace pmr::test
+
+namespace pmr::test {
+namespace {
+
+TEST(TransferRead, AnUnpluggedAdapterIsReportedAtOnceNotAsASilentRadio) {
+    LinkWorld w;
+    w.Driver().StartRead();
+    w.clock.RunFor(400); // well into the blocks
+    ASSERT_TRUE(w.Driver().Busy());
+    w.port.Unplug();
+    const std::int64_t unplugged = w.clock.NowMs();
+    ASSERT_TRUE(w.RunToEnd());
+    EXPECT_EQ(w.Result(), TransferResult::PortLost);
+    EXPECT_EQ(w.user.CountMessages(T(9073)), 1);
+    EXPECT_EQ(w.user.CountQuestions(T(9008)), 0); // never "does not answer"
+    EXPECT_EQ(w.finished.size(), 1u);
+    EXPECT_EQ(w.decodes, 0);
+    EXPECT_LT(w.clock.NowMs() - unplugged, 150);
+}
+
+} // namespace
+} // namespace pmr::test
