@@ -20,6 +20,9 @@ enum class DocumentChange : std::uint8_t {
     DtmfMemories = 4,
     /// The scan mode changed: the key assignments show their values again.
     ScanMode = 8,
+    /// Channels were added, deleted or changed in bulk (batch settings): the
+    /// windows that show channels show them all again.
+    ChannelTable = 16,
 };
 
 class DocumentEvents {
