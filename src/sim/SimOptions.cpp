@@ -189,6 +189,18 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& o, bool& hel
                 return false;
             if (!ParseResend(value, o.resendBlocks))
                 return bad();
+        } else if (arg == "--noise") {
+            if (!needValue())
+                return false;
+            if (!ParseInt(value, n) || n < 0 || n > 1000)
+                return bad();
+            o.noisePermille = n;
+        } else if (arg == "--seed") {
+            if (!needValue())
+                return false;
+            if (!ParseInt(value, n) || n < 0)
+                return bad();
+            o.seed = static_cast<std::uint32_t>(n);
         } else if (arg == "--bad-checksum") {
             if (!needValue())
                 return false;
@@ -263,6 +275,11 @@ read requests and write blocks of the main memory 0x0000-0x13FF, counted from 1)
   --split N,...         send the reply to these frames in two parts
   --split-gap MS        pause between the two parts (default 20)
   --no-end-ack          do not acknowledge the end frame
+  --noise PERMILLE      spoil replies at random, PERMILLE in a thousand: a
+                        byte flipped or lost, a stray or doubled ACK, a stray
+                        byte after the reply; frames from the programmer are
+                        damaged at a sixteenth of that rate
+  --seed N              the seed of the noise (default 1)
 
 Other:
   --verbose, -v         log every frame to stderr

@@ -29,6 +29,12 @@ struct SimOptions {
     std::set<int> badChecksumFrames;           // frame ordinals, from 1
     std::set<int> splitFrames;                 // frame ordinals, from 1
     bool ackEnd = true;                        // acknowledge the end frame
+    // Line noise: each reply is spoiled with this chance in a thousand (a byte
+    // flipped or lost, a stray or doubled ACK, a stray byte after it), and
+    // a frame from the programmer is damaged at a sixteenth of that rate. Drawn
+    // from `seed`, so that a run can be repeated.
+    int noisePermille = 0;
+    std::uint32_t seed = 1;
     std::int64_t latencyMicros = 0;            // from a request's last byte to the reply
     std::int64_t splitGapMicros = 20000;       // pause inside a split reply
     bool pace = false;                         // 9600 bit/s, 10 bits a byte, both ways

@@ -16,7 +16,42 @@ std::string Hex(std::uint32_t v, int digits) {
 } // namespace
 
 SimulatedRadio::SimulatedRadio(RadioMemory& memory, SimOptions options)
-    : memory_(memory), options_(std::move(options)), resendsLeft_(options_.resendBlocks) {}
+    : memory_(memory), options_(std::move(options)), resendsLeft_(options_.resendBlocks),
+      noise_(options_.seed) {}
+
+bool SimulatedRadio::Chance(int perMillion) {
+    return perMillion > 0 &&
+           std::uniform_int_distribution<int>(0, 999'999)(noise_) < perMillion;
+}
+
+void SimulatedRadio::SpoilReply(std::vector<std::uint8_t>& reply) {
+    if (reply.empty() || !Chance(options_.noisePermille * 1000))
+        return;
+    const auto at = std::uniform_int_distribution<std::size_t>(0, reply.size() - 1)(noise_);
+    const auto offset = static_cast<long>(at);
+    switch (std::uniform_int_distribution<int>(0, 4)(noise_)) {
+    case 0:
+        reply[at] ^= static_cast<std::uint8_t>(std::uniform_int_distribution<int>(1, 255)(noise_));
+        Log("  noise: byte " + std::to_string(at) + " flipped");
+        break;
+    case 1:
+        reply.erase(reply.begin() + offset);
+        Log("  noise: byte " + std::to_string(at) + " lost");
+        break;
+    case 2:
+        reply.insert(reply.begin(), 0x06);
+        Log("  noise: stray ACK before the reply");
+        break;
+    case 3:
+        reply.push_back(reply.back());
+        Log("  noise: last byte doubled");
+        break;
+    default:
+        reply.push_back(static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 255)(noise_)));
+        Log("  noise: stray byte after the reply");
+        break;
+    }
+}
 
 void SimulatedRadio::Log(const std::string& text) const {
     if (options_.verbose && log_)
@@ -37,6 +72,8 @@ void SimulatedRadio::Receive(std::span<const std::uint8_t> bytes, std::int64_t n
             at = std::max(now, rxFree_) + kByteNanos;
             rxFree_ = at;
         }
+        if (Chance(options_.noisePermille * 1000 / 16 / 22))
+            b ^= static_cast<std::uint8_t>(std::uniform_int_distribution<int>(1, 255)(noise_));
         inbound_.push_back({at, b, false});
     }
     Process(now);
@@ -164,6 +201,7 @@ void SimulatedRadio::Handle(const ProgramFrame& f, std::int64_t at) {
         reply[reply.size() - 2] = static_cast<std::uint8_t>(reply[reply.size() - 2] + 1);
         Log("  with a wrong checksum");
     }
+    SpoilReply(reply);
     const std::int64_t start = at + options_.latencyMicros * 1000;
     if (options_.splitFrames.count(ordinal) && reply.size() >= 2) {
         const auto half = static_cast<long>(reply.size() / 2);

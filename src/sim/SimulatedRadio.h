@@ -13,6 +13,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <random>
 #include <span>
 #include <string>
 #include <vector>
@@ -66,6 +67,8 @@ private:
     std::vector<std::uint8_t> BlockReply(std::uint16_t address, std::uint8_t length) const;
     void Log(const std::string& text) const;
     bool CountBlock(); // true when the radio may still answer
+    bool Chance(int perMillion);
+    void SpoilReply(std::vector<std::uint8_t>& reply);
 
     RadioMemory& memory_;
     SimOptions options_;
@@ -78,6 +81,7 @@ private:
     bool exitAfterReply_ = false;
     int blocks_ = 0;
     std::map<std::uint16_t, int> resendsLeft_;
+    std::mt19937 noise_;
     std::optional<std::int64_t> replyDoneAt_; // real time the last reply byte left
     bool awaitingNextFrame_ = false;
     SimStats stats_;
