@@ -118,6 +118,22 @@ TEST(SimulatedRadio, StoresWriteBlocksAndAsksForDamagedOnesAgain) {
     EXPECT_EQ(b.Radio().Stats().resendsSent, 3);
 }
 
+TEST(SimulatedRadio, LineNoiseSpoilsRepliesTheSameWayForTheSameSeed) {
+    auto session = [](std::uint32_t seed) {
+        Bench b;
+        b.options.noisePermille = 1000;
+        b.options.seed = seed;
+        std::vector<Bytes> replies{b.Exchange(Text("PROGRAM"))};
+        for (int block = 0; block < 8; ++block)
+            replies.push_back(b.Exchange(ReadReq(static_cast<std::uint16_t>(block * 16))));
+        return replies;
+    };
+    const auto first = session(7);
+    EXPECT_EQ(first, session(7));
+    EXPECT_NE(first, session(8));
+    EXPECT_NE(first[0], (Bytes{'K', 'W', 0x06}));
+}
+
 TEST(SimulatedRadio, PasswordLivesInTheInformationArea) {
     Bench b;
     b.memory.SetPassword("AB");
@@ -261,7 +277,8 @@ TEST(SimOptions, ParsesFaultListsAndRejectsBadValues) {
     EXPECT_EQ(o.latencyMicros, 1500);
     EXPECT_TRUE(o.echo && o.pace);
 
-    for (auto bad : {"--band=300", "--model=TOOLONGNAME", "--latency=x", "--split=0", "--bogus"}) {
+    for (auto bad : {"--band=300", "--model=TOOLONGNAME", "--latency=x", "--split=0", "--noise=1001",
+                      "--bogus"}) {
         SimOptions other;
         const char* args[] = {"sim", bad};
         EXPECT_FALSE(ParseSimOptions(2, args, other, help, error)) << bad;
