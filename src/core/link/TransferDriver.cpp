@@ -327,7 +327,7 @@ void TransferDriver::SendFrame(const Bytes& frame, int threshold, int expectedLe
     port_.SetRThreshold(threshold);
     expectedLength_ = expectedLength > 0 ? expectedLength : port_.RThreshold();
     port_.DiscardOutput();
-    port_.DiscardInput();
+    DiscardUnreadInput();
     receiveBuffer_.clear();
     replyTaken_ = false;
     sentFrame_ = frame;
@@ -1047,10 +1047,21 @@ bool TransferDriver::TellUser(const std::string& text, Severity severity) {
 void TransferDriver::AfterDialog(bool wasActive) {
     // Whatever the radio sent while the user was asked belongs to no step.
     if (port_.PortOpen())
-        port_.DiscardInput();
+        DiscardUnreadInput();
     receiveBuffer_.clear();
     replyTaken_ = true;
     linkActive_ = wasActive;
+}
+
+void TransferDriver::DiscardUnreadInput() {
+    // Bytes held below the receive threshold were never handed over; the trace
+    // gets them before they go, so that it holds every byte received.
+    const Bytes unread = port_.Input();
+    if (!unread.empty()) {
+        TraceBytes(false, unread);
+        TraceNote("the " + std::to_string(unread.size()) + " bytes above were discarded unread");
+    }
+    port_.DiscardInput();
 }
 
 // ---------------------------------------------------------------- trace

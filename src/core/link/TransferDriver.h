@@ -171,6 +171,8 @@ private:
     void SearchTimeout();
 
     // Trace.
+    /// Drops the input nobody read, after putting it in the trace.
+    void DiscardUnreadInput();
     void TraceNote(const std::string& text);
     void TraceBytes(bool sent, const Bytes& bytes);
     void TraceTimeout(int state);

@@ -442,6 +442,28 @@ TEST(TransferRead, TraceRecordsBytesAndTimeOutsAndAFailingSinkChangesNothing) {
     EXPECT_TRUE(has(" TIMEOUT 1 5"));
     EXPECT_TRUE(has(" TIMEOUT 1 69"));
 
+    // A reply too short to reach the threshold is discarded before the resend,
+    // and still appears in the trace.
+    LinkWorld u;
+    RecordingTrace shortReply;
+    int shortened = 0;
+    u.radio.tamper = [&](const Bytes& request, const Bytes& reply) -> std::optional<Bytes> {
+        if (request.size() == 4 && request[0] == 'R' && request[2] == 0x20 && shortened++ == 0)
+            return Bytes{0x57, 0x00, 0x20};
+        return reply;
+    };
+    u.Driver().SetTrace(&shortReply);
+    u.Driver().StartRead();
+    ASSERT_TRUE(u.RunToEnd());
+    EXPECT_EQ(u.Result(), TransferResult::Success);
+    const auto it = std::find_if(shortReply.lines.begin(), shortReply.lines.end(),
+                                 [](const std::string& l) {
+                                     return l.find(" RX ") != std::string::npos &&
+                                            l.ends_with(" 57 00 20");
+                                 });
+    ASSERT_NE(it, shortReply.lines.end());
+    EXPECT_NE(std::next(it)->find("discarded"), std::string::npos);
+
     LinkWorld v;
     RecordingTrace broken;
     broken.throwNow = true;
