@@ -25,6 +25,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -76,7 +77,7 @@ std::map<std::string, std::string> Snapshot(const fs::path& root) {
         if (!entry.is_regular_file())
             continue;
         const std::string name = entry.path().filename().string();
-        if (name == "mysetup.ini" || name == "trace.txt" || name == "out.txt")
+        if (name == "mysetup.ini")
             continue;
         files[fs::relative(entry.path(), root).string()] = ReadFile(entry.path());
     }
@@ -221,14 +222,19 @@ struct Counts {
 
 class Soak {
 public:
-    Soak(fs::path bin, fs::path programDir, fs::path work, bool verbose)
-        : cli_(bin / "pmr-cli"), sim_(bin / "pmr-radio-sim"), work_(std::move(work)),
-          verbose_(verbose) {
-        // A private installation, so that nothing the transfers write touches
-        // the real one.
+    Soak(const fs::path& programDir, fs::path work, bool verbose)
+        : work_(std::move(work)), verbose_(verbose) {
+        // A private installation with its own copy of the two programs, so that
+        // nothing the transfers write touches the real one, and a rebuild
+        // during a long run changes nothing under it.
         fs::remove_all(work_);
         const fs::path install = work_ / "install";
         fs::create_directories(install / "V100");
+        fs::create_directories(work_ / "bin");
+        cli_ = work_ / "bin" / "pmr-cli";
+        sim_ = work_ / "bin" / "pmr-radio-sim";
+        fs::copy_file(programDir / "pmr-cli", cli_);
+        fs::copy_file(programDir / "pmr-radio-sim", sim_);
         const fs::path from = programDir.parent_path();
         fs::copy_file(from / "Version.ini", install / "Version.ini");
         fs::copy(from / "language", install / "language", fs::copy_options::recursive);
@@ -337,16 +343,18 @@ private:
         std::vector<std::string> simArgs{sim_.string(), "--save-image", after.string()};
         simArgs.insert(simArgs.end(), simOptions.begin(), simOptions.end());
         Process radio = Spawn(simArgs, {}, true);
-        if (radio.pid < 0) {
-            out.crashed = true;
-            return out;
-        }
+        if (radio.pid < 0)
+            Abandon("cannot start " + sim_.string());
         const std::string device = FirstLine(radio.stdoutFd);
         std::vector<std::string> args{cli_.string()};
         args.insert(args.end(), cliArgs.begin(), cliArgs.end());
         args.insert(args.end(), {"--port", device, "--program-dir", programDir_.string(), "-q"});
         const auto start = Clock::now();
         Process cli = Spawn(args, work_ / "out.txt", false);
+        if (cli.pid < 0) {
+            ::kill(radio.pid, SIGKILL);
+            Abandon("cannot start " + cli_.string());
+        }
         const Ended ended = Wait(cli.pid, kWorstCaseS);
         out.seconds = std::chrono::duration<double>(Clock::now() - start).count();
         ::kill(radio.pid, SIGTERM);
@@ -357,6 +365,11 @@ private:
                       (!radioEnded.exited && radioEnded.status != SIGTERM);
         out.status = ended.status;
         return out;
+    }
+
+    [[noreturn]] void Abandon(const std::string& why) {
+        std::fprintf(stderr, "pmr-link-soak: %s\n", why.c_str());
+        std::exit(2);
     }
 
     fs::path cli_, sim_, work_, programDir_, base_;
@@ -386,7 +399,7 @@ int main(int argc, char** argv) {
     ::signal(SIGPIPE, SIG_IGN);
     const fs::path programDir = PMR_PROGRAM_DIR;
     const fs::path work = fs::temp_directory_path() / ("pmr-soak-" + std::to_string(::getpid()));
-    Soak soak(programDir, programDir, work, verbose);
+    Soak soak(programDir, work, verbose);
     if (!soak.Prepare())
         return 1;
     Counts counts;
