@@ -79,7 +79,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         error = "unknown command: " + o.command;
         return false;
     }
-    if (needsFile && positional.size() != 2) {
+    if (needsFile && (positional.size() != 2 || positional[1].empty())) {
         error = o.command + " needs one file name";
         return false;
     }

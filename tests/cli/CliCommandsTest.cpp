@@ -129,6 +129,7 @@ TEST_F(Cli, PortFileAndUsageFailures) {
 
     EXPECT_EQ(Run({}).rc, kExitUsage);
     EXPECT_EQ(Run({"read"}).rc, kExitUsage);
+    EXPECT_EQ(Run({"read", ""}).rc, kExitUsage);
     EXPECT_EQ(Run({"format", "x.dat"}).rc, kExitUsage);
     EXPECT_EQ(Run({"info", "--port", "COM3"}).rc, kExitUsage);
     EXPECT_EQ(Run({"info", "--password", "12345"}).rc, kExitUsage);
