@@ -33,6 +33,7 @@ LinkController::LinkController(AppContext& app, Interaction& ui, frmMain& main,
         {kWaitSaveDataTimerMs, &main.WaitSaveDataTimer},
     });
     progress_ = new FrmProgress(&main);
+    connect(progress_, &FrmProgress::cancelRequested, this, &LinkController::CancelTransfer);
 
     LinkHooks hooks = DefaultLinkHooks();
     hooks.decodeRadioInfo = [](AppContext& a) { DecodeRadioInfo(a); };
@@ -57,10 +58,24 @@ const PortList& LinkController::Ports() const {
 }
 
 void LinkController::StartRead() {
-    driver_->StartRead();
+    if (driver_->StartRead())
+        started_ = LinkMode::Read;
 }
 void LinkController::StartWrite() {
-    driver_->StartWrite();
+    if (driver_->StartWrite())
+        started_ = LinkMode::Write;
+}
+
+void LinkController::CancelTransfer() {
+    if (!driver_->Busy() || !progress_->isVisible())
+        return;
+    // The driver sends the end frame and closes the port; a read's image is
+    // never decoded, so the document stays as it was.
+    driver_->Abort();
+    if (started_ == LinkMode::Write)
+        ui_.ShowMessage(app_.texts.GetLangText(9090), Severity::Warning);
+    else
+        ui_.ShowMessage(app_.texts.GetLangText(9091), Severity::Information);
 }
 void LinkController::ReadRadioInfo() {
     driver_->ReadRMGDataFromRadio();
@@ -94,7 +109,8 @@ void LinkController::CommitEdits(LinkMode mode) {
 }
 
 void LinkController::OpenProgress(const std::string& caption, const std::string& label) {
-    progress_->Open(QString::fromStdString(caption), QString::fromStdString(label));
+    progress_->Open(QString::fromStdString(caption), QString::fromStdString(label),
+                    QString::fromStdString(app_.texts.GetLangText(9018)));
 }
 
 void LinkController::SetProgress(int percent) {

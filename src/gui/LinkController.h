@@ -58,7 +58,14 @@ public:
     void ShowRadioInfo() override;
     void EndProgram() override;
 
+    /// The progress window's Cancel (also Escape and its close button): ends
+    /// the running read or write and says what that left behind.
+    void CancelTransfer();
+
 private:
+    /// The read or write the user started last (the driver's mode is Search
+    /// while it looks for the radio).
+    LinkMode started_ = LinkMode::Idle;
     AppContext& app_;
     Interaction& ui_;
     frmMain& main_;

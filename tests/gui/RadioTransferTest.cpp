@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <algorithm>
 
 using namespace pmr;
@@ -111,6 +112,43 @@ TEST(RadioTransfer, WriteSendsTheDocumentWhichAReadBringsBack) {
     r.h.ui.Clear();
     ASSERT_TRUE(r.Read());
     EXPECT_EQ(r.h.app.doc.Settings.Opt.SqlLevel, level);
+}
+
+TEST(RadioTransfer, CancelEndsTheTransferAndSaysWhatItLeft) {
+    // Cancel, Escape and the close box, each during a read and during a write.
+    struct Case {
+        bool write;
+        int via; // 0 Cancel, 1 Escape, 2 the close box
+        int message;
+    };
+    for (const Case c : {Case{false, 0, 9091}, Case{true, 1, 9090}, Case{true, 2, 9090}}) {
+        SCOPED_TRACE(c.via);
+        TestInstall install;
+        RadioHarness r(install, {"--pace"});
+        ASSERT_TRUE(r.started) << "the simulated radio did not start";
+        r.h.app.doc.Settings.Opt.SqlLevel = 9;
+        FrmProgress* progress = r.link.Progress();
+        QObject::connect(progress->ProgressBar1(), &QProgressBar::valueChanged, progress,
+                         [&](int value) {
+                             if (value < 5 || !progress->isVisible())
+                                 return;
+                             if (c.via == 0)
+                                 progress->CancelButton()->click();
+                             else if (c.via == 1)
+                                 QTest::keyClick(progress, Qt::Key_Escape);
+                             else
+                                 progress->close();
+                         });
+        r.h.ui.AnswerNext(Answer::Ok);
+        if (c.write)
+            r.h.main->StartWrite();
+        else
+            r.h.main->StartRead();
+        ASSERT_TRUE(WaitFor([&] { return r.Said(c.message) && !r.link.Busy(); }, 30000));
+        EXPECT_FALSE(progress->isVisible());
+        EXPECT_FALSE(r.Said(c.write ? 9010 : 9009));
+        EXPECT_EQ(r.h.app.doc.Settings.Opt.SqlLevel, 9);
+    }
 }
 
 TEST(RadioTransfer, ReadDeclinedAtTheQuestionLeavesEverything) {

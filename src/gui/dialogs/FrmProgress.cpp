@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace pmr {
@@ -11,7 +12,6 @@ namespace pmr {
 FrmProgress::FrmProgress(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmProgress"));
     setWindowModality(Qt::ApplicationModal);
-    setWindowFlag(Qt::WindowCloseButtonHint, false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
@@ -30,15 +30,25 @@ FrmProgress::FrmProgress(QWidget* parent) : QDialog(parent) {
     labels->addWidget(label1_);
     labels->addWidget(label2_);
     labels->addStretch();
+    cancel_ = new QPushButton(this);
+    cancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cancel_->setAutoDefault(false);
+    connect(cancel_, &QPushButton::clicked, this, &FrmProgress::cancelRequested);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(labels);
     layout->addWidget(bar_);
+    layout->addLayout(buttons);
     setMinimumWidth(380);
 }
 
-void FrmProgress::Open(const QString& caption, const QString& label) {
+void FrmProgress::Open(const QString& caption, const QString& label, const QString& cancel) {
     setWindowTitle(caption);
     label1_->setText(label);
+    cancel_->setText(cancel);
+    cancel_->setEnabled(true);
     SetProgressValue(0);
     show();
     raise();
@@ -52,6 +62,8 @@ void FrmProgress::SetProgressValue(int percent) {
 
 void FrmProgress::closeEvent(QCloseEvent* event) {
     event->ignore();
+    if (isVisible())
+        emit cancelRequested();
 }
 
 } // namespace pmr
