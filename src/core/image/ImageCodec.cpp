@@ -14,11 +14,15 @@ namespace pmr {
 
 using namespace image_map;
 
-void EncodeImage(AppContext& app) {
+namespace {
+
+// The settings area holds gaps between the fields the program knows; the plain
+// write fills them with `gapFill`.
+void EncodeWithGapFill(AppContext& app, std::uint8_t gapFill) {
     auto& img = app.images.ImageBuf;
     std::fill(img.begin() + kEmptyBitmap, img.begin() + kFmEmptyBitmap, std::uint8_t{0xFF});
     std::fill(img.begin() + kClearedLowBegin, img.begin() + kClearedLowEnd, std::uint8_t{0});
-    std::fill(img.begin() + kClearedHighBegin, img.begin() + kClearedHighEnd, std::uint8_t{0});
+    std::fill(img.begin() + kClearedHighBegin, img.begin() + kClearedHighEnd, gapFill);
     // Without a VFO in the table the record stays erased, so that reading the
     // image back does not invent a VFO at 0 MHz.
     std::fill(img.begin() + kVfoRecord, img.begin() + kVfoRecord + kChannelRecordSize,
@@ -29,6 +33,28 @@ void EncodeImage(AppContext& app) {
     for (int i = 0; i < count; ++i)
         EncodeChannel(app, doc.Channels[static_cast<std::size_t>(i)]);
     EncodeSettings(app);
+}
+
+} // namespace
+
+void EncodeImage(AppContext& app) {
+    EncodeWithGapFill(app, 0);
+}
+
+void EncodeImageOver(AppContext& app, const std::array<std::uint8_t, kImageSize>& radio) {
+    // Which bits the encoder owns is learnt from the encoder itself: encoded
+    // over all-zero and over all-one memory, a bit it sets from the document
+    // comes out the same both times; a bit it leaves alone follows the memory.
+    auto& img = app.images.ImageBuf;
+    img.fill(0x00);
+    EncodeWithGapFill(app, 0x00);
+    const auto overZero = img;
+    img.fill(0xFF);
+    EncodeWithGapFill(app, 0xFF);
+    for (std::size_t i = 0; i < img.size(); ++i) {
+        const auto owned = static_cast<std::uint8_t>(~(overZero[i] ^ img[i]));
+        img[i] = static_cast<std::uint8_t>((overZero[i] & owned) | (radio[i] & ~owned));
+    }
 }
 
 void DecodeImage(AppContext& app) {

@@ -2,6 +2,9 @@
 
 #include "app/AppContext.h"
 #include "app/SetupValues.h"
+#include "backup/BackupStore.h"
+#include "backup/RadioBackup.h"
+#include "backup/UserDataFolder.h"
 #include "document/Bands.h"
 #include "files/DocumentModified.h"
 #include "files/VersionCheck.h"
@@ -23,6 +26,20 @@ LinkHooks DefaultLinkHooks() {
     };
     hooks.encodeImage = [](AppContext& app) { EncodeImage(app); };
     hooks.decodeImage = [](AppContext& app) { DecodeImage(app); };
+    hooks.encodeOver = [](AppContext& app, const std::array<std::uint8_t, kImageSize>& radio) {
+        EncodeImageOver(app, radio);
+    };
+    hooks.backupFolderProblem = [](AppContext& app) {
+        return BackupFolderProblem(app, BackupFolder());
+    };
+    hooks.keepBackup = [](AppContext& app, const std::array<std::uint8_t, kImageSize>& image,
+                          const std::string& serial, std::string& message) {
+        return KeepRadioBackup(app, image, serial, BackupFolder(), message);
+    };
+    hooks.pruneBackups = [](AppContext&, const std::string& path) {
+        if (const auto info = ReadBackupInfo(path))
+            BackupStore(BackupFolder()).Prune(*info);
+    };
     hooks.decodeFeatureFlags = [](AppContext& app) { DecodeFeatureFlags(app); };
     hooks.bandCodeFromText = [](const std::string& text) { return BandCodeFromText(text); };
     hooks.isVersionPairListed = [](AppContext& app, const std::string& program,

@@ -4,8 +4,11 @@
 // the setup file and the document's save. Each hook is a plain function so that
 // tests can replace any of them; DefaultLinkHooks() wires the program's own.
 
+#include "image/ImageBuffers.h"
 #include "link/LinkMode.h"
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -41,6 +44,19 @@ struct LinkHooks {
     std::function<bool(AppContext&)> documentChanged;
     /// Save the document (asking for a name when it has none). True when saved.
     std::function<bool(AppContext&)> saveDocument;
+    /// EncodeImageOver: the document into ImageBuf over the radio's own image.
+    std::function<void(AppContext&, const std::array<std::uint8_t, kImageSize>&)> encodeOver;
+    /// Before a write that keeps a backup: empty when the backup folder can be
+    /// written, else the message that names it. Nothing is sent when it fails.
+    std::function<std::string(AppContext&)> backupFolderProblem;
+    /// Keeps the radio's image (and its serial number, maybe empty) as a
+    /// backup: the path of the kept image, or empty with `message` set.
+    std::function<std::string(AppContext&, const std::array<std::uint8_t, kImageSize>&,
+                              const std::string& serial, std::string& message)>
+        keepBackup;
+    /// After a write succeeded: the retention rule over the backups of the
+    /// radio whose backup is at `path`.
+    std::function<void(AppContext&, const std::string& path)> pruneBackups;
     /// WriteSetupValue(key, value) of mysetup.ini.
     std::function<void(AppContext&, const std::string&, int)> writeSetupValue;
 };

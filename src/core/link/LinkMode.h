@@ -29,6 +29,8 @@ enum class TransferResult {
     DocumentUnfit, // 9069: a value the radio cannot hold exactly; nothing sent
     PortLost,      // 9073: the device went away during the transfer
     Aborted,       // TransferDriver::Abort()
+    BackupFailed,  // the radio's memory could not be kept before a write; nothing written
+    VerifyFailed,  // read back after a write, the radio holds something else
 };
 
 } // namespace pmr

@@ -1,6 +1,9 @@
 #include "link/TransferDriver.h"
 
 #include "app/AppContext.h"
+#include "backup/BackupStore.h"
+#include "backup/RadioBackup.h"
+#include "image/ImageAreas.h"
 #include "document/TrimFix.h"
 #include "link/LinkTrace.h"
 #include "link/LinkUser.h"
@@ -107,9 +110,10 @@ bool TransferDriver::StartRead() {
     return true;
 }
 
-bool TransferDriver::StartWrite() {
+bool TransferDriver::StartWrite(WriteRequest request) {
     if (Busy())
         return false;
+    request_ = std::move(request);
     user_.CommitEdits(LinkMode::Write);
     // The editors commit their focused control through their own events; the
     // write starts after those have run.
@@ -125,11 +129,26 @@ void TransferDriver::BeginWriteAfterCommit() {
     readState_ = kStateIdle;
     writeState_ = kStateIdle;
     linkActive_ = false;
-    TraceNote("write started");
-    if (hooks_.refuseWrite) {
+    TraceNote(request_.kind == WriteKind::Plain ? "write started"
+              : request_.kind == WriteKind::Safe ? "write started, keeping a backup"
+                                                 : "restore of a backup started");
+    report_ = WriteReport{};
+    report_.kind = request_.kind;
+    report_.dryRun = request_.dryRun;
+    phase_ = WritePhase::None;
+    // A restore writes a kept image: the document plays no part in it.
+    if (hooks_.refuseWrite && request_.kind != WriteKind::Restore) {
         if (const std::string why = hooks_.refuseWrite(app_); !why.empty()) {
             user_.ShowMessage(why, Severity::Critical);
             NotStarted(TransferResult::DocumentUnfit);
+            return;
+        }
+    }
+    // Nothing may be sent while the radio's memory could not be kept.
+    if (KeepsBackup() && hooks_.backupFolderProblem) {
+        if (const std::string why = hooks_.backupFolderProblem(app_); !why.empty()) {
+            user_.ShowMessage(why, Severity::Critical);
+            NotStarted(TransferResult::BackupFailed);
             return;
         }
     }
@@ -147,10 +166,13 @@ void TransferDriver::BeginWriteAfterCommit() {
         NotStarted(TransferResult::Declined);
         return;
     }
-    if (hooks_.clearImage)
-        hooks_.clearImage(app_, mode_);
-    if (hooks_.encodeImage)
-        hooks_.encodeImage(app_);
+    // A write that keeps a backup encodes once the radio's memory is read.
+    if (!KeepsBackup()) {
+        if (hooks_.clearImage)
+            hooks_.clearImage(app_, mode_);
+        if (hooks_.encodeImage)
+            hooks_.encodeImage(app_);
+    }
     OpenProgressAndLink();
 }
 
@@ -205,14 +227,18 @@ void TransferDriver::NotStarted(TransferResult result) {
 }
 
 bool TransferDriver::PrepareTransfer() {
-    if (mode_ == LinkMode::RadioInfo) {
-        currentAddress_ = 5104;
-        endAddress_ = 5631;
-        blockRetries_.assign(353, kStartRetries);
-    } else {
-        currentAddress_ = -kBlockLength;
-        endAddress_ = 5119;
-        blockRetries_.assign(321, kStartRetries);
+    StartPlan(mode_ == LinkMode::RadioInfo ? InfoAreaPlan() : WholeImagePlan());
+    progressBase_ = 0;
+    progressTotal_ = plan_.Size();
+    phase_ = WritePhase::None;
+    if (mode_ == LinkMode::Write && KeepsBackup()) {
+        // The backup names the radio by its serial number too: one block more.
+        phase_ = WritePhase::Backup;
+        plan_.addresses.push_back(kSerialBlockAddress);
+        StartPlan(plan_);
+        // Read, then (as far as known before the read) write and read back
+        // every block.
+        progressTotal_ = 3 * plan_.Size();
     }
     blockLength_ = kBlockLength;
     lastPercent_ = 0;
@@ -510,7 +536,7 @@ bool TransferDriver::HandleReply(ReplyKind kind, std::span<const std::uint8_t> r
         if ((mode_ == LinkMode::Read || mode_ == LinkMode::Write) &&
             (state == kStateIdent || state == kStatePassword))
             return false;
-        if (mode_ != LinkMode::Write && state == kStateReading)
+        if (state == kStateReading)
             return false;
         StopWaitTimer();
         NextStep();
@@ -564,8 +590,11 @@ bool TransferDriver::HandleReply(ReplyKind kind, std::span<const std::uint8_t> r
     case ReplyKind::BlockReply:
         if (testDataPending_ || (state != kStateReading))
             return false;
-        StoreBlock(app_, reply, currentAddress_);
-        if (mode_ == LinkMode::Read)
+        if (mode_ == LinkMode::Write)
+            StoreWriteSessionBlock(reply);
+        else
+            StoreBlock(app_, reply, currentAddress_);
+        if (mode_ != LinkMode::RadioInfo)
             UpdateProgress();
         NextStep();
         return true;
@@ -667,20 +696,15 @@ void TransferDriver::NextStep() {
         case kStatePassword:
             if (!CheckRadioIdentity())
                 return;
-            writeState_ = kStateWriting;
-            if (app_.factory.TestDataEnabled) {
-                testDataPending_ = true;
-                SendTestDataWrite();
-            } else {
-                NextBlock();
-            }
+            BeginBlocks();
             return;
+        case kStateReading:
         case kStateWriting:
             testDataPending_ = false;
             NextBlock();
             return;
         case kStateEnd:
-            FinishTransfer(true);
+            AfterEndFrame();
             return;
         default:
             break;
@@ -710,16 +734,155 @@ void TransferDriver::NextStep() {
     FinishTransfer(false);
 }
 
+void TransferDriver::StartPlan(TransferPlan plan) {
+    plan_ = std::move(plan);
+    planIndex_ = -1;
+    currentAddress_ = -kBlockLength;
+    blockRetries_.assign(static_cast<std::size_t>(plan_.Size()), kStartRetries);
+}
+
 void TransferDriver::NextBlock() {
-    currentAddress_ += kBlockLength;
-    if (currentAddress_ >= endAddress_) {
-        BeginEnd();
+    ++planIndex_;
+    if (planIndex_ >= plan_.Size()) {
+        if (mode_ == LinkMode::Write && phase_ == WritePhase::Backup)
+            AfterBackupRead();
+        else
+            BeginEnd();
         return;
     }
-    if (mode_ == LinkMode::Write)
+    currentAddress_ = plan_.addresses[static_cast<std::size_t>(planIndex_)];
+    if (mode_ == LinkMode::Write && writeState_ == kStateWriting)
         SendWriteBlock(currentAddress_);
     else
         SendReadRequest(currentAddress_);
+}
+
+void TransferDriver::BeginBlocks() {
+    switch (phase_) {
+    case WritePhase::None:
+    case WritePhase::Write:
+        BeginWriteBlocks();
+        return;
+    case WritePhase::Backup:
+    case WritePhase::Verify:
+        writeState_ = kStateReading;
+        NextBlock();
+        return;
+    }
+}
+
+void TransferDriver::BeginWriteBlocks() {
+    writeState_ = kStateWriting;
+    if (app_.factory.TestDataEnabled) {
+        testDataPending_ = true;
+        SendTestDataWrite();
+    } else {
+        NextBlock();
+    }
+}
+
+void TransferDriver::StoreWriteSessionBlock(std::span<const std::uint8_t> reply) {
+    if (reply.size() < 6)
+        return;
+    const std::size_t length = std::min<std::size_t>(reply[3], reply.size() - 6);
+    const auto data = reply.subspan(4, std::min<std::size_t>(length, kBlockLength));
+    if (currentAddress_ == kSerialBlockAddress) {
+        std::array<std::uint8_t, kBlockLength> block{};
+        std::copy(data.begin(), data.end(), block.begin());
+        serial_ = SerialFromBlock(block.data());
+        return;
+    }
+    if (currentAddress_ < 0 || currentAddress_ + kBlockLength > kImageSize)
+        return;
+    ImageBytes& into = phase_ == WritePhase::Verify ? readBack_ : report_.radioBefore;
+    std::copy(data.begin(), data.end(), into.begin() + currentAddress_);
+}
+
+void TransferDriver::AfterBackupRead() {
+    StopWaitTimer();
+    const ImageBytes& radio = report_.radioBefore;
+    std::string message;
+    const std::string path =
+        hooks_.keepBackup ? hooks_.keepBackup(app_, radio, serial_, message) : std::string();
+    if (path.empty()) {
+        TraceNote("the backup could not be kept: nothing is written");
+        if (TellUser(message, Severity::Critical))
+            Fail(TransferResult::BackupFailed);
+        return;
+    }
+    report_.backupPath = path;
+    TraceNote("backup kept: " + path);
+    if (request_.kind == WriteKind::Restore) {
+        app_.images.ImageBuf = request_.restoreImage;
+        report_.changed = WholeImagePlan();
+    } else {
+        if (hooks_.encodeOver)
+            hooks_.encodeOver(app_, radio);
+        report_.changed = ChangedBlocks(radio, app_.images.ImageBuf);
+    }
+    report_.intended = app_.images.ImageBuf;
+    report_.noChange = report_.changed.Empty();
+    TraceNote(std::to_string(report_.changed.Size()) + " blocks differ");
+    if (request_.dryRun || report_.noChange) {
+        BeginEnd();
+        return;
+    }
+    phase_ = WritePhase::Write;
+    progressBase_ = plan_.Size();
+    progressTotal_ = progressBase_ + 2 * report_.changed.Size();
+    StartPlan(report_.changed);
+    BeginWriteBlocks();
+}
+
+void TransferDriver::AfterEndFrame() {
+    if (mode_ != LinkMode::Write || phase_ != WritePhase::Write) {
+        if (phase_ == WritePhase::Verify)
+            CompareReadBack();
+        else
+            FinishTransfer(true);
+        return;
+    }
+    // The radio takes what was written with the end frame; a session of its
+    // own then reads the written blocks back.
+    TraceNote("reading the written blocks back");
+    phase_ = WritePhase::Verify;
+    progressBase_ += plan_.Size();
+    StartPlan(report_.changed);
+    readBack_ = report_.intended;
+    handshakeCount_ = 0;
+    identRetries_ = kStartRetries;
+    passwordRetries_ = kStartRetries;
+    SendHandshake();
+}
+
+void TransferDriver::CompareReadBack() {
+    StopWaitTimer();
+    report_.mismatched.clear();
+    ImageBytes expected = report_.radioBefore, found = report_.radioBefore;
+    for (int address : report_.changed.addresses) {
+        const auto from = static_cast<std::ptrdiff_t>(address);
+        const auto to = from + kBlockLength;
+        if (!std::equal(readBack_.begin() + from, readBack_.begin() + to,
+                        report_.intended.begin() + from))
+            report_.mismatched.push_back(address);
+        std::copy(report_.intended.begin() + from, report_.intended.begin() + to,
+                  expected.begin() + from);
+        std::copy(readBack_.begin() + from, readBack_.begin() + to, found.begin() + from);
+    }
+    if (report_.mismatched.empty()) {
+        FinishTransfer(true);
+        return;
+    }
+    report_.mismatchAreas = DescribeDifferences(expected, found);
+    TraceNote(std::to_string(report_.mismatched.size()) + " blocks read back otherwise");
+    std::string text = FillMarker(app_.texts.GetLangText(9123), "%1",
+                                  JoinAreaNames(report_.mismatchAreas));
+    text = FillMarker(text, "%2", report_.backupPath);
+    const auto answer = AskUser(text, Buttons::YesNo, Severity::Critical);
+    if (!answer)
+        return;
+    report_.restoreWanted = *answer == Answer::Yes;
+    Fail(TransferResult::VerifyFailed);
 }
 
 void TransferDriver::BeginEnd() {
@@ -737,11 +900,15 @@ void TransferDriver::BeginEnd() {
 bool TransferDriver::CheckRadioIdentity() {
     StopWaitTimer();
     const LinkState& radio = app_.link;
-    const int docBand =
-        hooks_.bandCodeFromText ? hooks_.bandCodeFromText(app_.docState.BandText) : 0;
+    const bool restoring = mode_ == LinkMode::Write && request_.kind == WriteKind::Restore;
+    // A backup goes back only into a radio of the model and band it came from.
+    const int docBand = restoring ? ImageBandCode(request_.restoreImage)
+                        : hooks_.bandCodeFromText ? hooks_.bandCodeFromText(app_.docState.BandText)
+                                                  : 0;
     const bool bandOk = docBand == radio.RadioBandCode;
     const std::string radioModel = TrimFix(radio.RadioModelName);
-    const std::string docModel = TrimFix(app_.docState.ModelNameText);
+    const std::string docModel =
+        restoring ? ImageModelName(request_.restoreImage) : TrimFix(app_.docState.ModelNameText);
     const bool modelOk =
         radioModel == docModel || (mode_ == LinkMode::Read && radioModel == "VX210");
     const bool versionOk = hooks_.isVersionPairListed &&
@@ -799,7 +966,10 @@ std::optional<bool> TransferDriver::OfferSaveBeforeExit() {
 }
 
 void TransferDriver::UpdateProgress() {
-    const int percent = PercentHalfEven(currentAddress_, endAddress_);
+    // Counted in bytes up to the start of the current block, over all but the
+    // last byte of every phase: the last block shows 100%.
+    const int percent = PercentHalfEven(static_cast<long>(progressBase_ + planIndex_) * kBlockLength,
+                                        static_cast<long>(progressTotal_) * kBlockLength - 1);
     if (percent - lastPercent_ >= 1) {
         lastPercent_ = percent;
         if (progressOpen_)
@@ -822,7 +992,7 @@ void TransferDriver::OnResponseTimeout(std::uint64_t generation) {
     case LinkMode::Write: {
         const int handshakeLimit =
             mode_ == LinkMode::Read ? kHandshakeRetriesRead : kHandshakeRetriesWrite;
-        const int blockState = mode_ == LinkMode::Read ? kStateReading : kStateWriting;
+        const bool inBlocks = state == kStateReading || state == kStateWriting;
         if (state == kStateHandshake) {
             ++handshakeCount_;
             if (handshakeCount_ <= handshakeLimit) {
@@ -841,28 +1011,28 @@ void TransferDriver::OnResponseTimeout(std::uint64_t generation) {
                 SendReadRequest(kPasswordAddress);
             else
                 AskRestartAfterTimeout();
-        } else if (state == blockState && testDataPending_) {
+        } else if (inBlocks && testDataPending_) {
             if (--testDataRetries_ > 0) {
-                if (mode_ == LinkMode::Read)
+                if (state == kStateReading)
                     SendReadRequest(kTestDataAddress);
                 else
                     SendTestDataWrite();
             } else {
                 AskRestartAfterTimeout();
             }
-        } else if (state == blockState) {
-            const auto index = static_cast<std::size_t>(currentAddress_ / kBlockLength);
-            if (index >= blockRetries_.size() || blockRetries_[index] <= 0) {
+        } else if (inBlocks) {
+            const auto index = static_cast<std::size_t>(planIndex_);
+            if (planIndex_ < 0 || index >= blockRetries_.size() || blockRetries_[index] <= 0) {
                 AskRestartAfterTimeout();
             } else {
                 --blockRetries_[index];
-                if (mode_ == LinkMode::Read)
+                if (state == kStateReading)
                     SendReadRequest(currentAddress_);
                 else
                     SendWriteBlock(currentAddress_);
             }
         } else if (state == kStateEnd) {
-            FinishTransfer(true); // the end frame needs no acknowledgement
+            AfterEndFrame(); // the end frame needs no acknowledgement
         }
         break;
     }
@@ -921,6 +1091,8 @@ void TransferDriver::AskRestartAfterTimeout() {
     testDataPending_ = false;
     fallbackRestarted_ = false;
     SendHandshake();
+    // The phase in progress starts again at its first block.
+    planIndex_ = -1;
     currentAddress_ = -kBlockLength;
     lastPercent_ = 0;
     if (progressOpen_)
@@ -941,7 +1113,7 @@ void TransferDriver::AskRetryAfterTimeout() {
     // The block that timed out is asked for again, so that no block of the
     // information area keeps an old value.
     if (inBlocks)
-        currentAddress_ -= kBlockLength;
+        --planIndex_;
     SendHandshake();
 }
 
@@ -979,6 +1151,7 @@ void TransferDriver::FinishTransfer(bool success) {
     mode_ = LinkMode::Idle;
     readState_ = kStateIdle;
     writeState_ = kStateIdle;
+    phase_ = WritePhase::None;
     testDataPending_ = false;
     ++transferSerial_;
     TraceNote(success ? "transfer finished" : "transfer failed");
@@ -994,8 +1167,13 @@ void TransferDriver::FinishTransfer(bool success) {
         }
         if (mode == LinkMode::Read)
             user_.ShowMessage(app_.texts.GetLangText(9009));
-        else if (mode == LinkMode::Write)
+        else if (mode == LinkMode::Write && report_.noChange)
+            user_.ShowMessage(app_.texts.GetLangText(9121));
+        else if (mode == LinkMode::Write && !report_.dryRun)
             user_.ShowMessage(app_.texts.GetLangText(9010));
+        // Old backups of the radio go only once the write is known to be good.
+        if (mode == LinkMode::Write && !report_.backupPath.empty() && hooks_.pruneBackups)
+            hooks_.pruneBackups(app_, report_.backupPath);
     }
     if (finished_)
         finished_(mode, result);

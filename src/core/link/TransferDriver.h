@@ -25,6 +25,7 @@
 #include "link/LinkMode.h"
 #include "link/LinkSearch.h"
 #include "link/TimerService.h"
+#include "link/TransferPlan.h"
 
 #include <cstdint>
 #include <functional>
@@ -68,6 +69,44 @@ constexpr int kStateEnd = 69;
 /// The program's own version tag, tested against the radio's version.
 inline constexpr const char* kProgramVersionTag = "V100";
 
+/// How a write treats the radio.
+enum class WriteKind {
+    /// Every block of the encoded document, over a cleared image.
+    Plain,
+    /// The radio's whole memory is read and kept as a backup first; the
+    /// document is encoded over it, only the blocks that differ are sent, and
+    /// after the end frame a second short session reads them back to compare.
+    Safe,
+    /// As Safe, but the image written is a kept backup's, every block of it.
+    Restore,
+};
+
+struct WriteRequest {
+    WriteKind kind = WriteKind::Plain;
+    /// Safe: read the radio and work out what would change, but send nothing
+    /// but the end frame.
+    bool dryRun = false;
+    /// Restore: the image to write back; the radio must be of its model and band.
+    ImageBytes restoreImage{};
+};
+
+/// What the last write did, for the front ends' reports.
+struct WriteReport {
+    WriteKind kind = WriteKind::Plain;
+    bool dryRun = false;
+    std::string backupPath;    // the backup kept before the write (empty: none)
+    ImageBytes radioBefore{};  // the radio's memory the write started from
+    ImageBytes intended{};     // what the radio should hold afterwards
+    TransferPlan changed;      // blocks that differ (sent, unless a dry run)
+    bool noChange = false;     // the radio held the document already
+    std::vector<int> mismatched;            // blocks that read back otherwise
+    std::vector<std::string> mismatchAreas; // what those bytes hold, in words
+    bool restoreWanted = false;             // the user asked for the backup back
+};
+
+/// The phases of a write that keeps a backup.
+enum class WritePhase { None, Backup, Write, Verify };
+
 class TransferDriver {
 public:
     using FinishedHandler = std::function<void(LinkMode, TransferResult)>;
@@ -81,7 +120,7 @@ public:
     /// Read the radio (menu "Read" / toolbar "ReadRadio"). False when busy.
     bool StartRead();
     /// Write the radio (menu "Write" / toolbar "WriteRadio"). False when busy.
-    bool StartWrite();
+    bool StartWrite(WriteRequest request = {});
     /// Read the dealer and radio information. False when busy.
     bool ReadRMGDataFromRadio();
     /// End a running transfer with failure (program closing, Ctrl+C). Nothing
@@ -96,6 +135,9 @@ public:
     int WriteState() const { return writeState_; }
     bool LinkActive() const { return linkActive_; }
     int CurrentAddress() const { return currentAddress_; }
+    WritePhase Phase() const { return phase_; }
+    /// The report of the write that ended last (or is running).
+    const WriteReport& LastWrite() const { return report_; }
 
     void SetFinishedHandler(FinishedHandler handler) { finished_ = std::move(handler); }
     void SetReadDecodedHandler(std::function<void()> handler) { readDecoded_ = std::move(handler); }
@@ -138,6 +180,17 @@ private:
     void HandlePasswordReply(std::span<const std::uint8_t> reply);
     void NextStep();
     void NextBlock();
+    /// After the password step: the block phase the transfer is in.
+    void BeginBlocks();
+    void StartPlan(TransferPlan plan);
+    /// The radio's memory has been read: keep it, work out the blocks to send.
+    void AfterBackupRead();
+    void BeginWriteBlocks();
+    /// The end frame is through (acknowledged or timed out).
+    void AfterEndFrame();
+    void CompareReadBack();
+    void StoreWriteSessionBlock(std::span<const std::uint8_t> reply);
+    bool KeepsBackup() const { return request_.kind != WriteKind::Plain; }
     void BeginEnd();
     bool CheckRadioIdentity();
     void UpdateProgress();
@@ -191,7 +244,15 @@ private:
     int readState_ = kStateIdle;
     int writeState_ = kStateIdle;
     int currentAddress_ = 0;
-    int endAddress_ = 0;
+    TransferPlan plan_; // the blocks of the phase in progress
+    int planIndex_ = -1;
+    int progressBase_ = 0;  // blocks of the phases done before this one
+    int progressTotal_ = 0; // blocks of every phase, as far as known
+    WriteRequest request_;
+    WritePhase phase_ = WritePhase::None;
+    WriteReport report_;
+    ImageBytes readBack_{};
+    std::string serial_;
     int blockLength_ = kBlockLength;
     std::vector<std::int16_t> blockRetries_;
     int handshakeCount_ = 0;
