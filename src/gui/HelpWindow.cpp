@@ -36,6 +36,11 @@ void HelpWindow::ShowPage(const QString& pagePath) {
     }
     browser_->setSource(QUrl::fromLocalFile(page));
     setWindowTitle(browser_->documentTitle());
+    if (!isVisible() && parentWidget()) {
+        // Over the program's window, not wherever the window system puts it.
+        const QRect owner = parentWidget()->window()->frameGeometry();
+        move(owner.center() - rect().center());
+    }
     show();
     raise();
     activateWindow();

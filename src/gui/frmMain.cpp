@@ -747,10 +747,37 @@ QWidget* frmMain::ShowChildWindow(const QString& name) {
     QMdiSubWindow* sub = mdi_->addSubWindow(widget);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(TreeIcon(2));
+    KeepMenuShortcuts(sub);
     sub->show();
+    MakeRoomFor(sub);
     CascadeChildWindows();
     mdi_->setActiveSubWindow(sub);
     return widget;
+}
+
+void frmMain::KeepMenuShortcuts(QMdiSubWindow* sub) {
+    // A child window's own "Close" answers Ctrl+W, which is Write to Radio
+    // here: with both, Qt runs neither. The child keeps Ctrl+F4.
+    if (QMenu* menu = sub->systemMenu())
+        for (QAction* action : menu->actions())
+            if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_W) ||
+                action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+                action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F4)});
+}
+
+void frmMain::MakeRoomFor(QMdiSubWindow* sub) {
+    // The main window grows (within the screen) to show the whole width of a
+    // child window, such as the channel grid, that does not fit.
+    if (isMaximized() || isFullScreen())
+        return;
+    const int missing = sub->sizeHint().width() - mdi_->viewport()->width();
+    if (missing <= 0)
+        return;
+    int limit = width() + missing;
+    if (const QScreen* screen = this->screen())
+        limit = std::min(limit, screen->availableGeometry().width() - (frameGeometry().width() - width()));
+    if (limit > width())
+        resize(limit, height());
 }
 
 void frmMain::CloseWindowByName(const QString& name) {

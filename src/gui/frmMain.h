@@ -159,6 +159,8 @@ private:
     void OnNewDocTimer();
     void OnTimerCHEdit();
     void OnSubWindowActivated(QMdiSubWindow* window);
+    void KeepMenuShortcuts(QMdiSubWindow* sub);
+    void MakeRoomFor(QMdiSubWindow* sub);
     void RebuildWindowList();
     bool AskSaveChanges(); // 9006; false when the command should end
     void SetTreePaneVisible(bool visible);

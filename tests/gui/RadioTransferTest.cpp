@@ -9,6 +9,7 @@
 #include "dialogs/FrmRadioInfo.h"
 #include "link/TransferDriver.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -149,6 +150,20 @@ TEST(RadioTransfer, CancelEndsTheTransferAndSaysWhatItLeft) {
         EXPECT_FALSE(r.Said(c.write ? 9010 : 9009));
         EXPECT_EQ(r.h.app.doc.Settings.Opt.SqlLevel, 9);
     }
+}
+
+TEST(RadioTransfer, CtrlWWritesWhicheverChildWindowIsActive) {
+    TestInstall install;
+    RadioHarness r(install);
+    r.h.main->show();
+    QApplication::setActiveWindow(r.h.main.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(r.h.main.get()));
+    r.h.main->ShowChildWindow("frmCommChInfo");
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_TRUE(focus);
+    QTest::keySequence(focus, QKeySequence(Qt::CTRL | Qt::Key_W));
+    EXPECT_TRUE(r.h.main->WaitSaveDataTimer.isActive() || r.link.Busy());
+    EXPECT_EQ(r.h.main->OpenChildWindowNames(), QStringList{"frmCommChInfo"});
 }
 
 TEST(RadioTransfer, ReadDeclinedAtTheQuestionLeavesEverything) {

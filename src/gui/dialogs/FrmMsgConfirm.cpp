@@ -41,6 +41,12 @@ FrmMsgConfirm::FrmMsgConfirm(AppContext& app, Mode mode, QWidget* parent)
     buttons->addWidget(no_);
     layout->addLayout(buttons);
 
+    // The answer has the focus, so that Enter answers instead of ticking
+    // "do not ask again".
+    setTabOrder(yes_, no_);
+    setTabOrder(no_, check_);
+    yes_->setFocus();
+
     connect(yes_, &QPushButton::clicked, this, [this] { Answer(true); });
     connect(no_, &QPushButton::clicked, this, [this] { Answer(false); });
 }

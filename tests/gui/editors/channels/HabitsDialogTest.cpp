@@ -131,7 +131,9 @@ TEST(ConfirmDialog, EachModeSetsItsOwnPairOfHabits) {
         FrmMsgConfirm remove(h.app, FrmMsgConfirm::Mode::Delete);
         EXPECT_EQ(remove.Label1()->text(), h.Text(25002));
         Show(remove);
-        QTest::mouseClick(remove.CommandYes(), Qt::LeftButton);
+        // Enter answers: the focus starts on the answer, not on "do not ask again".
+        ASSERT_TRUE(remove.focusWidget());
+        QTest::keyClick(remove.focusWidget(), Qt::Key_Return);
     }
     EXPECT_EQ(Flags(h.app.habits), (std::vector<bool>{true, true, false, true, false}));
     {
