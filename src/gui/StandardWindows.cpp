@@ -4,6 +4,8 @@
 #include "dialogs/FrmRadioInfo.h"
 #include "editors/channels/FrmCHInfoEdit.h"
 #include "editors/channels/frmCommChInfo.h"
+#include "editors/factory/FrmTestData.h"
+#include "editors/factory/FrmTestFre.h"
 #include "editors/settings/FrmAlert.h"
 #include "editors/settings/FrmDTMF.h"
 #include "editors/settings/FrmEmbMsg.h"
@@ -38,8 +40,14 @@ constexpr WindowRow kWindows[] = {
     {"FrmKey", "MnuKey", "N8", 29000, 3800, true, &Make<FrmKey>},
     {"FrmScan", "MnuScan", "N9", 28000, 3900, true, &Make<FrmScan>},
     {"FrmAlert", "MnuAlert", "N10", 27000, 3950, true, &Make<FrmAlert>},
-    {"FrmTestFre", "MnuTestFre", nullptr, 0, 0, true, nullptr},
-    {"FrmTestData", "mnuTestData", "N11", 0, 0, false, nullptr},
+    {"FrmTestFre", "MnuTestFre", nullptr, 19000, 3960, true, &Make<FrmTestFre>},
+    // The test data dialog has fixed captions of its own and no Help button;
+    // F1 opens its topic.
+    {"FrmTestData", "mnuTestData", "N11", 0, 3970, false,
+     [](frmMain& main) -> QWidget* {
+         const WindowRow& row = *FindWindowRow(QString::fromLatin1(FrmTestData::kName));
+         return new FrmTestData(main.App(), main.Ui(), row.helpTopic, &main);
+     }},
     {"FrmEmbMsg", "mnuEmbeddedMsg", "N6", 20000, 3500, true, &Make<FrmEmbMsg>},
     {"FrmRadioInfo", nullptr, nullptr, 21000, 3600, false, &Make<FrmRadioInfo>},
     {"FrmCHBatch", "MnuCHBatch", nullptr, 0, 0, false, nullptr},

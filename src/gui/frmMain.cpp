@@ -463,7 +463,10 @@ void frmMain::BuildStatusBar() {
 }
 
 void frmMain::ApplyLoadVisibility() {
-    menu_.at(QStringLiteral("MnuTestFre"))->setVisible(false);
+    // The batch settings and the test frequencies are offered only when the
+    // setup asks for them.
+    const bool extras = app_.config.ShowBatchAndTestFreq;
+    menu_.at(QStringLiteral("MnuTestFre"))->setVisible(extras);
     ShowCHInfo(false);
     const bool factory = app_.factory.TestDataEnabled;
     menu_.at(QStringLiteral("mnuLanguage"))->setVisible(factory);
@@ -471,8 +474,8 @@ void frmMain::ApplyLoadVisibility() {
     menu_.at(QStringLiteral("mnuHelpTopic"))->setVisible(IsHelpAvailable(app_.config));
     menu_.at(QStringLiteral("mnuFilePrint"))->setVisible(false);
     menu_.at(QStringLiteral("mnuModel"))->setVisible(false);
-    menu_.at(QStringLiteral("mnuEditBar3"))->setVisible(false);
-    menu_.at(QStringLiteral("MnuCHBatch"))->setVisible(false);
+    menu_.at(QStringLiteral("mnuEditBar3"))->setVisible(extras);
+    menu_.at(QStringLiteral("MnuCHBatch"))->setVisible(extras);
     menu_.at(QStringLiteral("mnuWindowTileHorizontal"))->setVisible(false);
     menu_.at(QStringLiteral("mnuWindowTileVertical"))->setVisible(false);
     menu_.at(QStringLiteral("mnuWindowArrangeIcons"))->setVisible(false);

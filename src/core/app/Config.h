@@ -27,6 +27,9 @@ struct Config {
     std::string AppTitle;
     bool PrintEnabled = false; // the Print command stays hidden
     bool HelpEnabled = true;   // help pages are offered when present
+    /// key ShowBatchAndTestFreq: non-zero offers the batch channel settings and
+    /// the test frequencies in the Edit menu; the shipped setup keeps them hidden.
+    bool ShowBatchAndTestFreq = false;
     /// Setting.ini: index 3 = 1 offers the DTMF window; 0..2 stored and saved only.
     std::array<std::uint8_t, kFeatureSwitchCount> ConfiguredFeatures{};
     /// Reported by the last radio; index 0 or 1 set refuses writing to it. Not saved.

@@ -1,6 +1,7 @@
 #pragma once
 // The user's setup (section "language" of <InstallRoot>/language/mysetup.ini):
-// serial port, handshaking, stop bits, language and the first-run marker.
+// serial port, handshaking, stop bits, language, the first-run marker and the
+// switch that offers the batch and test-frequency windows.
 
 #include "app/InstallPaths.h"
 

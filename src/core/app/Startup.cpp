@@ -39,6 +39,8 @@ void ReadSetupFile(AppContext& app) {
     ReadSetupNumber(paths, "comPort", c.ComPort, 1, 32767);
     ReadSetupNumber(paths, "Handshaking", c.HandshakingMode, 0, 3);
     ReadSetupNumber(paths, "StopBit", c.StopBits, 1, 2);
+    c.ShowBatchAndTestFreq = ParseSetupNumber(ReadSetupValue(paths, "ShowBatchAndTestFreq"))
+                                 .value_or(0) != 0;
 
     if (c.IsFirstRun) {
         WriteSetupValue(paths, "IsFirstRun", "0");

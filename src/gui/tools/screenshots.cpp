@@ -2,7 +2,8 @@
 // simulated radio, answering the questions by script:
 //   pmr-screenshots <program folder> <output folder>
 // writes main-after-read.png, progress.png and radio-info.png (whole screen,
-// so run it under a virtual X display) and dialog-*.png of the small dialogs.
+// so run it under a virtual X display), dialog-*.png of the small dialogs and
+// testfre-*.png, testdata-*.png of the factory tools.
 
 #include "DemoRadio.h"
 #include "DocumentBridge.h"
@@ -21,6 +22,7 @@
 #include "dialogs/FrmSetComm.h"
 #include "dialogs/FrmSetLanguage.h"
 #include "editors/channels/ChannelRowCommands.h"
+#include "editors/factory/FrmTestData.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -169,6 +171,29 @@ int main(int argc, char** argv) {
         pmr::FrmAbout about(app, &main);
         grab(about, "dialog-about.png");
     }
+    // The factory tools, in English and in Chinese: the test frequencies
+    // window and the test data dialog.
+    for (int language : {0, 1}) {
+        pmr::ApplyLanguageChoice(app, language);
+        main.Change_Language();
+        const std::string suffix = language == 0 ? "en" : "zh";
+        main.CloseCurAllWindows();
+        if (QWidget* w = main.ShowChildWindow(QStringLiteral("FrmTestFre"))) {
+            QWidget* frame = w->parentWidget() ? w->parentWidget() : w;
+            frame->resize(frame->sizeHint());
+            QTest::qWait(300);
+            const QString path = out.filePath(QString::fromStdString("testfre-" + suffix + ".png"));
+            const bool ok = frame->grab().save(path);
+            std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+            failures += !ok;
+        }
+        main.CloseCurAllWindows();
+        pmr::FrmTestData data(app, ui, 0, &main);
+        grab(data, ("testdata-" + suffix + ".png").c_str());
+    }
+    pmr::ApplyLanguageChoice(app, 0);
+    main.Change_Language();
+
     app.fileBuffer = app.doc;
     return failures == 0 ? 0 : 1;
 }
