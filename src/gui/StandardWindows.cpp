@@ -2,6 +2,7 @@
 
 #include "ChildWindowRegistry.h"
 #include "dialogs/FrmRadioInfo.h"
+#include "editors/batch/FrmCHBatch.h"
 #include "editors/channels/FrmCHInfoEdit.h"
 #include "editors/channels/frmCommChInfo.h"
 #include "editors/factory/FrmTestData.h"
@@ -50,7 +51,7 @@ constexpr WindowRow kWindows[] = {
      }},
     {"FrmEmbMsg", "mnuEmbeddedMsg", "N6", 20000, 3500, true, &Make<FrmEmbMsg>},
     {"FrmRadioInfo", nullptr, nullptr, 21000, 3600, false, &Make<FrmRadioInfo>},
-    {"FrmCHBatch", "MnuCHBatch", nullptr, 0, 0, false, nullptr},
+    {"FrmCHBatch", "MnuCHBatch", nullptr, 26000, 3700, false, &Make<FrmCHBatch>},
 };
 
 } // namespace

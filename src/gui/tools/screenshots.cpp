@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <cstdio>
@@ -145,6 +146,31 @@ int main(int argc, char** argv) {
     pmr::ApplyLanguageChoice(app, 1);
     main.Change_Language();
     shootSettings("-zh");
+    pmr::ApplyLanguageChoice(app, 0);
+    main.Change_Language();
+
+    // The batch channel settings dialog with every item and the item list
+    // shown, in English and in Chinese; the switch file is left as it was.
+    for (const char* suffix : {"en", "zh"}) {
+        pmr::ApplyLanguageChoice(app, suffix[0] == 'z' ? 1 : 0);
+        main.Change_Language();
+        const auto switches = app.config.BatchSwitches;
+        app.config.BatchSwitches.fill(1);
+        ui.HandleDialogNext([&](QDialog& dialog) {
+            if (auto* items = dialog.findChild<QPushButton*>(QStringLiteral("cmdSelectItems")))
+                items->click();
+            dialog.show();
+            QTest::qWait(300);
+            const QString path = out.filePath(QStringLiteral("batch-%1.png").arg(QString::fromLatin1(suffix)));
+            const bool ok = dialog.grab().save(path);
+            std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+            failures += !ok;
+            dialog.hide();
+            return int(QDialog::Rejected);
+        });
+        main.ShowChildWindow(QStringLiteral("FrmCHBatch"));
+        app.config.BatchSwitches = switches;
+    }
     pmr::ApplyLanguageChoice(app, 0);
     main.Change_Language();
 

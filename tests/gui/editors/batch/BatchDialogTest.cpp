@@ -1,0 +1,151 @@
+// The batch channel settings dialog as the user drives it: the item switches
+// kept in BatchFun.ini, the modes that enable their controls, and Apply.
+
+#include "GuiTestSupport.h"
+#include "document/ChannelTable.h"
+#include "document/TrimFix.h"
+#include "editors/batch/FrmCHBatch.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace pmr::testing {
+namespace {
+
+/// Opens the dialog through the main window and runs `steps` on it.
+void WithBatchDialog(Harness& h, const std::function<void(FrmCHBatch&)>& steps) {
+    bool ran = false;
+    h.ui.HandleDialogNext([&](QDialog& dialog) {
+        auto* batch = dynamic_cast<FrmCHBatch*>(&dialog);
+        EXPECT_NE(batch, nullptr);
+        if (batch) {
+            steps(*batch);
+            ran = true;
+        }
+        return int(QDialog::Rejected);
+    });
+    h.main->ShowChildWindow(QStringLiteral("FrmCHBatch"));
+    EXPECT_TRUE(ran);
+}
+
+template <typename W> W* Child(QWidget& window, const char* name) {
+    W* w = window.findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+QByteArray SwitchFile(const TestInstall& install) {
+    QFile file(install.ProgramFolder() + "/BatchFun.ini");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(BatchDialog, EverySwitchChangeIsKeptInTheFileAndShowsItsControls) {
+    TestInstall install;
+    Harness h(install);
+    h.app.config.BatchSwitches.fill(0);
+    h.app.config.BatchSwitches[kBatchName] = 1;
+    WithBatchDialog(h, [&](FrmCHBatch& w) {
+        EXPECT_EQ(w.windowTitle(), h.Text(26000));
+        EXPECT_TRUE(w.Switch(kBatchName)->isChecked());
+        EXPECT_TRUE(w.ItemRow(kBatchName)->isVisibleTo(&w));
+        EXPECT_FALSE(w.ItemRow(kBatchRxFreq)->isVisibleTo(&w));
+
+        auto* selectItems = Child<QPushButton>(w, "cmdSelectItems");
+        EXPECT_FALSE(w.SwitchList()->isVisibleTo(&w));
+        selectItems->click();
+        EXPECT_TRUE(w.SwitchList()->isVisibleTo(&w));
+        EXPECT_EQ(selectItems->text(), h.Text(26006));
+
+        w.Switch(kBatchRxFreq)->click();
+        EXPECT_TRUE(w.ItemRow(kBatchRxFreq)->isVisibleTo(&w));
+        QByteArray bytes = SwitchFile(install);
+        ASSERT_EQ(bytes.size(), kBatchItemCount);
+        EXPECT_EQ(bytes[kBatchRxFreq], 1);
+        EXPECT_EQ(bytes[kBatchName], 1);
+        EXPECT_EQ(bytes[kBatchTxFreq], 0);
+
+        Child<QPushButton>(w, "cmdSelectAll")->click();
+        EXPECT_EQ(SwitchFile(install), QByteArray(kBatchItemCount, 1));
+        EXPECT_TRUE(w.ItemRow(kBatchCompander)->isVisibleTo(&w));
+        Child<QPushButton>(w, "cmdSelectNone")->click();
+        EXPECT_EQ(SwitchFile(install), QByteArray(kBatchItemCount, 0));
+        for (int item = 0; item < kBatchItemCount; ++item)
+            EXPECT_FALSE(w.ItemRow(item)->isVisibleTo(&w)) << item;
+    });
+}
+
+TEST(BatchDialog, ModesEnableTheControlsTheyUse) {
+    TestInstall install;
+    Harness h(install);
+    WithBatchDialog(h, [&](FrmCHBatch& w) {
+        auto* from = Child<QLineEdit>(w, "txtFromChannel");
+        auto* offset = Child<QLineEdit>(w, "txtTxOffset");
+        auto* txStart = Child<QLineEdit>(w, "txtTxStart");
+        auto* encodeStart = Child<QComboBox>(w, "cboTxToneStart");
+        auto* encodeRandom = Child<QCheckBox>(w, "chkTxToneRandom");
+        EXPECT_FALSE(from->isEnabled());
+        EXPECT_FALSE(offset->isEnabled());
+        EXPECT_FALSE(encodeStart->isEnabled()); // the encode tone follows the decode tone
+        Child<QRadioButton>(w, "optFromChannel")->click();
+        Child<QRadioButton>(w, "optTxOffset")->click();
+        EXPECT_TRUE(from->isEnabled());
+        EXPECT_TRUE(offset->isEnabled());
+        EXPECT_FALSE(txStart->isEnabled());
+        Child<QRadioButton>(w, "optTxStart")->click();
+        EXPECT_FALSE(offset->isEnabled());
+        EXPECT_TRUE(txStart->isEnabled());
+        Child<QCheckBox>(w, "chkTxToneDefault")->click();
+        EXPECT_TRUE(encodeStart->isEnabled());
+        encodeRandom->click();
+        EXPECT_FALSE(encodeStart->isEnabled());
+
+        // A box is put right as it loses the focus.
+        w.show();
+        QApplication::setActiveWindow(&w);
+        auto* to = Child<QLineEdit>(w, "txtToChannel");
+        to->setFocus();
+        ASSERT_TRUE(WaitFor([to] { return to->hasFocus(); }, 2000));
+        to->setText("300");
+        from->setFocus();
+        EXPECT_TRUE(WaitFor([to] { return to->text() == "128"; }, 2000))
+            << to->text().toStdString();
+        w.hide();
+    });
+}
+
+TEST(BatchDialog, ApplyChangesTheDocumentAndTellsTheChannelWindows) {
+    TestInstall install;
+    Harness h(install);
+    h.app.config.BatchSwitches.fill(0);
+    h.app.config.BatchSwitches[kBatchRxFreq] = 1;
+    h.app.config.BatchSwitches[kBatchName] = 1;
+    int tableEvents = 0;
+    DocumentSubscription listen(h.app.docState.Events, Kinds(DocumentChange::ChannelTable),
+                                [&](auto...) { ++tableEvents; });
+    WithBatchDialog(h, [&](FrmCHBatch& w) {
+        Child<QRadioButton>(w, "optFromChannel")->click();
+        Child<QLineEdit>(w, "txtFromChannel")->setText("5");
+        Child<QLineEdit>(w, "txtToChannel")->setText("3");
+        Child<QLineEdit>(w, "txtRxStart")->setText("446.1");
+        auto* step = Child<QLineEdit>(w, "txtRxStep");
+        step->setText("13"); // off the grid: 10 kHz
+        Child<QLineEdit>(w, "txtNameFixed")->setText("AB1");
+        Child<QPushButton>(w, "cmdApply")->click();
+        EXPECT_EQ(step->text(), "10");
+    });
+    EXPECT_EQ(tableEvents, 1);
+    const char* want[] = {"44610000", "44611000", "44612000"};
+    for (int no = 3; no <= 5; ++no) {
+        const ChannelRecord* e = FindChannel(h.app.doc, no);
+        ASSERT_NE(e, nullptr) << no;
+        EXPECT_EQ(TrimFix(e->RxFreq), want[no - 3]) << no;
+        EXPECT_EQ(TrimFix(e->Name), "AB1") << no;
+    }
+}
+
+} // namespace
+} // namespace pmr::testing
