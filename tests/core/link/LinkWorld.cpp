@@ -190,8 +190,11 @@ std::optional<Bytes> FakeRadio::Answer(const Bytes& frame) {
         auto resend = resendWrites.find(address);
         if (!sound || (resend != resendWrites.end() && resend->second-- > 0))
             return Bytes{kResend};
-        for (int i = 0; i < frame[3]; ++i)
-            mem[(address + i) & 0xFFFF] = frame[4 + i];
+        if (ignoreWrites.count(address) == 0)
+            for (int i = 0; i < frame[3]; ++i)
+                mem[(address + i) & 0xFFFF] = frame[4 + i];
+        if (silentAfterWrites >= 0 && ++storedWrites >= silentAfterWrites)
+            silent = true;
         return Bytes{kAck};
     }
     case 0x45:
@@ -392,8 +395,8 @@ namespace {
 // The catalogue is built in memory: a shared file would be truncated by one
 // test process while another reads it when ctest runs them side by side.
 std::string TestTexts() {
-    const int ids[] = {9003, 9004, 9005, 9006, 9008, 9009, 9010, 9012,
-                       9027, 9028, 9029, 9030, 9031, 9032, 9072, 9073, 12008};
+    const int ids[] = {9003, 9004, 9005, 9006, 9008, 9009, 9010, 9012, 9027, 9028, 9029,
+                       9030, 9031, 9032, 9072, 9073, 9120, 9121, 9123, 12008};
     std::map<std::string, std::vector<int>> bySection;
     for (int id : ids)
         bySection[std::string(SectionForTextId(id))].push_back(id);
@@ -454,6 +457,24 @@ LinkWorld::LinkWorld() {
     hooks.writeSetupValue = [this](AppContext&, const std::string& key, int value) {
         setupWrites.emplace_back(key, value);
     };
+    hooks.encodeOver = [this](AppContext& a, const std::array<std::uint8_t, kImageSize>& radio) {
+        ++encodes;
+        a.images.ImageBuf = radio;
+        std::copy(encodedImage.begin(), encodedImage.begin() + interpretedEnd,
+                  a.images.ImageBuf.begin());
+    };
+    hooks.backupFolderProblem = [this](AppContext&) { return backupFolderProblem; };
+    hooks.keepBackup = [this](AppContext&, const std::array<std::uint8_t, kImageSize>& image,
+                              const std::string& serial, std::string& message) {
+        if (backupKeepFails) {
+            message = "the disk is full";
+            return std::string();
+        }
+        backups.push_back(image);
+        backupSerials.push_back(serial);
+        return "backup " + std::to_string(backups.size());
+    };
+    hooks.pruneBackups = [this](AppContext&, const std::string&) { ++prunes; };
 }
 
 TransferDriver& LinkWorld::Driver() {

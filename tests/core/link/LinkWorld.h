@@ -90,6 +90,12 @@ public:
     std::map<int, int> resendWrites;
     /// From this block address on, the radio says nothing (-1: never).
     int silentFrom = -1;
+    /// Write blocks acknowledged but not stored (a radio that loses them).
+    std::set<int> ignoreWrites;
+    /// After storing this many write blocks the radio says nothing (-1: never):
+    /// the cable dropped out.
+    int silentAfterWrites = -1;
+    int storedWrites = 0;
     bool silent = false;
     /// Replaces a reply (nothing = say nothing). Called with the request too.
     std::function<std::optional<Bytes>(const Bytes& request, const Bytes& reply)> tamper;
@@ -268,6 +274,14 @@ struct LinkWorld {
     std::string writeRefusal;     // what the check before a write answers
     std::vector<std::pair<std::string, int>> setupWrites;
     std::array<std::uint8_t, kImageSize> encodedImage{}; // what EncodeImage produces
+    /// Bytes below this address are the document's when encoded over the
+    /// radio's image; the radio's own bytes above it are kept.
+    int interpretedEnd = 0x1340;
+    std::vector<std::array<std::uint8_t, kImageSize>> backups; // kept, in order
+    std::vector<std::string> backupSerials;
+    std::string backupFolderProblem; // what the folder check answers
+    bool backupKeepFails = false;
+    int prunes = 0;
     LinkHooks hooks;
 
     std::unique_ptr<TransferDriver> driver;
