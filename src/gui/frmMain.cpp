@@ -88,8 +88,8 @@ constexpr MenuRow kMenu[] = {
     {"MnuKey", "mnuEdit", nullptr, 3800, false, false},
     {"MnuScan", "mnuEdit", nullptr, 3900, false, false},
     {"MnuAlert", "mnuEdit", nullptr, 3950, false, false},
-    {"MnuTestFre", "mnuEdit", nullptr, 0, false, false},
-    {"mnuTestData", "mnuEdit", nullptr, 0, false, false},
+    {"MnuTestFre", "mnuEdit", nullptr, 3960, false, false},
+    {"mnuTestData", "mnuEdit", nullptr, 3970, false, false},
     {"mnuEditBar2", "mnuEdit", nullptr, 0, true, false},
     {"mnuEmbeddedMsg", "mnuEdit", nullptr, 3500, false, false},
     {"MnuLocalInfo", "mnuEdit", nullptr, 3600, false, false},
@@ -491,6 +491,8 @@ void frmMain::RestoreGeometry() {
         const int twips = settings.value(QString::fromLatin1(key), fallback).toString().toInt(&ok);
         return static_cast<int>(std::lround((ok ? twips : fallback) / TwipsPerPixel()));
     };
+    // A size the user left is kept; the default one grows to fit the channel grid.
+    growToFitChildren_ = !settings.contains(QStringLiteral("MainWidth"));
     const int left = px("MainLeft", 1000), top = px("MainTop", 1000);
     const int width = px("MainWidth", 12500), height = px("MainHeight", 9500);
     resize(std::max(width, 200), std::max(height, 150));
@@ -538,7 +540,7 @@ void frmMain::ShowMainTxt() {
 
 void frmMain::RelabelMainWindow() {
     fileFilter_ = Q(app_.texts.GetLangText(9001)) + QStringLiteral(" (*.dat)|*.dat");
-    panels_[2]->setText(Q(app_.texts.GetLangText(12008)) + QString::number(app_.config.ComPort));
+    ShowPortStatus(Q(app_.texts.GetLangText(12008)) + QString::number(app_.config.ComPort));
     panels_[1]->setText(Q(docs_.ModelDisplayName()) + "[" + Q(app_.docState.BandText) + "]");
     ShowMainTxt();
 
@@ -769,9 +771,9 @@ void frmMain::KeepMenuShortcuts(QMdiSubWindow* sub) {
 }
 
 void frmMain::MakeRoomFor(QMdiSubWindow* sub) {
-    // The main window grows (within the screen) to show the whole width of a
-    // child window, such as the channel grid, that does not fit.
-    if (isMaximized() || isFullScreen())
+    // The main window at its default size grows (within the screen) to show
+    // the whole width of a child window, such as the channel grid.
+    if (!growToFitChildren_ || isMaximized() || isFullScreen())
         return;
     const int missing = sub->sizeHint().width() - mdi_->viewport()->width();
     if (missing <= 0)
@@ -1048,7 +1050,9 @@ void frmMain::OnRadioInfoRead() {
 }
 
 void frmMain::ShowPortStatus(const QString& text) {
-    panels_[2]->setText(text);
+    // "Port: COM3" names the device behind the number as well.
+    const std::string device = ports_ ? ports_->Describe(app_.config.ComPort).device : std::string();
+    panels_[2]->setText(device.empty() ? text : text + QStringLiteral(" (%1)").arg(Q(device)));
 }
 
 void frmMain::OpenChannelWindow() {

@@ -173,6 +173,7 @@ private:
     RadioLink* link_ = nullptr;
     RowCommandRunner rowCommands_;
     const PortList* ports_ = nullptr;
+    bool growToFitChildren_ = false; // no size stored from an earlier run
     ChildWindowRegistry registry_;
     QString fileFilter_;
     bool chInfoShown_ = false;

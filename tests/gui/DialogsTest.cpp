@@ -15,6 +15,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <map>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <cstring>
@@ -27,7 +29,19 @@ namespace {
 class FakePorts : public PortList {
 public:
     std::vector<int> ports;
+    std::map<int, PortInfo> infos;
+    std::vector<std::string> unnumbered;
+    mutable std::vector<std::string> numbered; // devices given a number
     std::vector<int> ExistingPorts() const override { return ports; }
+    PortInfo Describe(int port) const override {
+        auto it = infos.find(port);
+        return it == infos.end() ? PortInfo{} : it->second;
+    }
+    std::vector<std::string> UnnumberedDevices() const override { return unnumbered; }
+    int NumberDevice(const std::string& device, const std::string&) const override {
+        numbered.push_back(device);
+        return 200;
+    }
 };
 
 int Click(QDialog& d, const char* button) {
@@ -160,6 +174,40 @@ TEST(PortDialog, OffersThePortsTheSystemListsAndFollowsChanges) {
     EXPECT_FALSE(dialog.ReCommTimer.isActive());
     EXPECT_EQ(h.app.config.ComPort, 5);
     EXPECT_EQ(ReadSetupValue(h.app.paths, "comPort"), "5");
+}
+
+TEST(PortDialog, ShowsTheDeviceAndStateOfEachNumberAndNumbersAnotherDevice) {
+    TestInstall install;
+    Harness h(install);
+    FakePorts ports;
+    ports.ports = {5, 6, 7};
+    ports.infos[5] = {"/dev/ttyUSB0", "usb-FTDI_FT232R-if00-port0", PortInfo::State::Present, ""};
+    ports.infos[6] = {"/dev/ttyUSB1", "", PortInfo::State::Busy, ""};
+    ports.infos[7] = {"/dev/ttyUSB2", "", PortInfo::State::NoPermission, "dialout"};
+    ports.infos[8] = {"/dev/ttyUSB3", "", PortInfo::State::Absent, ""};
+    ports.unnumbered = {"/dev/serial/by-id/usb-Prolific-if00-port0"};
+    FrmSetComm dialog(h.app, ports);
+    const struct {
+        int index;
+        int stateText;
+    } rows[] = {{4, 22010}, {5, 22012}, {7, 22011}};
+    for (const auto& row : rows) {
+        EXPECT_TRUE(dialog.Detail(row.index)->text().contains(h.Text(row.stateText)));
+        EXPECT_TRUE(dialog.Detail(row.index)->text().startsWith(
+            QString::fromStdString(ports.infos[row.index + 1].device)));
+    }
+    EXPECT_TRUE(dialog.Detail(4)->text().contains("usb-FTDI_FT232R-if00-port0"));
+    EXPECT_TRUE(dialog.Detail(6)->text().contains("dialout"));
+    EXPECT_FALSE(dialog.Option(7)->isEnabled());
+    ASSERT_EQ(dialog.OtherDevice()->count(), 1);
+
+    // A path outside the numbering (a pseudo-terminal) gets a number of its own.
+    dialog.OtherOption()->setChecked(true);
+    dialog.OtherDevice()->setEditText("/dev/pts/7");
+    Click(dialog, "CommandOK");
+    EXPECT_EQ(ports.numbered, std::vector<std::string>{"/dev/pts/7"});
+    EXPECT_EQ(h.app.config.ComPort, 200);
+    EXPECT_EQ(ReadSetupValue(h.app.paths, "comPort"), "200");
 }
 
 TEST(PortDialog, FixedListEnablesAllAndAPortBeyondSixteenSelectsNone) {

@@ -240,7 +240,8 @@ TEST(RadioTransfer, SilentRadioSearchesTheLinkUnderItsTitleAndGoesOn) {
     EXPECT_TRUE(
         captions.contains("Search for communication setting,please wait for a few minutes..."));
     EXPECT_EQ(captions.last().toStdString(), r.h.app.texts.GetLangText(9027));
-    EXPECT_EQ(r.h.main->StatusPanel(3)->text(), r.h.Text(12008) + "1");
+    // The status names the number the search kept and the device behind it.
+    EXPECT_EQ(r.h.main->StatusPanel(3)->text(), r.h.Text(12008) + "1 (" + r.radio.Device() + ")");
 }
 
 TEST(RadioTransfer, RadioFallingSilentAsksWhetherToTryAgain) {

@@ -112,3 +112,36 @@ TEST_F(FakeSystem, ConsolesAreKnownAndARunOnlyNumberIsSavedWithItsDevice) {
     EXPECT_TRUE(m.SaveOverride(ini, 17));
     EXPECT_EQ(PortMapping::ReadOverrides(ini).at(17), Dev() + "/pts7");
 }
+
+namespace {
+
+TEST_F(FakeSystem, DescribesADeviceByStateAndOtherNames) {
+    Node("ttyUSB0");
+    const std::string device = Dev() + "/ttyUSB0";
+    fs::create_directories(root_ / "by-id");
+    fs::create_symlink(device, root_ / "by-id" / "usb-FTDI_FT232R-if00-port0");
+    fs::create_directories(root_ / "lock");
+    const std::vector<std::string> locks{(root_ / "lock").string()};
+    const std::string byId = (root_ / "by-id").string();
+
+    PortInfo info = DescribeDevice(device, byId, locks);
+    EXPECT_EQ(info.state, PortInfo::State::Present);
+    EXPECT_NE(info.detail.find("usb-FTDI_FT232R-if00-port0"), std::string::npos);
+    // Another running program's lock file: in use.
+    std::ofstream((root_ / "lock" / "LCK..ttyUSB0").string()) << ::getppid() << "\n";
+    EXPECT_EQ(DescribeDevice(device, byId, locks).state, PortInfo::State::Busy);
+    EXPECT_EQ(DescribeDevice(Dev() + "/ttyUSB9", byId, locks).state, PortInfo::State::Absent);
+}
+
+TEST_F(FakeSystem, AnotherDeviceGetsAKeptNumberOfItsOwn) {
+    const std::string setup = File("mysetup.ini", "[language]\ncomPort=1\n");
+    PortMapping mapping({}, Dev(), Sys(), File("consoles", ""));
+    DevicePortList ports(mapping);
+    const int number = ports.NumberDevice("/dev/pts/7", setup);
+    EXPECT_GT(number, 16);
+    EXPECT_EQ(ports.NumberDevice("/dev/pts/7", setup), number);
+    EXPECT_EQ(PortMapping::ReadOverrides(setup).at(number), "/dev/pts/7");
+    EXPECT_NE(ports.NumberDevice("/dev/pts/8", setup), number);
+}
+
+} // namespace
