@@ -70,7 +70,9 @@ int CliSession::Prepare() {
         Tell("no program folder at " + folder + " (use --program-dir)", true);
         return kExitFailure;
     }
-    RunStartup(app_, folder, *user_);
+    StartupHooks startup;
+    startup.user = UserEnvironment::FromProcess();
+    RunStartup(app_, folder, *user_, startup);
 
     mapping_ = std::make_unique<PortMapping>(PortMapping::ReadOverrides(SetupFilePath(app_.paths)));
     if (!options_.port.empty()) {

@@ -7,6 +7,7 @@
 #include "HelpWindow.h"
 #include "Icons.h"
 #include "Interaction.h"
+#include "QtTranslations.h"
 #include "RadioLink.h"
 #include "app/AppContext.h"
 #include "app/HelpPages.h"
@@ -469,7 +470,7 @@ void frmMain::ApplyLoadVisibility() {
     menu_.at(QStringLiteral("MnuTestFre"))->setVisible(extras);
     ShowCHInfo(false);
     const bool factory = app_.factory.TestDataEnabled;
-    menu_.at(QStringLiteral("mnuLanguage"))->setVisible(factory);
+    menu_.at(QStringLiteral("mnuLanguage"))->setVisible(true);
     menu_.at(QStringLiteral("mnuTestData"))->setVisible(factory);
     menu_.at(QStringLiteral("mnuHelpTopic"))->setVisible(IsHelpAvailable(app_.config));
     menu_.at(QStringLiteral("mnuFilePrint"))->setVisible(false);
@@ -1139,6 +1140,7 @@ void frmMain::OnActivated() {
     if (app_.config.ShownLanguage == app_.config.CurrentLanguage)
         return;
     app_.config.ShownLanguage = app_.config.CurrentLanguage;
+    LoadQtTranslations(app_.config.CurrentLanguage);
     Change_Language();
     CloseCurAllWindows();
     ShowChildWindow(QStringLiteral("frmCommChInfo"));

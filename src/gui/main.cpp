@@ -1,5 +1,6 @@
 // The program: start-up, then the main window until it is closed.
-//   --demo            a simulated radio on a pseudo-terminal is the configured port
+//   --demo            a simulated radio on a pseudo-terminal is the configured port;
+//                     the run writes none of the program's files
 //   --startup-time    prints the milliseconds from process start to the window shown
 //   --quit-after-start  ends once the window is shown (with --startup-time)
 
@@ -9,6 +10,7 @@
 #include "PortMapping.h"
 #include "QtInteraction.h"
 #include "QtProgramLauncher.h"
+#include "QtTranslations.h"
 #include "StandardWindows.h"
 #include "app/AppContext.h"
 #include "app/Startup.h"
@@ -57,7 +59,13 @@ int main(int argc, char** argv) {
     pmr::DocumentBridge docs(app, ui, launcher);
     pmr::StartupHooks hooks;
     hooks.templates = &docs.Templates();
+    hooks.user = pmr::UserEnvironment::FromProcess();
+    // The demo is a look around: it leaves the user's setup as it found it.
+    hooks.writeFiles = !demo;
     pmr::RunStartup(app, programFolder.toStdString(), ui, hooks);
+    // Qt's standard buttons and file dialog speak the program's language; the
+    // main window loads them again when the language changes.
+    pmr::LoadQtTranslations(app.config.CurrentLanguage);
     // Started from a terminal, the program says where its installation lives
     // and what it read, which is the first thing to check when it misbehaves.
     std::fputs(pmr::DescribeStartup(app).c_str(), stdout);

@@ -134,7 +134,7 @@ void SaveFoundPortOverrides(LinkHooks& hooks, const PortMapping& mapping) {
                                 AppContext& app, const std::string& key, int value) {
         if (base)
             base(app, key, value);
-        if (key == "comPort")
+        if (key == "comPort" && app.paths.WritesFiles)
             mapping.SaveOverride(SetupFilePath(app.paths), value);
     };
 }

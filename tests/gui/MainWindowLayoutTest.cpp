@@ -62,11 +62,12 @@ TEST(MainWindowLayout, HiddenEntriesStayHiddenInNormalUse) {
     TestInstall install;
     Harness h(install);
     for (const char* name : {"mnuFilePrint", "mnuModel", "MnuTestFre", "mnuTestData", "mnuEditBar3",
-                             "MnuCHBatch", "mnuLanguage", "mnuWindowTileHorizontal",
+                             "MnuCHBatch", "mnuWindowTileHorizontal",
                              "mnuWindowTileVertical", "mnuWindowArrangeIcons"})
         EXPECT_FALSE(Shown(h.Menu(name))) << name;
     for (const char* name : {"mnuFile", "mnuEdit", "mnuProgram", "mnuSet", "mnuView", "mnuWindow",
-                             "mnuHelp", "mnuChannelInfo", "MnuLocalInfo", "MnuInit", "mnuComm"})
+                             "mnuHelp", "mnuChannelInfo", "MnuLocalInfo", "MnuInit", "mnuComm",
+                             "mnuLanguage"})
         EXPECT_TRUE(Shown(h.Menu(name))) << name;
     // Without the help pages the help entry is not offered.
     EXPECT_FALSE(Shown(h.Menu("mnuHelpTopic")));

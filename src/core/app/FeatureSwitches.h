@@ -1,6 +1,6 @@
 #pragma once
 // Setting.ini (the four configured feature switches, 4 bytes) and BatchFun.ini
-// (the 21 batch-function switches, 21 bytes), both in the program folder.
+// (the 21 batch-function switches, 21 bytes), both in the user folder (InstallPaths).
 
 namespace pmr {
 

@@ -8,7 +8,7 @@ namespace pmr {
 namespace {
 
 std::string HabitPath(const InstallPaths& paths) {
-    return ProgramFile(paths, "Habit.ini");
+    return UserFile(paths, "Habit.ini");
 }
 
 } // namespace
@@ -47,7 +47,7 @@ void LoadHabits(AppContext& app) {
 }
 
 bool SaveHabits(const Habits& habits, const InstallPaths& paths) {
-    return WriteFixedRecord(HabitPath(paths), EncodeHabits(habits));
+    return paths.WritesFiles && WriteFixedRecord(HabitPath(paths), EncodeHabits(habits));
 }
 
 bool SaveHabits(const AppContext& app) {

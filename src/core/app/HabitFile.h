@@ -1,5 +1,5 @@
 #pragma once
-// Habit.ini in the program folder: one 10-byte record, the five habit flags as
+// Habit.ini in the user folder (InstallPaths): one 10-byte record, the five habit flags as
 // 16-bit little-endian integers (true = -1, false = 0, any non-zero reads true),
 // in the order PasteNoPrompt, PasteInserts, DeleteNoPrompt, DeleteRemovesRow,
 // UseOffsetFreq.

@@ -15,10 +15,16 @@ InstallPaths InstallPathsFor(std::string_view programFolder) {
     InstallPaths paths;
     paths.ProgramFolder = std::string(programFolder);
     paths.InstallRoot = ParentFolder(programFolder);
+    paths.SetupFolder = paths.InstallRoot + "/language";
+    paths.UserFolder = paths.ProgramFolder;
     return paths;
 }
 
 std::string SetupFilePath(const InstallPaths& paths) {
+    return paths.SetupFolder + "/mysetup.ini";
+}
+
+std::string ShippedSetupFilePath(const InstallPaths& paths) {
     return paths.InstallRoot + "/language/mysetup.ini";
 }
 
@@ -28,6 +34,10 @@ std::string VersionFilePath(const InstallPaths& paths) {
 
 std::string ProgramFile(const InstallPaths& paths, std::string_view name) {
     return paths.ProgramFolder + "/" + std::string(name);
+}
+
+std::string UserFile(const InstallPaths& paths, std::string_view name) {
+    return paths.UserFolder + "/" + std::string(name);
 }
 
 std::string LanguageFilePath(const InstallPaths& paths, std::string_view languageFile) {

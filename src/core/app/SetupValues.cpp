@@ -17,7 +17,8 @@ std::string ReadSetupValue(const InstallPaths& paths, std::string_view key) {
 }
 
 bool WriteSetupValue(const InstallPaths& paths, std::string_view key, std::string_view value) {
-    return WriteProfileString(SetupFilePath(paths), kSetupSection, key, value);
+    return paths.WritesFiles &&
+           WriteProfileString(SetupFilePath(paths), kSetupSection, key, value);
 }
 
 bool WriteSetupValue(const InstallPaths& paths, std::string_view key, int value) {

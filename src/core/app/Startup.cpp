@@ -24,7 +24,7 @@ void ReadSetupNumber(const InstallPaths& paths, std::string_view key, std::int16
         target = *value;
 }
 
-void ReadSetupFile(AppContext& app) {
+void ReadSetupFile(AppContext& app, std::string_view locale) {
     Config& c = app.config;
     const InstallPaths& paths = app.paths;
 
@@ -44,6 +44,9 @@ void ReadSetupFile(AppContext& app) {
 
     if (c.IsFirstRun) {
         WriteSetupValue(paths, "IsFirstRun", "0");
+        // A new user meets the program in the language of their desktop.
+        c.CurrentLanguage = static_cast<std::int16_t>(LanguageForLocale(locale));
+        c.LanguageFile = LanguageFileFor(c.CurrentLanguage);
     } else if (auto language = ParseSetupNumber(ReadSetupValue(paths, "CurrentLanguage"))) {
         // Any number is kept; only 2 changes the texts.
         c.CurrentLanguage = *language;
@@ -59,6 +62,7 @@ void ReadSetupFile(AppContext& app) {
 void RunStartup(AppContext& app, const std::string& programFolder, UserInteraction& ui,
                 const StartupHooks& hooks) {
     app.paths = InstallPathsFor(programFolder);
+    PlaceUserFiles(app.paths, hooks.user, hooks.writeFiles);
     Config& c = app.config;
 
     // The cable is assumed to echo until a handshake shows otherwise.
@@ -81,7 +85,7 @@ void RunStartup(AppContext& app, const std::string& programFolder, UserInteracti
     // lists its serial ports, so the fixed list of ports 1 to 16 is never used.
     c.UseFixedPortList = false;
 
-    ReadSetupFile(app);
+    ReadSetupFile(app, hooks.user.Locale);
     // The texts are needed from here on: the new document may report a problem.
     app.texts.Load(LanguageFilePath(app.paths, c.LanguageFile));
 

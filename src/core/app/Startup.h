@@ -3,6 +3,8 @@
 // at the end of the program. Both run over an installation folder, so a test can
 // start the program over a folder of its own.
 
+#include "app/UserFiles.h"
+
 #include <functional>
 #include <string>
 
@@ -18,11 +20,19 @@ struct StartupHooks {
     TemplateLoader* templates = nullptr;
     /// Replaces the new-document step (NewDocument with `templates`) when set.
     std::function<void(AppContext&, UserInteraction&)> newDocument;
+    /// The user's configuration folder and locale (UserEnvironment::FromProcess()
+    /// for the program). Empty: a per-user installation writes nothing and the
+    /// first start is in English.
+    UserEnvironment user;
+    /// False: start-up and the rest of the run create and change no file of the
+    /// program's (the demo).
+    bool writeFiles = true;
 };
 
 /// Runs start-up for the program in `programFolder` (the folder holding the
-/// executable, e.g. <root>/V100): version table, factory mode, defaults,
-/// mysetup.ini (read, first-run rule, language, written back), the new document,
+/// executable, e.g. <root>/V100): where the program's own files live
+/// (PlaceUserFiles), version table, factory mode, defaults, mysetup.ini (read;
+/// on the first start the language of the user's locale; written back), the new document,
 /// help pages, title, Setting.ini and BatchFun.ini, the editing habits.
 /// A missing or non-numeric mysetup.ini key keeps its default (comPort 1,
 /// Handshaking 0, StopBit 1, CurrentLanguage 1; IsFirstRun false); so do

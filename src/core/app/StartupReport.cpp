@@ -54,6 +54,13 @@ std::string DescribeStartup(const AppContext& app) {
 
     line("Program folder", p.ProgramFolder);
     line("Installation root", p.InstallRoot);
+    // Where the program writes; a run that writes nothing reads the
+    // installation's files wherever the user has none.
+    std::string own = p.PerUser ? "per-user" : "portable";
+    own += p.WritesFiles ? (p.PerUser ? " in " + p.SetupFolder : "") : ", nothing written";
+    line("Own files", own);
+    if (!p.DamagedSetupKept.empty())
+        line("  Damaged setup kept as", p.DamagedSetupKept);
 
     line("Version table", FileState(VersionFilePath(p)));
     line("  Program versions", Join(app.versions.SoftVersions, ", "));
@@ -78,15 +85,15 @@ std::string DescribeStartup(const AppContext& app) {
     line("Help pages", c.HelpFile + (IsHelpAvailable(c) ? "" : " (missing)"));
 
     line("Feature switches",
-         Bytes(c.ConfiguredFeatures) + " from " + FileState(ProgramFile(p, "Setting.ini")));
+         Bytes(c.ConfiguredFeatures) + " from " + FileState(UserFile(p, "Setting.ini")));
     line("Batch switches",
-         Bytes(c.BatchSwitches) + " from " + FileState(ProgramFile(p, "BatchFun.ini")));
+         Bytes(c.BatchSwitches) + " from " + FileState(UserFile(p, "BatchFun.ini")));
     const Habits& h = app.habits;
     line("Editing habits",
          "paste without asking " + YesNo(h.PasteNoPrompt) + ", paste inserts " +
              YesNo(h.PasteInserts) + ", delete without asking " + YesNo(h.DeleteNoPrompt) +
              ", delete closes the gap " + YesNo(h.DeleteRemovesRow) + ", offset column " +
-             YesNo(h.UseOffsetFreq) + " from " + FileState(ProgramFile(p, "Habit.ini")));
+             YesNo(h.UseOffsetFreq) + " from " + FileState(UserFile(p, "Habit.ini")));
     line("Fixed port list", YesNo(c.UseFixedPortList));
 
     line("Document", "model " + app.docState.ModelNameText + ", band " + app.docState.BandText +
