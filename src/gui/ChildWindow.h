@@ -2,7 +2,8 @@
 // What the main window and the channel editors ask of each other's windows.
 // Editors commit their focused control before a write; the channel grid and
 // the channel edit dialog are reached through these interfaces so that each
-// can be replaced by a stand-in in the tests.
+// can be replaced by a stand-in in the tests. A channel window is an editor
+// window as well: all of them share one CommittingWindow (a virtual base).
 
 namespace pmr {
 
@@ -14,7 +15,7 @@ public:
 };
 
 /// The channel grid (`frmCommChInfo`) as the main window and the row commands see it.
-class ChannelGridWindow : public CommittingWindow {
+class ChannelGridWindow : public virtual CommittingWindow {
 public:
     /// Commits the open in-place edit and hides the in-place editors.
     virtual void SetEditDisable() = 0;
@@ -43,7 +44,7 @@ public:
 };
 
 /// The channel edit dialog (`FrmCHInfoEdit`) as the grid and the row commands see it.
-class ChannelEditWindow : public CommittingWindow {
+class ChannelEditWindow : public virtual CommittingWindow {
 public:
     /// Shows a channel: with `isGridChange` the grid's edit row, else the
     /// dialog's own selector (which then becomes the edit row).

@@ -29,10 +29,13 @@ template <typename Editor> QWidget* Make(frmMain& main) {
 }
 
 constexpr WindowRow kWindows[] = {
+    // The channel grid reaches the main window through its channel host.
     {"frmCommChInfo", "mnuChannelInfo", "N1", 14012, 3100, true,
-     [](frmMain& main) -> QWidget* { return new frmCommChInfo(main); }},
-    {"FrmCHInfoEdit", nullptr, nullptr, 15000, 3100, true,
-     [](frmMain& main) -> QWidget* { return new FrmCHInfoEdit(main); }},
+     [](frmMain& main) -> QWidget* {
+         return new frmCommChInfo(ContextOf(main), main,
+                                  *FindWindowRow(QString::fromLatin1(frmCommChInfo::kName)));
+     }},
+    {"FrmCHInfoEdit", nullptr, nullptr, 15000, 3100, true, &Make<FrmCHInfoEdit>},
     {"FrmOptFeatures", "mnuOptFeature", "N2", 16000, 3200, true, &Make<FrmOptFeatures>},
     {"FrmRadio", "MnuRadioFre", "N3", 17000, 3300, true, &Make<FrmRadio>},
     {"FrmDTMF", "MnuDTMF", "N4", 18000, 3400, true, &Make<FrmDTMF>},

@@ -630,6 +630,9 @@ void frmMain::Change_Language() {
     QList<QWidget*> open;
     for (QMdiSubWindow* sub : mdi_->subWindowList())
         open << sub->widget();
+    for (const auto& w : modeless_)
+        if (w)
+            open << w.data();
     RelabelEditors(open);
 }
 
@@ -1004,6 +1007,29 @@ void frmMain::UpdateChannelCommands(int row) {
     for (const auto& [key, enabled] : buttons)
         if (QAction* b = ToolbarButton(QString::fromLatin1(key)))
             b->setEnabled(enabled);
+}
+
+// ---------------------------------------------------------------- channel windows
+
+EditorContext frmMain::ChannelEditorContext() {
+    return {app_, ui_, [this](int topic) { ShowHelpTopic(topic); }};
+}
+
+void frmMain::ShowChannelEditDialog() {
+    ShowModelessWindow(QStringLiteral("FrmCHInfoEdit"));
+}
+
+void frmMain::PopupChannelEditMenu(const QPoint& globalPos) {
+    if (QMenu* menu = menu_.at(QStringLiteral("MnuCHEdit"))->menu())
+        menu->popup(globalPos);
+}
+
+ChannelGridWindow* frmMain::OpenChannelGrid() const {
+    return dynamic_cast<ChannelGridWindow*>(FindChildWindow(QStringLiteral("frmCommChInfo")));
+}
+
+ChannelEditWindow* frmMain::OpenChannelEditDialog() const {
+    return dynamic_cast<ChannelEditWindow*>(FindChildWindow(QStringLiteral("FrmCHInfoEdit")));
 }
 
 // ---------------------------------------------------------------- radio

@@ -5,6 +5,7 @@
 // of open child windows and relabels everything when the language changes.
 
 #include "ChildWindowRegistry.h"
+#include "editors/channels/ChannelWindowHost.h"
 #include "files/DocumentWindows.h"
 
 #include <QMainWindow>
@@ -34,7 +35,7 @@ class HelpWindow;
 class DocumentBridge;
 class PortList;
 
-class frmMain : public QMainWindow, public DocumentWindows {
+class frmMain : public QMainWindow, public DocumentWindows, public ChannelWindowHost {
     Q_OBJECT
 public:
     frmMain(AppContext& app, Interaction& ui, DocumentBridge& docs, QWidget* parent = nullptr);
@@ -56,9 +57,9 @@ public:
     void ShowMainTxt() override;
     void Change_Language();
     void RelabelMainWindow();
-    void LoadTree();
+    void LoadTree() override;
     void LoadBKPic();
-    void ShowCHInfo(bool show);
+    void ShowCHInfo(bool show) override;
     void CloseCurAllWindows();
     void CloseCurAllOtherWindows(QWidget* keep);
     void SetSaveEditData();
@@ -87,9 +88,19 @@ public:
     void StartRowCommand(int command);
     /// What runs a row command when TimerCHEdit fires (1 cut .. 8 habits).
     using RowCommandRunner = std::function<void(int command)>;
-    void SetRowCommandRunner(RowCommandRunner runner) { rowCommands_ = std::move(runner); }
+    void SetRowCommandRunner(RowCommandRunner runner) override {
+        rowCommands_ = std::move(runner);
+    }
     /// Enables the channel edit menu items and toolbar buttons for a grid row.
-    void UpdateChannelCommands(int row);
+    void UpdateChannelCommands(int row) override;
+
+    // ChannelWindowHost (the rest of it above)
+    EditorContext ChannelEditorContext() override;
+    void ShowChannelEditDialog() override;
+    void PopupChannelEditMenu(const QPoint& globalPos) override;
+    ChannelGridWindow* OpenChannelGrid() const override;
+    ChannelEditWindow* OpenChannelEditDialog() const override;
+    QWidget* DialogParent() override { return this; }
     void StartRead();
     void StartWrite();
     void ShowPortDialog();

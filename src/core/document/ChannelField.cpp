@@ -203,10 +203,7 @@ void SetChannelField(AppContext& app, UserInteraction& ui, int channelNo, int co
                 SnapChannelToGrid(app, *added);
     }
 
-    const DocumentHooks& hooks = app.docState.Hooks;
-    if (hooks.RedrawChannelRow)
-        hooks.RedrawChannelRow(channelNo);
-    app.docState.Events.Publish(DocumentChange::ChannelFields);
+    app.docState.Events.Publish(DocumentChange::ChannelFields, channelNo);
 }
 
 void SetChannelField(AppContext& app, UserInteraction& ui, int channelNo, int column, int value) {

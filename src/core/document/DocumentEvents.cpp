@@ -14,14 +14,14 @@ void DocumentEvents::Unsubscribe(int id) {
     subscriptions_.erase(id);
 }
 
-bool DocumentEvents::Publish(DocumentChange change) const {
+bool DocumentEvents::Publish(DocumentChange change, int channelNo) const {
     // A listener may open or close windows: tell the ones subscribed now.
     std::vector<Listener> listeners;
     for (const auto& [id, s] : subscriptions_)
         if (s.kinds & Kinds(change))
             listeners.push_back(s.listener);
     for (const Listener& listener : listeners)
-        listener(change);
+        listener(change, channelNo);
     return !listeners.empty();
 }
 

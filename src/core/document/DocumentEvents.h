@@ -14,7 +14,8 @@ enum class DocumentChange : std::uint8_t {
     /// references of the options must follow. A window that shows them takes
     /// this over from the plain reconciliation.
     OptionRefs = 1,
-    /// A channel's fields changed (a field set, the ID length rule applied).
+    /// A channel's fields changed (a field set, the ID length rule applied);
+    /// published with the channel's number, or 0 when several changed.
     ChannelFields = 2,
     /// A DTMF auto-dial memory changed.
     DtmfMemories = 4,
@@ -27,14 +28,16 @@ enum class DocumentChange : std::uint8_t {
 
 class DocumentEvents {
 public:
-    using Listener = std::function<void(DocumentChange)>;
+    /// Told the kind of change and the one channel it touched (0: any or none).
+    using Listener = std::function<void(DocumentChange, int channelNo)>;
 
     /// Listens to the changes whose bits are in `kinds`; returns the
     /// subscription's number for Unsubscribe.
     int Subscribe(unsigned kinds, Listener listener);
     void Unsubscribe(int id);
-    /// Tells every listener of `change`; returns whether anyone listened.
-    bool Publish(DocumentChange change) const;
+    /// Tells every listener of `change` (about channel `channelNo`, 0 for any);
+    /// returns whether anyone listened.
+    bool Publish(DocumentChange change, int channelNo = 0) const;
 
 private:
     struct Subscription {

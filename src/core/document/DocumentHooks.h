@@ -10,8 +10,6 @@
 namespace pmr {
 
 struct DocumentHooks {
-    /// Set while the channel grid is open: rewrite the row of one channel.
-    std::function<void(int channelNo)> RedrawChannelRow;
     /// The channel table view returns to row 1 selected, no multi-selection.
     std::function<void()> ResetChannelView;
     /// The link returns to idle (a new document is started).

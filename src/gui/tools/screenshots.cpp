@@ -110,6 +110,14 @@ int main(int argc, char** argv) {
         edit->move(main.geometry().center() - edit->rect().center());
         QTest::qWait(400);
         failures += !Shoot(out.filePath("channel-edit.png"));
+        // The same in Chinese: the open channel windows take the language as they stand.
+        pmr::ApplyLanguageChoice(app, 1);
+        main.Change_Language();
+        edit->move(main.geometry().center() - edit->rect().center());
+        QTest::qWait(400);
+        failures += !Shoot(out.filePath("channel-edit-zh.png"));
+        pmr::ApplyLanguageChoice(app, 0);
+        main.Change_Language();
         edit->close();
         QTest::qWait(100);
     }

@@ -117,7 +117,7 @@ TEST(ReconcileOptionRefs, AnOpenOptionsWindowTakesItOver) {
     AppContext app = TableOf({1});
     int reshows = 0;
     app.docState.Events.Subscribe(Kinds(DocumentChange::OptionRefs),
-                                  [&](DocumentChange) { ++reshows; });
+                                  [&](DocumentChange, int) { ++reshows; });
     app.doc.Settings.Opt.CurrentCh = 9;
     app.doc.Settings.Opt.PriorityCh = 9;
     ReconcileOptionRefs(app);
@@ -173,7 +173,7 @@ TEST(IdLengthRule, ThreeDigitSignallingShortensLongCodesOnce) {
     AppContext app = TableOf({1, 2, 3});
     int refreshes = 0;
     app.docState.Events.Subscribe(Kinds(DocumentChange::ChannelFields),
-                                  [&](DocumentChange) { ++refreshes; });
+                                  [&](DocumentChange, int) { ++refreshes; });
     auto& ch = app.doc.Channels;
     ch[0].IdCode = "12345";
     ch[0].IdCodeMaxLen = 10;

@@ -1,12 +1,12 @@
 #include "ChannelRowCommands.h"
 
+#include "ChannelWindowHost.h"
 #include "ChildWindow.h"
 #include "Interaction.h"
 #include "app/AppContext.h"
 #include "dialogs/FrmHabits.h"
 #include "dialogs/FrmMsgConfirm.h"
 #include "document/OptionRefs.h"
-#include "frmMain.h"
 
 #include <memory>
 
@@ -18,11 +18,11 @@ enum Command { Cut = 1, Copy, Paste, Insert, Delete, MoveUp, MoveDown, HabitsDia
 } // namespace
 
 ChannelGridWindow* ChannelRowCommands::Grid() const {
-    return dynamic_cast<ChannelGridWindow*>(main_.FindChildWindow(QStringLiteral("frmCommChInfo")));
+    return host_.OpenChannelGrid();
 }
 
 ChannelEditWindow* ChannelRowCommands::EditDialog() const {
-    return dynamic_cast<ChannelEditWindow*>(main_.FindChildWindow(QStringLiteral("FrmCHInfoEdit")));
+    return host_.OpenChannelEditDialog();
 }
 
 void ChannelRowCommands::Run(int command) {
@@ -36,17 +36,17 @@ void ChannelRowCommands::Run(int command) {
     if (command == HabitsDialog)
         ShowHabits();
     else if (RunOnRow(command, grid->CurrentRow()))
-        ReconcileOptionRefs(main_.App());
+        ReconcileOptionRefs(context_.app);
     // A dialog has run an event loop meanwhile: the grid is looked up again.
     if ((grid = Grid())) {
         grid->SetCodeMoveTopRow(false);
         // A copy rewrites no row, yet paste must be offered from now on.
-        main_.UpdateChannelCommands(grid->CurrentRow());
+        host_.UpdateChannelCommands(grid->CurrentRow());
     }
 }
 
 bool ChannelRowCommands::RunOnRow(int command, int row) {
-    AppContext& app = main_.App();
+    AppContext& app = context_.app;
     switch (command) {
     case Cut:
         CutChannelRow(app, *this, row);
@@ -107,22 +107,22 @@ void ChannelRowCommands::RefreshAllChannels() {
 }
 
 void ChannelRowCommands::AskPasteMode() {
-    FrmMsgConfirm dialog(main_.App(), FrmMsgConfirm::Mode::Paste, &main_);
-    main_.Ui().RunDialog(dialog);
+    FrmMsgConfirm dialog(context_.app, FrmMsgConfirm::Mode::Paste, host_.DialogParent());
+    context_.ui.RunDialog(dialog);
 }
 
 void ChannelRowCommands::AskDeleteMode() {
-    FrmMsgConfirm dialog(main_.App(), FrmMsgConfirm::Mode::Delete, &main_);
-    main_.Ui().RunDialog(dialog);
+    FrmMsgConfirm dialog(context_.app, FrmMsgConfirm::Mode::Delete, host_.DialogParent());
+    context_.ui.RunDialog(dialog);
 }
 
 void ChannelRowCommands::ShowHabits() {
-    const bool offset = main_.App().habits.UseOffsetFreq;
+    const bool offset = context_.app.habits.UseOffsetFreq;
     {
-        FrmHabits dialog(main_.App(), &main_);
-        main_.Ui().RunDialog(dialog);
+        FrmHabits dialog(context_.app, host_.DialogParent());
+        context_.ui.RunDialog(dialog);
     }
-    const bool now = main_.App().habits.UseOffsetFreq;
+    const bool now = context_.app.habits.UseOffsetFreq;
     if (now == offset)
         return;
     if (ChannelGridWindow* grid = Grid())
@@ -131,9 +131,9 @@ void ChannelRowCommands::ShowHabits() {
         dialog->ReShowEditTxFre(now);
 }
 
-void InstallChannelRowCommands(frmMain& main) {
-    auto commands = std::make_shared<ChannelRowCommands>(main);
-    main.SetRowCommandRunner([commands](int command) { commands->Run(command); });
+void InstallChannelRowCommands(ChannelWindowHost& host) {
+    auto commands = std::make_shared<ChannelRowCommands>(host.ChannelEditorContext(), host);
+    host.SetRowCommandRunner([commands](int command) { commands->Run(command); });
 }
 
 } // namespace pmr

@@ -4,17 +4,19 @@
 // 8 habits): the row operations on the channel grid's current row, the two
 // questions, the refresh of the open channel windows and the grid's scrolling.
 
+#include "../shared/EditorContext.h"
 #include "document/ChannelRowOperations.h"
 
 namespace pmr {
 
-class frmMain;
 class ChannelGridWindow;
 class ChannelEditWindow;
+class ChannelWindowHost;
 
 class ChannelRowCommands : public ChannelRowWindows {
 public:
-    explicit ChannelRowCommands(frmMain& main) : main_(main) {}
+    ChannelRowCommands(const EditorContext& context, ChannelWindowHost& host)
+        : context_(context), host_(host) {}
 
     /// Runs one command; row commands need the channel grid open.
     void Run(int command);
@@ -33,10 +35,11 @@ private:
     void ScrollAfterMove(int command, int target);
     void ShowHabits();
 
-    frmMain& main_;
+    EditorContext context_;
+    ChannelWindowHost& host_;
 };
 
-/// Makes `main` run the row commands through a ChannelRowCommands of its own.
-void InstallChannelRowCommands(frmMain& main);
+/// Makes `host` run the row commands through a ChannelRowCommands of its own.
+void InstallChannelRowCommands(ChannelWindowHost& host);
 
 } // namespace pmr

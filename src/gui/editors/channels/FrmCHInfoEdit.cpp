@@ -1,10 +1,10 @@
 #include "FrmCHInfoEdit.h"
 
+#include "../../StandardWindows.h"
+#include "../shared/CharacterBoxRow.h"
 #include "Interaction.h"
-#include "TextBoxKeys.h"
+#include "ScreenTwips.h"
 #include "app/AppContext.h"
-#include "app/HelpPages.h"
-#include "dialogs/WidgetCaptions.h"
 #include "document/ChannelField.h"
 #include "document/ChannelTable.h"
 #include "document/ChoiceLists.h"
@@ -12,38 +12,37 @@
 #include "document/FrequencyText.h"
 #include "document/ToneCodes.h"
 #include "document/TrimFix.h"
-#include "frmMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 namespace pmr {
 namespace {
 
-constexpr int kHelpTopic = 3100;
 constexpr int kPmrChannelCount = 16;
 constexpr std::int64_t kFirstPmrFreq = 44600625; // 10 Hz units
 constexpr std::int64_t kPmrChannelStep = 1250;   // 12.5 kHz
 constexpr int kIdCodeWidth = 10;                 // the member's characters
 
-// Layout in twips; the label rule itself is fixed: 100 twips between a label and its control.
+// Measures in twips; 100 twips between a label and its control is the rule.
 constexpr int kLabelGap = 100;
-constexpr int kMargin = 240;
 constexpr int kRowGap = 90;
 constexpr int kColumnGap = 360;
-constexpr int kListWidthA = 1900;
-constexpr int kListWidthB = 2600;
+constexpr int kListMinWidth = 1900;
 constexpr int kNameBoxGap = 45;
 
 struct MemberListRow {
@@ -185,26 +184,23 @@ private:
 
 } // namespace
 
-FrmCHInfoEdit::FrmCHInfoEdit(frmMain& main, QWidget* parent)
-    : QWidget(parent), main_(main), app_(main.App()) {
-    setObjectName(QStringLiteral("FrmCHInfoEdit"));
-    setProperty("helpTopic", kHelpTopic);
+FrmCHInfoEdit::FrmCHInfoEdit(const EditorContext& context, const WindowRow& row)
+    : EditorWindow(context, QString::fromLatin1(row.name), row.titleTextId, row.helpTopic) {
     BuildControls();
-    help_->setVisible(IsHelpAvailable(app_.config));
+    PlaceControls(); // sets the texts too
     WandToSave = true;
-
     QStringList channels;
     for (int no = 1; no < kVfoChannelNo; ++no)
         channels << QString::number(no);
     channels << QStringLiteral("VFO");
     channel_->addItems(channels);
-    ApplyTexts();
-    busyLockAll_ = {Text(15030), Text(15031), Text(15032), Text(15033)};
 
     app_.docState.Editing.ChannelEditOpen = true;
     documentChanges_ = DocumentSubscription(
-        app_.docState.Events, DocumentChange::ChannelFields | DocumentChange::DtmfMemories,
-        [this](DocumentChange change) {
+        app_.docState.Events,
+        DocumentChange::ChannelFields | DocumentChange::ChannelTable |
+            Kinds(DocumentChange::DtmfMemories),
+        [this](DocumentChange change, int) {
             if (change == DocumentChange::DtmfMemories)
                 RebuildAutoDialList();
             else
@@ -220,67 +216,54 @@ FrmCHInfoEdit::~FrmCHInfoEdit() {
     documentChanges_.End();
 }
 
-QString FrmCHInfoEdit::Text(int id) const {
-    return QString::fromStdString(app_.texts.GetLangText(id));
-}
-
 // ---------------------------------------------------------------- building
 
 void FrmCHInfoEdit::BuildControls() {
-    auto label = [this](const char* name) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
     auto list = [this](const char* name) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QString::fromLatin1(name));
-        c->setEditable(false);
+        QComboBox* c = NewList(QString::fromLatin1(name));
+        c->setMinimumWidth(0); // FitListWidths decides
         c->setMaxVisibleItems(16);
         c->installEventFilter(this);
         return c;
     };
     // Created in tab order: the selector, the frequencies, the name, the ID
-    // code, the member lists, the flags, the buttons.
-    channelLabel_ = label("lblChannel");
+    // code, the member lists, the flags.
     channel_ = list("cboChannel");
     connect(channel_, &QComboBox::activated, this, [this] { SetGridEditData(false); });
 
     const QStringList frequencies = FrequencyEntries();
-    rxFreqLabel_ = label("lblRxFreq");
     rxFreq_ = list("cboRxFreq");
     rxFreq_->addItems(frequencies);
     connect(rxFreq_, &QComboBox::activated, this, [this] { OnRxFreqChosen(); });
-    txFreqLabel_ = label("lblTxFreq");
     txFreq_ = list("cboTxFreq");
     txFreq_->addItems(frequencies);
     connect(txFreq_, &QComboBox::activated, this, [this] { OnTxFreqChosen(); });
 
-    nameLabel_ = label("lblName");
+    // Each box takes one character and hands the focus on; leaving a box
+    // commits the whole name.
+    nameRow_ = new CharacterBoxRow(this, QStringLiteral("txtName"), int(names_.size()),
+                                   CharSet::Name);
     for (std::size_t i = 0; i < names_.size(); ++i) {
-        auto* box = new QLineEdit(this);
+        QLineEdit* box = nameRow_->Box(int(i));
         box->setObjectName(QStringLiteral("txtName%1").arg(i));
-        box->setMaxLength(1);
-        box->setAlignment(Qt::AlignCenter);
-        box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setAcceptDrops(false);
+        // The key rules see typed keys only; what arrives by other ways
+        // (the selection pasted by the middle button) is held to the same set.
         box->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Z]?")), box));
         box->installEventFilter(this);
         names_[i] = box;
     }
-    idCodeLabel_ = label("lblIdCode");
     idCode_ = new QLineEdit(this);
     idCode_->setObjectName(QStringLiteral("txtIdCode"));
     idCode_->setMaxLength(kIdCodeWidth);
-    idCode_->setContextMenuPolicy(Qt::NoContextMenu);
     idCode_->setAcceptDrops(false);
     idCode_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), idCode_));
+    ApplyTextRules(idCode_, CharSet::Digits);
     idCode_->installEventFilter(this);
 
     for (int i = 0; i < kMemberListCount; ++i) {
-        listLabels_[i] = label(kLists[i].labelName);
         lists_[i] = list(kLists[i].name);
         const auto which = static_cast<MemberList>(i);
         connect(lists_[i], &QComboBox::activated, this, [this, which] { OnListChosen(which); });
@@ -288,19 +271,58 @@ void FrmCHInfoEdit::BuildControls() {
     for (int i = 0; i < kMemberFlagCount; ++i) {
         auto* box = new QCheckBox(this);
         box->setObjectName(QString::fromLatin1(kFlags[i].name));
-        box->installEventFilter(this);
+        EnterMovesOn(box);
         const auto which = static_cast<MemberFlag>(i);
         connect(box, &QCheckBox::clicked, this,
                 [this, which](bool on) { OnFlagClicked(which, on); });
         flags_[i] = box;
     }
+}
 
-    close_ = new QPushButton(this);
-    close_->setObjectName(QStringLiteral("CommandClose"));
-    connect(close_, &QPushButton::clicked, this, [this] { close(); });
-    help_ = new QPushButton(this);
-    help_->setObjectName(QStringLiteral("CommandHelp"));
-    connect(help_, &QPushButton::clicked, this, [this] { main_.ShowHelpTopic(kHelpTopic); });
+void FrmCHInfoEdit::PlaceControls() {
+    // Two columns of captioned controls, the flags under them, four to a row.
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(TwipsToPixels(kLabelGap));
+    int row = 0;
+    AddRow(grid, row++, 15001, channel_);
+    AddRow(grid, row++, 15002, rxFreq_);
+    AddRow(grid, row++, 15003, txFreq_);
+    txFreqLabel_ = findChild<QLabel*>(QStringLiteral("lblTxFreq"));
+    auto* nameBoxes = new QHBoxLayout;
+    nameBoxes->setSpacing(TwipsToPixels(kNameBoxGap));
+    for (QLineEdit* box : names_)
+        nameBoxes->addWidget(box);
+    nameBoxes->addStretch(1);
+    grid->addWidget(Caption(QStringLiteral("lblName"), 15004), row, 0);
+    grid->addLayout(nameBoxes, row++, 1);
+    AddRow(grid, row++, 15021, idCode_);
+    for (MemberList m : {kRxTone, kTxTone, kPower})
+        AddRow(grid, row++, kLists[m].labelText, lists_[m]);
+
+    // An empty column keeps the two columns apart.
+    grid->setColumnMinimumWidth(2, TwipsToPixels(kColumnGap));
+    row = 0;
+    for (MemberList m :
+         {kOptSignal, kPttId, kSpacing, kBusyLock, kRevTalk, kAutoDial, kSignalRelation}) {
+        grid->addWidget(Caption(QString::fromLatin1(kLists[m].labelName), kLists[m].labelText),
+                        row, 3);
+        grid->addWidget(lists_[m], row++, 4);
+    }
+
+    auto* flagGrid = new QGridLayout;
+    flagGrid->setHorizontalSpacing(TwipsToPixels(kColumnGap));
+    // A check box reacts to clicks on its box and caption only: each keeps its
+    // own width, so a click beside the caption does not look like one that failed.
+    for (int i = 0; i < kMemberFlagCount; ++i)
+        flagGrid->addWidget(flags_[i], i / 4, i % 4, Qt::AlignLeft);
+
+    auto* body = new QVBoxLayout;
+    body->addLayout(grid);
+    body->addSpacing(TwipsToPixels(kRowGap));
+    body->addLayout(flagGrid);
+    SetBody(body);
+    // The window is as large as its contents, in either language.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QStringList FrmCHInfoEdit::FixedEntries(MemberList list) const {
@@ -343,111 +365,65 @@ QStringList FrmCHInfoEdit::FixedEntries(MemberList list) const {
     return {};
 }
 
-void FrmCHInfoEdit::ApplyTexts() {
-    setWindowTitle(Text(15000));
-    channelLabel_->setText(Text(15001));
-    rxFreqLabel_->setText(Text(15002));
-    txFreqLabel_->setText(Text(app_.habits.UseOffsetFreq ? 15100 : 15003));
-    nameLabel_->setText(Text(15004));
-    idCodeLabel_->setText(Text(15021));
-    for (int i = 0; i < kMemberListCount; ++i)
-        listLabels_[i]->setText(Text(kLists[i].labelText));
+void FrmCHInfoEdit::RelabelControls() {
+    if (txFreqLabel_) {
+        // The transmit caption changes with the offset habit: room for both.
+        const QFontMetrics metrics(txFreqLabel_->font());
+        txFreqLabel_->setMinimumWidth(std::max(metrics.horizontalAdvance(Text(15003)),
+                                               metrics.horizontalAdvance(Text(15100))));
+        txFreqLabel_->setText(Text(app_.habits.UseOffsetFreq ? 15100 : 15003));
+    }
     for (int i = 0; i < kMemberFlagCount; ++i)
         flags_[i]->setText(Text(kFlags[i].text));
-    for (int i = 0; i < kMemberListCount; ++i)
-        if (i != kBusyLock)
-            SetEntries(lists_[i], FixedEntries(static_cast<MemberList>(i)));
-    WidgetCaptions captions(*this);
-    SetCloseHelpCaptions(captions, app_.texts);
-    PlaceControls();
+    busyLockAll_ = {Text(15030), Text(15031), Text(15032), Text(15033)};
+    FitListWidths();
+    // The lists' entries are texts of the language: the channel is shown
+    // again with them.
+    if (!filling_ && channel_->currentIndex() >= 0) {
+        const FillingScope scope(filling_);
+        WandToSave = false;
+        ShowSelected();
+        WandToSave = true;
+    }
 }
 
-void FrmCHInfoEdit::PlaceControls() {
-    const double twipsPerPixel = frmMain::TwipsPerPixel();
-    auto px = [twipsPerPixel](int twips) {
-        return static_cast<int>(std::lround(twips / twipsPerPixel));
+void FrmCHInfoEdit::FitListWidths() {
+    auto fit = [](QComboBox* list, const QStringList& entries) {
+        int widest = 0;
+        for (const QString& entry : entries)
+            widest = std::max(widest, list->fontMetrics().horizontalAdvance(entry));
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QSize size = list->style()->sizeFromContents(
+            QStyle::CT_ComboBox, &option, QSize(widest, list->fontMetrics().height()), list);
+        list->setMinimumWidth(std::max(size.width(), TwipsToPixels(kListMinWidth)));
     };
-    const int rowHeight = std::max(channel_->sizeHint().height(), idCode_->sizeHint().height());
-    const int pitch = rowHeight + px(kRowGap);
-    auto rowTop = [&](int row) { return px(kMargin) + row * pitch; };
-    auto labelWidth = [](QLabel* l) {
-        l->adjustSize();
-        return l->width();
-    };
-    auto put = [&](QWidget* control, QLabel* l, int left, int row, int width) {
-        const int top = rowTop(row);
-        control->setGeometry(left, top, width, rowHeight);
-        l->adjustSize();
-        l->move(left - l->width() - px(kLabelGap), top + (rowHeight - l->height()) / 2);
-    };
-
-    // Column A: selector, frequencies, name, ID code, tones, power.
-    // The transmit label changes with the offset habit: room for both captions.
-    const QFontMetrics metrics(txFreqLabel_->font());
-    const int txCaptions =
-        std::max(metrics.horizontalAdvance(Text(15003)), metrics.horizontalAdvance(Text(15100)));
-    QLabel* const columnA[] = {channelLabel_,      rxFreqLabel_,         nameLabel_,
-                               idCodeLabel_,       listLabels_[kRxTone], listLabels_[kTxTone],
-                               listLabels_[kPower]};
-    int widestA = std::max(labelWidth(txFreqLabel_), txCaptions + 4);
-    for (QLabel* l : columnA)
-        widestA = std::max(widestA, labelWidth(l));
-    const int leftA = px(kMargin) + widestA + px(kLabelGap);
-    const int widthA = px(kListWidthA);
-    put(channel_, channelLabel_, leftA, 0, widthA);
-    put(rxFreq_, rxFreqLabel_, leftA, 1, widthA);
-    put(txFreq_, txFreqLabel_, leftA, 2, widthA);
-    const int gap = px(kNameBoxGap);
-    const int boxWidth = (widthA - 5 * gap) / 6;
-    for (std::size_t i = 0; i < names_.size(); ++i)
-        names_[i]->setGeometry(leftA + static_cast<int>(i) * (boxWidth + gap), rowTop(3), boxWidth,
-                               rowHeight);
-    put(names_[0], nameLabel_, leftA, 3, boxWidth);
-    put(idCode_, idCodeLabel_, leftA, 4, widthA);
-    put(lists_[kRxTone], listLabels_[kRxTone], leftA, 5, widthA);
-    put(lists_[kTxTone], listLabels_[kTxTone], leftA, 6, widthA);
-    put(lists_[kPower], listLabels_[kPower], leftA, 7, widthA);
-    const int rowsA = 8;
-
-    // Column B: the other member lists.
-    const MemberList columnB[] = {kOptSignal, kPttId,    kSpacing,       kBusyLock,
-                                  kRevTalk,   kAutoDial, kSignalRelation};
-    int widestB = 0;
-    for (MemberList m : columnB)
-        widestB = std::max(widestB, labelWidth(listLabels_[m]));
-    const int widthB = px(kListWidthB);
-    const int leftB = leftA + widthA + px(kColumnGap) + widestB + px(kLabelGap);
-    int row = 0;
-    for (MemberList m : columnB)
-        put(lists_[m], listLabels_[m], leftB, row++, widthB);
-
-    // The flags carry their own captions, four to a row.
-    int flagWidth = 0;
-    for (QCheckBox* box : flags_) {
-        box->adjustSize();
-        flagWidth = std::max(flagWidth, box->width());
+    QStringList channels;
+    for (int i = 0; i < channel_->count(); ++i)
+        channels << channel_->itemText(i);
+    fit(channel_, channels);
+    fit(rxFreq_, FrequencyEntries());
+    fit(txFreq_, FrequencyEntries());
+    for (int i = 0; i < kMemberListCount; ++i) {
+        const auto which = static_cast<MemberList>(i);
+        QStringList entries = which == kBusyLock ? busyLockAll_ : FixedEntries(which);
+        if (which == kAutoDial)
+            entries << QStringLiteral("16"); // a memory that may get digits later
+        fit(lists_[i], entries);
     }
-    const int flagColumn = flagWidth + px(kColumnGap);
-    const int flagsTop = rowTop(rowsA) + px(kRowGap);
-    for (int i = 0; i < kMemberFlagCount; ++i)
-        flags_[i]->move(px(kMargin) + (i % 4) * flagColumn, flagsTop + (i / 4) * pitch);
-    const int flagsBottom = flagsTop + 2 * pitch;
-
-    const int right = std::max(leftB + widthB, px(kMargin) + 4 * flagColumn);
-    const QSize button =
-        close_->sizeHint().expandedTo(help_->sizeHint()).expandedTo(QSize(px(1100), rowHeight));
-    const int buttonsTop = flagsBottom + px(kRowGap);
-    help_->setGeometry(right - button.width(), buttonsTop, button.width(), button.height());
-    const int closeLeft = help_->isVisibleTo(this) ? help_->x() - px(kMargin) - button.width()
-                                                   : right - button.width();
-    close_->setGeometry(closeLeft, buttonsTop, button.width(), button.height());
-    setFixedSize(right + px(kMargin), buttonsTop + button.height() + px(kMargin));
 }
 
 // ---------------------------------------------------------------- showing
 
 int FrmCHInfoEdit::ShownChannel() const {
     return channel_->currentIndex() + 1;
+}
+
+void FrmCHInfoEdit::ShowSelected() {
+    if (const ChannelRecord* e = FindChannel(app_.doc, ShownChannel()))
+        ShowChannel(*e);
+    else
+        ShowEmptyChannel();
 }
 
 void FrmCHInfoEdit::SetGridEditData(bool rIsGridChange) {
@@ -464,16 +440,13 @@ void FrmCHInfoEdit::SetGridEditData(bool rIsGridChange) {
         editing.EditCell.row = ShownChannel();
     }
     WandToSave = false;
-    if (const ChannelRecord* e = FindChannel(app_.doc, ShownChannel()))
-        ShowChannel(*e);
-    else
-        ShowEmptyChannel();
+    ShowSelected();
     WandToSave = true;
 }
 
 void FrmCHInfoEdit::ShowChannel(const ChannelRecord& e) {
     const bool radioChannel = e.ChannelNo >= 1 && e.ChannelNo < kVfoChannelNo;
-    SelectOrFirst(rxFreq_, Latin(FreqStoredToText(app_, main_.Ui(), TrimFix(e.RxFreq))));
+    SelectOrFirst(rxFreq_, Latin(FreqStoredToText(app_, context_.ui, TrimFix(e.RxFreq))));
     txFreq_->setEnabled(true);
     SetShaded(txFreq_, false);
     ShowTxFreq(e, app_.habits.UseOffsetFreq);
@@ -562,7 +535,6 @@ void FrmCHInfoEdit::ShowTxFreq(const ChannelRecord& e, bool offset) {
 
 void FrmCHInfoEdit::ReShowEditTxFre(bool rOffSet) {
     txFreqLabel_->setText(Text(rOffSet ? 15100 : 15003));
-    PlaceControls();
     if (const ChannelRecord* e = FindChannel(app_.doc, ShownChannel())) {
         const FillingScope scope(filling_);
         ShowTxFreq(*e, rOffSet);
@@ -589,7 +561,7 @@ void FrmCHInfoEdit::ShowBusyLock(const ChannelRecord& e) {
     FillBusyLock(tone, value);
     const int shown = lists_[kBusyLock]->currentData().toInt();
     if (shown != e.BusyLock)
-        SetChannelField(app_, main_.Ui(), e.ChannelNo, kColBusyLock, shown);
+        SetChannelField(app_, context_.ui, e.ChannelNo, kColBusyLock, shown);
 }
 
 void FrmCHInfoEdit::RebuildAutoDialList() {
@@ -624,7 +596,7 @@ void FrmCHInfoEdit::OnRxFreqChosen() {
     std::string value = text.toStdString();
     if (const auto units = ParseUnits(value, 5))
         value = FormatUnits(*units, 5, 3); // "NONE" passes as it is and removes the channel
-    SetChannelField(app_, main_.Ui(), ShownChannel(), kColRxFreq, value);
+    SetChannelField(app_, context_.ui, ShownChannel(), kColRxFreq, value);
     SetGridEditData(false);
 }
 
@@ -636,7 +608,7 @@ void FrmCHInfoEdit::OnTxFreqChosen() {
         SetGridEditData(false); // "NONE" changes nothing: show the real transmit entry again
         return;
     }
-    SetChannelField(app_, main_.Ui(), ShownChannel(), kColTxFreq, text.toStdString());
+    SetChannelField(app_, context_.ui, ShownChannel(), kColTxFreq, text.toStdString());
     SetGridEditData(false);
 }
 
@@ -673,7 +645,7 @@ bool FrmCHInfoEdit::CommitList(MemberList list) {
         value = control->currentData().toInt();
     else if (list == kAutoDial)
         value = value == 0 ? 0 : text.toInt();
-    SetChannelField(app_, main_.Ui(), ShownChannel(), kLists[list].column, value);
+    SetChannelField(app_, context_.ui, ShownChannel(), kLists[list].column, value);
     SetGridEditData(false);
     return true;
 }
@@ -681,7 +653,7 @@ bool FrmCHInfoEdit::CommitList(MemberList list) {
 void FrmCHInfoEdit::OnFlagClicked(MemberFlag flag, bool on) {
     if (filling_ || !WandToSave)
         return;
-    SetChannelField(app_, main_.Ui(), ShownChannel(), kFlags[flag].column, on ? 1 : 0);
+    SetChannelField(app_, context_.ui, ShownChannel(), kFlags[flag].column, on ? 1 : 0);
     SetGridEditData(false);
 }
 
@@ -693,7 +665,7 @@ void FrmCHInfoEdit::CommitName() {
         const QString text = box->text();
         name += text.isEmpty() ? ' ' : text.front().toLatin1();
     }
-    SetChannelField(app_, main_.Ui(), ShownChannel(), kColName, name);
+    SetChannelField(app_, context_.ui, ShownChannel(), kColName, name);
     SetGridEditData(false);
 }
 
@@ -703,7 +675,7 @@ void FrmCHInfoEdit::CommitIdCode() {
     std::string code = idCode_->text().toLatin1().toStdString();
     if (code.size() < 3)
         code = "000";
-    SetChannelField(app_, main_.Ui(), ShownChannel(), kColIdCode, code);
+    SetChannelField(app_, context_.ui, ShownChannel(), kColIdCode, code);
     SetGridEditData(false);
 }
 
@@ -724,10 +696,6 @@ void FrmCHInfoEdit::CommitFocusedEdit() {
             OnListLeft(static_cast<MemberList>(i));
 }
 
-void FrmCHInfoEdit::MoveFocusOn() {
-    focusNextChild();
-}
-
 // ---------------------------------------------------------------- keys and focus
 
 bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {
@@ -740,28 +708,13 @@ bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {
             list = i;
 
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (IsEnterKey(*key)) {
-            // In a text box leaving it commits it; elsewhere the value is in
-            // already. Either way Enter moves on like Tab.
-            MoveFocusOn();
-            return true;
-        }
-        if (!isTextBox)
-            return false;
-        const TypedKey typed = isName ? FilterNameKey(*key) : FilterIdCodeKey(*key);
-        if (typed.action == TypedKey::Discard)
-            return true;
-        if (typed.action == TypedKey::Accept && isName) {
-            // One character per box: it replaces what the box held and the
-            // next box takes the following one.
-            (*nameBox)->setText(QString(typed.ch));
-            MoveFocusOn();
-            return true;
-        }
+    case QEvent::KeyPress:
+        // Enter and the typed characters are the key rules' (installed with
+        // the controls). A name box holds one character: a typed one replaces it.
+        if (isName && JudgeKey(*static_cast<QKeyEvent*>(event), CharSet::Name).action ==
+                          KeyVerdict::Type)
+            (*nameBox)->selectAll();
         return false;
-    }
     case QEvent::FocusIn:
         if (isTextBox) {
             auto* box = static_cast<QLineEdit*>(watched);

@@ -5,29 +5,29 @@
 // Like the grid it writes each change into the document at once (through
 // SetChannelField) and has no OK or Cancel.
 
+#include "../shared/EditorWindow.h"
 #include "ChildWindow.h"
 #include "document/DocumentEvents.h"
 
 #include <QStringList>
-#include <QWidget>
 #include <array>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace pmr {
 
-class frmMain;
-struct AppContext;
+class CharacterBoxRow;
 struct ChannelRecord;
+struct WindowRow;
 
-class FrmCHInfoEdit : public QWidget, public ChannelEditWindow {
+class FrmCHInfoEdit : public EditorWindow, public ChannelEditWindow {
     Q_OBJECT
 public:
-    explicit FrmCHInfoEdit(frmMain& main, QWidget* parent = nullptr);
+    static constexpr const char* kName = "FrmCHInfoEdit";
+    FrmCHInfoEdit(const EditorContext& context, const WindowRow& row);
     ~FrmCHInfoEdit() override;
 
     /// Shows a channel: with `rIsGridChange` the grid's edit row (the selector
@@ -77,13 +77,17 @@ private:
     };
 
     void BuildControls();
-    void ApplyTexts();
-    /// Puts every label 100 twips left of its control and sizes the window.
+    /// Lays the controls out: each label 100 twips left of its control.
     void PlaceControls();
-    QString Text(int id) const;
+    /// The texts of the language; the shown channel again with them.
+    void RelabelControls() override;
     /// The entries a member list offers for an existing channel.
     QStringList FixedEntries(MemberList list) const;
+    /// Makes each list wide enough for every entry it can offer.
+    void FitListWidths();
 
+    /// Shows the selector's channel.
+    void ShowSelected();
     void ShowChannel(const ChannelRecord& e);
     void ShowEmptyChannel();
     void ShowTxFreq(const ChannelRecord& e, bool offset);
@@ -105,11 +109,7 @@ private:
     bool CommitList(MemberList list);
     void CommitName();
     void CommitIdCode();
-    /// Moves the focus on as Tab does.
-    void MoveFocusOn();
 
-    frmMain& main_;
-    AppContext& app_;
     /// Set while controls are filled by program: nothing commits then, and a
     /// refresh the filling itself sets off is not started again.
     bool filling_ = false;
@@ -120,19 +120,12 @@ private:
     QComboBox* channel_ = nullptr;
     QComboBox* rxFreq_ = nullptr;
     QComboBox* txFreq_ = nullptr;
+    CharacterBoxRow* nameRow_ = nullptr;
     std::array<QLineEdit*, 6> names_{};
     QLineEdit* idCode_ = nullptr;
     std::array<QComboBox*, kMemberListCount> lists_{};
     std::array<QCheckBox*, kMemberFlagCount> flags_{};
-    QPushButton* close_ = nullptr;
-    QPushButton* help_ = nullptr;
-
-    QLabel* channelLabel_ = nullptr;
-    QLabel* rxFreqLabel_ = nullptr;
     QLabel* txFreqLabel_ = nullptr;
-    QLabel* nameLabel_ = nullptr;
-    QLabel* idCodeLabel_ = nullptr;
-    std::array<QLabel*, kMemberListCount> listLabels_{};
 };
 
 } // namespace pmr

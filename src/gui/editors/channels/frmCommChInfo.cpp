@@ -1,12 +1,13 @@
 #include "frmCommChInfo.h"
 
+#include "../../StandardWindows.h"
 #include "ChannelGridModel.h"
 #include "ChannelGridView.h"
+#include "ChannelWindowHost.h"
 #include "GridKeyRules.h"
 #include "Interaction.h"
+#include "ScreenTwips.h"
 #include "app/AppContext.h"
-#include "app/HelpPages.h"
-#include "dialogs/WidgetCaptions.h"
 #include "document/ChannelField.h"
 #include "document/ChannelTable.h"
 #include "document/DecimalText.h"
@@ -14,10 +15,8 @@
 #include "document/RadioDocument.h"
 #include "document/ToneCodes.h"
 #include "document/TrimFix.h"
-#include "frmMain.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,9 +25,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
-#include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -44,17 +41,12 @@ namespace {
 
 constexpr int kRows = 129;
 constexpr int kVfoRow = 129;
-constexpr int kHelpTopic = 3100;
 constexpr int kColWidthsTwips[11] = {740, 1300, 1300, 800, 1200, 1200, 1000, 1000, 1000, 1100, 600};
 constexpr int kHeaderTwips = 500;
 constexpr int kGridWidthTwips = 11598;
 constexpr int kWindowWidthTwips = 11800;
 constexpr int kWindowHeightTwips = 6200;
 const char* const kNone = "NONE";
-
-int Px(int twips) {
-    return static_cast<int>(std::lround(twips / frmMain::TwipsPerPixel()));
-}
 
 QString Latin(const std::string& s) {
     return QString::fromLatin1(s.data(), qsizetype(s.size()));
@@ -111,16 +103,17 @@ template <typename F> void frmCommChInfo::Trap(const char* name, F&& routine) {
     try {
         routine();
     } catch (const std::exception&) {
-        main_.Ui().ShowMessage(name);
+        context_.ui.ShowMessage(name);
     }
 }
 
-frmCommChInfo::frmCommChInfo(frmMain& main, QWidget* parent)
-    : QWidget(parent), main_(main), app_(main.App()) {
-    setObjectName(QStringLiteral("frmCommChInfo"));
-    setProperty("helpTopic", kHelpTopic);
-    Trap("frmCommChInfo_Form_Load", [this] {
-        AppContext& app = main_.App();
+frmCommChInfo::frmCommChInfo(const EditorContext& context, ChannelWindowHost& host,
+                             const WindowRow& row)
+    : EditorWindow(context, QString::fromLatin1(row.name), row.titleTextId, row.helpTopic),
+      host_(host) {
+    const int helpTopic = row.helpTopic;
+    Trap("frmCommChInfo_Form_Load", [this, helpTopic] {
+        AppContext& app = app_;
         model_ = new ChannelGridModel(this);
         grid_ = new ChannelGridView(this);
         grid_->setObjectName(QStringLiteral("ChannelGrid1"));
@@ -153,25 +146,11 @@ frmCommChInfo::frmCommChInfo(frmMain& main, QWidget* parent)
         name_->setContextMenuPolicy(Qt::NoContextMenu);
         name_->setDragEnabled(false);
         name_->setAcceptDrops(false);
-        name_->setProperty("helpTopic", kHelpTopic);
+        name_->setProperty("helpTopic", helpTopic);
         name_->hide();
 
         edit_ = new QPushButton(this);
         edit_->setObjectName(QStringLiteral("CommandCHEdit"));
-        close_ = new QPushButton(this);
-        close_->setObjectName(QStringLiteral("CommandClose"));
-        help_ = new QPushButton(this);
-        help_->setObjectName(QStringLiteral("CommandHelp"));
-        help_->setVisible(IsHelpAvailable(app.config));
-
-        auto* buttons = new QHBoxLayout;
-        buttons->addWidget(edit_);
-        buttons->addStretch();
-        buttons->addWidget(close_);
-        buttons->addWidget(help_);
-        auto* layout = new QVBoxLayout(this);
-        layout->addWidget(grid_, 1, Qt::AlignHCenter);
-        layout->addLayout(buttons);
 
         for (QComboBox* list : {freq_[0], freq_[1], tone_, power_, scan_, signal_, spacing_}) {
             list->installEventFilter(this);
@@ -215,23 +194,29 @@ frmCommChInfo::frmCommChInfo(frmMain& main, QWidget* parent)
             CommitGridEdit();
             ShowEditDialog();
         });
-        connect(close_, &QPushButton::clicked, this, [this] {
-            if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-                sub->close();
-            else
-                close();
-        });
-        connect(help_, &QPushButton::clicked, this, [this] { main_.ShowHelpTopic(kHelpTopic); });
-        if (QMdiArea* mdi = main_.Mdi())
-            connect(mdi, &QMdiArea::subWindowActivated, this,
-                    [this](QMdiSubWindow* sub) { OnActivated(sub && sub->widget() == this); });
 
         InitShowGrid();
-        ChangShowByLanguage();
-        SetGridData();
+        auto* buttons = new QHBoxLayout;
+        buttons->addWidget(edit_);
+        buttons->addStretch();
+        auto* body = new QVBoxLayout;
+        body->addWidget(grid_, 1, Qt::AlignHCenter);
+        body->addLayout(buttons);
+        // Sets the texts and shows the whole table (RelabelControls).
+        SetBody(body);
+        // The grid, not the gap the base leaves under the body, takes the
+        // window's height.
+        if (auto* outer = qobject_cast<QBoxLayout*>(layout())) {
+            const int at = outer->indexOf(body);
+            outer->setStretch(at, 1);
+            if (at + 1 < outer->count() && outer->itemAt(at + 1)->spacerItem())
+                outer->setStretch(at + 1, 0);
+        }
         ChannelEditing& editing = app.docState.Editing;
         editing.ChannelGridOpen = true;
-        app.docState.Hooks.RedrawChannelRow = [this](int channelNo) { reShowGrid(channelNo); };
+        documentChanges_ = DocumentSubscription(
+            app.docState.Events, DocumentChange::ChannelFields | DocumentChange::ChannelTable,
+            [this](DocumentChange change, int channelNo) { OnDocumentChanged(change, channelNo); });
         enterOnActivate_ = true;
         // The cursor starts on channel 1's frequency; the cell is entered at the
         // first activation, once the window has its place on the screen.
@@ -243,35 +228,51 @@ frmCommChInfo::frmCommChInfo(frmMain& main, QWidget* parent)
 }
 
 frmCommChInfo::~frmCommChInfo() {
-    // A window closed properly has let go already (and a successor may hold
-    // the hook by now); one destroyed with the main window lets go here.
+    documentChanges_.End();
+    // A window closed properly has let go already (and a successor may be
+    // open by now); one destroyed with the main window lets go here.
     if (closed_)
         return;
     app_.docState.Editing.ChannelGridOpen = false;
-    app_.docState.Hooks.RedrawChannelRow = nullptr;
+}
+
+void frmCommChInfo::OnDocumentChanged(DocumentChange change, int channelNo) {
+    if (change == DocumentChange::ChannelTable)
+        SetGridData();
+    else if (channelNo != 0)
+        reShowGrid(channelNo);
+    else
+        reShowAllGrid();
+}
+
+void frmCommChInfo::RelabelControls() {
+    languageRefresh_ = true;
+    ChangShowByLanguage();
+    SetGridData();
+    languageRefresh_ = false;
 }
 
 void frmCommChInfo::InitShowGrid() {
     Trap("frmCommChInfo_InitShowGridError", [this] {
         for (int col = 0; col < ChannelGridModel::kCols; ++col)
-            grid_->setColumnWidth(col, Px(kColWidthsTwips[col]));
-        grid_->horizontalHeader()->setFixedHeight(Px(kHeaderTwips));
+            grid_->setColumnWidth(col, TwipsToPixels(kColWidthsTwips[col]));
+        grid_->horizontalHeader()->setFixedHeight(TwipsToPixels(kHeaderTwips));
         grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         // Rows are as high as the lists laid over them, so a list covers its cell.
         listHeight_ = power_->sizeHint().height();
         const int rowHeight = std::max(listHeight_, name_->sizeHint().height());
         grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
-        grid_->setFixedWidth(Px(kGridWidthTwips));
-        resize(Px(kWindowWidthTwips), Px(kWindowHeightTwips));
+        grid_->setFixedWidth(TwipsToPixels(kGridWidthTwips));
+        resize(sizeHint());
         HideEditors();
     });
 }
 
 void frmCommChInfo::ChangShowByLanguage() {
     Trap("frmCommChInfo_ChangShowByLanguage", [this] {
-        const AppContext& app = main_.App();
-        auto text = [&app](int id) { return QString::fromStdString(app.texts.GetLangText(id)); };
+        const AppContext& app = app_;
+        auto text = [this](int id) { return Text(id); };
         UpdateCaption();
         for (int col = 0; col < ChannelGridModel::kCols; ++col)
             model_->SetHeader(col, text(14001 + col));
@@ -296,16 +297,13 @@ void frmCommChInfo::ChangShowByLanguage() {
         FillList(spacing_, spacingTexts_);
         edit_->setText(text(14023));
         fitWidths_.clear(); // the entries may be wider in this language
-        WidgetCaptions captions(*this);
-        SetCloseHelpCaptions(captions, app.texts);
     });
 }
 
 void frmCommChInfo::UpdateCaption() {
     const int row = CurrentRow();
     const QString number = row == kVfoRow ? QStringLiteral("VFO") : QString::number(row);
-    setWindowTitle(QString::fromStdString(main_.App().texts.GetLangText(14012)) + u' ' + number +
-                   u']');
+    setWindowTitle(Text(14012) + u' ' + number + u']');
 }
 
 QString frmCommChInfo::ListText(int col, int value) const {
@@ -336,12 +334,12 @@ QString frmCommChInfo::ListText(int col, int value) const {
 }
 
 void frmCommChInfo::WriteRow(const ChannelRecord& e) {
-    AppContext& app = main_.App();
+    AppContext& app = app_;
     const int row = e.ChannelNo;
     if (row < 1 || row > kRows)
         return;
     model_->SetCell(row, 1,
-                    QString::fromStdString(FreqStoredToText(app, main_.Ui(), TrimFix(e.RxFreq))));
+                    QString::fromStdString(FreqStoredToText(app, context_.ui, TrimFix(e.RxFreq))));
     model_->SetCell(row, 2,
                     QString::fromStdString(TxFreqText(e.RxFreq.raw(), e.TxShift.raw(), e.TxShiftDir,
                                                       app.habits.UseOffsetFreq)));
@@ -361,7 +359,7 @@ void frmCommChInfo::ClearRow(int row) {
 
 void frmCommChInfo::SetGridData() {
     Trap("frmCommChInfo_SetGridData", [this] {
-        const RadioDocument& doc = main_.App().doc;
+        const RadioDocument& doc = app_.doc;
         model_->BeginBulk();
         for (int row = 1; row <= kRows; ++row)
             ClearRow(row);
@@ -369,7 +367,7 @@ void frmCommChInfo::SetGridData() {
             WriteRow(doc.Channels[static_cast<std::size_t>(i)]);
         model_->EndBulk();
         SetShowEditData();
-        main_.LoadTree();
+        host_.LoadTree();
     });
 }
 
@@ -379,20 +377,20 @@ void frmCommChInfo::reShowGrid(int row) {
     Trap("frmCommChInfo_reShowGrid", [this, row] {
         if (row < 1 || row > kRows)
             return;
-        RadioDocument& doc = main_.App().doc;
+        RadioDocument& doc = app_.doc;
         if (const ChannelRecord* e = FindChannel(doc, row))
             WriteRow(*e);
         else
             ClearRow(row);
         if (row == CurrentRow()) {
-            main_.UpdateChannelCommands(row);
+            host_.UpdateChannelCommands(row);
             SetShowEditData();
         }
     });
 }
 
 void frmCommChInfo::reShowAllGrid() {
-    RadioDocument& doc = main_.App().doc;
+    RadioDocument& doc = app_.doc;
     model_->BeginBulk();
     for (int row = 1; row <= kRows; ++row) {
         if (const ChannelRecord* e = FindChannel(doc, row))
@@ -404,8 +402,8 @@ void frmCommChInfo::reShowAllGrid() {
 }
 
 void frmCommChInfo::ReShowAllTxFre(bool offset) {
-    AppContext& app = main_.App();
-    model_->SetHeader(2, QString::fromStdString(app.texts.GetLangText(offset ? 14100 : 14003)));
+    AppContext& app = app_;
+    model_->SetHeader(2, Text(offset ? 14100 : 14003));
     model_->BeginBulk();
     for (int i = 0; i < app.doc.ChannelCount; ++i) {
         const ChannelRecord& e = app.doc.Channels[static_cast<std::size_t>(i)];
@@ -418,10 +416,7 @@ void frmCommChInfo::ReShowAllTxFre(bool offset) {
 }
 
 void frmCommChInfo::ReShowChInfoByLanguage() {
-    languageRefresh_ = true;
-    ChangShowByLanguage();
-    SetGridData();
-    languageRefresh_ = false;
+    Relabel();
 }
 
 void frmCommChInfo::SetShowEditData() {
@@ -478,7 +473,7 @@ int frmCommChInfo::ShownRowCount() const {
 
 void frmCommChInfo::OnCurrentChanged() {
     if (!languageRefresh_)
-        main_.UpdateChannelCommands(CurrentRow());
+        host_.UpdateChannelCommands(CurrentRow());
     OnEnterCell();
 }
 
@@ -489,7 +484,7 @@ void frmCommChInfo::OnEnterCell() {
         skipNextEntry_ = false;
         return;
     }
-    ChannelEditing& editing = main_.App().docState.Editing;
+    ChannelEditing& editing = app_.docState.Editing;
     const int row = CurrentRow();
     const int col = CurrentCol();
     editing.CurrentGridRow = row;
@@ -526,7 +521,7 @@ bool frmCommChInfo::FlexConcludeRx() {
         if (!model_->Cell(row, 1).isEmpty())
             return;
         concluded = false;
-        main_.App().docState.Editing.EditCell = {1, row};
+        app_.docState.Editing.EditCell = {1, row};
         skipRxCheck_ = true;
         SetCurrentCell(row, 1);
     });
@@ -650,14 +645,12 @@ void frmCommChInfo::SelectEntry(QComboBox* list, const QString& text) {
 
 void frmCommChInfo::EnterGridEdit() {
     Trap("frmCommChInfo_EnterGridEdit", [this] {
-        AppContext& app = main_.App();
         const int row = CurrentRow();
         const int col = CurrentCol();
-        app.docState.Editing.EditCell = {col, row};
+        app_.docState.Editing.EditCell = {col, row};
         editorCell_ = {col, row};
         OLdTopRow = TopRow();
-        if (auto* dialog = dynamic_cast<ChannelEditWindow*>(
-                main_.FindChildWindow(QStringLiteral("FrmCHInfoEdit"))))
+        if (ChannelEditWindow* dialog = host_.OpenChannelEditDialog())
             dialog->SetGridEditData(true);
         if (col < 1 || col > 9)
             return;
@@ -693,7 +686,8 @@ void frmCommChInfo::EnterGridEdit() {
 }
 
 void frmCommChInfo::CommitGridEdit() {
-    AppContext& app = main_.App();
+    AppContext& app = app_;
+    UserInteraction& ui = context_.ui;
     const GridCell cell = editorCell_;
     const int row = cell.row;
     switch (cell.col) {
@@ -702,7 +696,7 @@ void frmCommChInfo::CommitGridEdit() {
             return;
         const QString text = RxCommitText(freq_[0]->currentText());
         model_->SetCell(row, 1, text);
-        SetChannelField(app, main_.Ui(), row, kColRxFreq, text.toStdString());
+        SetChannelField(app, ui, row, kColRxFreq, text.toStdString());
         return;
     }
     case 2: {
@@ -710,7 +704,7 @@ void frmCommChInfo::CommitGridEdit() {
         if (freq_[1]->isHidden() || !IsNumeric(text.toStdString()))
             return;
         model_->SetCell(row, 2, TxCommitText(text));
-        SetChannelField(app, main_.Ui(), row, kColTxFreq, text.toStdString());
+        SetChannelField(app, ui, row, kColTxFreq, text.toStdString());
         return;
     }
     case 3: {
@@ -718,7 +712,7 @@ void frmCommChInfo::CommitGridEdit() {
             return;
         const QString text = name_->text();
         model_->SetCell(row, 3, text);
-        SetChannelField(app, main_.Ui(), row, kColName, text.toLatin1().toStdString());
+        SetChannelField(app, ui, row, kColName, text.toLatin1().toStdString());
         return;
     }
     default: {
@@ -726,7 +720,7 @@ void frmCommChInfo::CommitGridEdit() {
         if (!list || list->isHidden())
             return;
         model_->SetCell(row, cell.col, list->currentText());
-        SetChannelField(app, main_.Ui(), row, cell.col, list->currentIndex());
+        SetChannelField(app, ui, row, cell.col, list->currentIndex());
         return;
     }
     }
@@ -784,7 +778,7 @@ bool frmCommChInfo::HandleEditorKey(QWidget* editor, QKeyEvent* key) {
             });
             return true;
         }
-        const bool signs = list == freq_[1] && main_.App().habits.UseOffsetFreq;
+        const bool signs = list == freq_[1] && app_.habits.UseOffsetFreq;
         if (!FrequencyListAccepts(*key, signs))
             return true;
         // The list moves its selection itself; a choice made that way is marked
@@ -843,15 +837,13 @@ bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------- window
 
 void frmCommChInfo::ShowEditDialog() {
-    main_.ShowModelessWindow(QStringLiteral("FrmCHInfoEdit"));
+    host_.ShowChannelEditDialog();
 }
 
 void frmCommChInfo::ShowContextMenu(int row, int col, const QPoint& globalPos) {
     grid_->setFocus();
     SetCurrentCell(row, col);
-    QAction* entry = main_.MenuEntry(QStringLiteral("MnuCHEdit"));
-    if (QMenu* menu = entry ? entry->menu() : nullptr)
-        menu->popup(globalPos);
+    host_.PopupChannelEditMenu(globalPos);
 }
 
 void frmCommChInfo::OnScrolled() {
@@ -878,13 +870,13 @@ void frmCommChInfo::FollowScroll() {
 
 void frmCommChInfo::OnActivated(bool active) {
     if (active) {
-        main_.ShowCHInfo(true);
+        host_.ShowCHInfo(true);
         if (enterOnActivate_) {
             enterOnActivate_ = false;
             OnEnterCell();
         }
     } else if (active_) {
-        main_.ShowCHInfo(false);
+        host_.ShowCHInfo(false);
     }
     active_ = active;
 }
@@ -900,7 +892,21 @@ void frmCommChInfo::SetEditDisable() {
 }
 
 QSize frmCommChInfo::sizeHint() const {
-    return {Px(kWindowWidthTwips), Px(kWindowHeightTwips)};
+    return {TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips)};
+}
+
+bool frmCommChInfo::event(QEvent* event) {
+    // The work area puts the window into a frame of its own: the frame says
+    // when the window becomes the active one.
+    if (event->type() == QEvent::ParentChange) {
+        disconnect(frameState_);
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            frameState_ = connect(frame, &QMdiSubWindow::windowStateChanged, this,
+                                  [this](Qt::WindowStates, Qt::WindowStates now) {
+                                      OnActivated(now.testFlag(Qt::WindowActive));
+                                  });
+    }
+    return EditorWindow::event(event);
 }
 
 void frmCommChInfo::resizeEvent(QResizeEvent* event) {
@@ -912,13 +918,12 @@ void frmCommChInfo::resizeEvent(QResizeEvent* event) {
 void frmCommChInfo::closeEvent(QCloseEvent* event) {
     Trap("frmCommChInfo_Form_Unload", [this] {
         CommitFocusedEdit();
-        AppContext& app = main_.App();
-        app.docState.Editing.ChannelGridOpen = false;
-        app.docState.Hooks.RedrawChannelRow = nullptr;
+        app_.docState.Editing.ChannelGridOpen = false;
+        documentChanges_.End();
         closed_ = true;
         if (active_) {
             active_ = false;
-            main_.ShowCHInfo(false);
+            host_.ShowCHInfo(false);
         }
     });
     event->accept();

@@ -2,11 +2,14 @@
 // The channel window: the whole channel table in one grid, one row per channel
 // number (row 129 is the VFO), every channel cell edited in place. One editor
 // of each kind is laid over the current cell; each choice is written into the
-// document at once through SetChannelField, which redraws the row here. The
-// window is the anchor of the channel edit dialog and of the row commands.
+// document at once through SetChannelField, whose change notice redraws the
+// row here. The window is the anchor of the channel edit dialog and of the
+// row commands.
 
+#include "../shared/EditorWindow.h"
 #include "ChildWindow.h"
 #include "document/ChannelEditing.h"
+#include "document/DocumentEvents.h"
 
 #include <QHash>
 #include <QStringList>
@@ -19,16 +22,17 @@ class QPushButton;
 
 namespace pmr {
 
-class frmMain;
 class ChannelGridModel;
 class ChannelGridView;
-struct AppContext;
+class ChannelWindowHost;
 struct ChannelRecord;
+struct WindowRow;
 
-class frmCommChInfo : public QWidget, public ChannelGridWindow {
+class frmCommChInfo : public EditorWindow, public ChannelGridWindow {
     Q_OBJECT
 public:
-    explicit frmCommChInfo(frmMain& main, QWidget* parent = nullptr);
+    static constexpr const char* kName = "frmCommChInfo";
+    frmCommChInfo(const EditorContext& context, ChannelWindowHost& host, const WindowRow& row);
     ~frmCommChInfo() override;
 
     // ChannelGridWindow
@@ -80,11 +84,15 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    /// The texts of the language and the whole grid again.
+    void RelabelControls() override;
+    void OnDocumentChanged(DocumentChange change, int channelNo);
     void InitShowGrid();
     void ChangShowByLanguage();
     int FitWidth(QComboBox* list);
@@ -111,8 +119,8 @@ private:
     /// Runs a routine; a failure shows its diagnostic name and ends the routine.
     template <typename F> void Trap(const char* name, F&& routine);
 
-    frmMain& main_;
-    AppContext& app_;
+    ChannelWindowHost& host_;
+    DocumentSubscription documentChanges_;
     ChannelGridModel* model_ = nullptr;
     ChannelGridView* grid_ = nullptr;
     QComboBox* freq_[2] = {};
@@ -123,8 +131,6 @@ private:
     QComboBox* signal_ = nullptr;
     QComboBox* spacing_ = nullptr;
     QPushButton* edit_ = nullptr;
-    QPushButton* close_ = nullptr;
-    QPushButton* help_ = nullptr;
 
     QStringList toneTexts_;
     QHash<QString, int> toneIndex_;
@@ -149,6 +155,8 @@ private:
     bool active_ = false;
     bool closed_ = false;
     bool scrollPending_ = false;
+    /// The frame's activation notices (see event()).
+    QMetaObject::Connection frameState_;
     QTimer clickSuppress_;
     QTimer scrollTimer_;
 };

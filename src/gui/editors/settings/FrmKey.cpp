@@ -76,7 +76,7 @@ FrmKey::FrmKey(const EditorContext& context, const WindowRow& row)
                            ListMapping::Table(Offered(IsLongPress(field))));
     bindings_.ShowAll();
     scanChanges_ = DocumentSubscription(app_.docState.Events, Kinds(DocumentChange::ScanMode),
-                                        [this](DocumentChange) { bindings_.ShowAll(); });
+                                        [this](DocumentChange, int) { bindings_.ShowAll(); });
     SetBody(body);
 }
 

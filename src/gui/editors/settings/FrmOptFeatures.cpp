@@ -213,7 +213,7 @@ FrmOptFeatures::FrmOptFeatures(const EditorContext& context, const WindowRow& ro
     ApplyDisplayModeRule();
     ApplyChannelListRules(false);
     channelChanges_ = DocumentSubscription(app_.docState.Events, Kinds(DocumentChange::OptionRefs),
-                                           [this](DocumentChange) { ReshowByCh(); });
+                                           [this](DocumentChange, int) { ReshowByCh(); });
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(leftGrid);

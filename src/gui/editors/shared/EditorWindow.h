@@ -22,7 +22,7 @@ class QPushButton;
 
 namespace pmr {
 
-class EditorWindow : public QWidget, public CommittingWindow {
+class EditorWindow : public QWidget, public virtual CommittingWindow {
     Q_OBJECT
 public:
     /// `titleTextId` and `helpTopic` as the window table gives them.

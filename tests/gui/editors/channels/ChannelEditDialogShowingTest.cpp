@@ -225,8 +225,8 @@ TEST_F(ChannelEditDialogTest, FollowsTheGridsEditRowOrItsOwnSelector) {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(h.app.docState.Editing.ChannelEditOpen);
-    EXPECT_FALSE(h.app.docState.Events.Publish(DocumentChange::ChannelFields));
-    SetChannelField(h.app, h.ui, 5, kColName, "AB"); // nothing left to refresh
+    EXPECT_FALSE(h.app.docState.Events.Publish(DocumentChange::DtmfMemories));
+    SetChannelField(h.app, h.ui, 5, kColName, "AB"); // nothing of the dialog left to refresh
     EXPECT_EQ(TrimFix(Channel(5).Name), "AB");
 }
 

@@ -207,7 +207,7 @@ TEST(ChannelGridNavigation, ClosingCommitsTheOpenNameAndLetsGoOfTheDocument) {
     EXPECT_TRUE(WaitFor([&] { return g.Grid() == nullptr; }));
     EXPECT_EQ(TrimFix(g.Channel(1)->Name), "X1");
     EXPECT_FALSE(g.h.app.docState.Editing.ChannelGridOpen);
-    EXPECT_FALSE(static_cast<bool>(g.h.app.docState.Hooks.RedrawChannelRow));
+    EXPECT_FALSE(g.h.app.docState.Events.Publish(DocumentChange::ChannelFields, 1));
     EXPECT_FALSE(g.h.main->ChannelCommandsShown());
 }
 

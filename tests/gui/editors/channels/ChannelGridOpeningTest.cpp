@@ -41,6 +41,8 @@ TEST(ChannelGridOpening, NewDocumentReopensTheGridOnItsContents) {
 
     g.h.main->LoadNewDoc();
     ASSERT_TRUE(WaitFor([&] { return g.Grid() != nullptr && g.Channel(9) == nullptr; }));
+    // Becoming the active window the first time enters channel 1's frequency.
+    EXPECT_TRUE(WaitFor([&] { return g.OpenEditor() == "Combo8(1)"; }));
     EXPECT_TRUE(g.Cell(9, 1).isEmpty());
     ExpectGridShowsDocument(g);
     EXPECT_TRUE(g.h.app.docState.Editing.ChannelGridOpen);

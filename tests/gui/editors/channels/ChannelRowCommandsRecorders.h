@@ -101,7 +101,7 @@ struct RowCommandHarness {
         });
         InstallChannelRowCommands(*h.main);
         h.app.docState.Events.Subscribe(Kinds(DocumentChange::OptionRefs),
-                                        [this](DocumentChange) { ++reconciles; });
+                                        [this](DocumentChange, int) { ++reconciles; });
         // The main window opened its channel grid on loading: ours takes its place.
         h.main->CloseWindowByName(QStringLiteral("frmCommChInfo"));
         h.main->OpenChannelWindow();

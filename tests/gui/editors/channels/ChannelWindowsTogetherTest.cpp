@@ -6,6 +6,8 @@
 #include "ChannelRowCommandsRecorders.h"
 #include "HelpWindow.h"
 #include "app/AppContext.h"
+#include "app/LanguageChoice.h"
+#include "document/ChannelField.h"
 #include "editors/channels/FrmCHInfoEdit.h"
 
 #include <QHeaderView>
@@ -329,7 +331,7 @@ TEST(ChannelWindowsTogether, AChoiceInTheGridGoesToItsOwnRowAfterTheDialogPicked
     EXPECT_EQ(w.g.Cell(3, 4), w.g.h.Text(14013));
 }
 
-TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeaveNoHooks) {
+TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeaveNoListeners) {
     TestInstall install;
     Windows w(install);
     w.Fill(4);
@@ -341,9 +343,9 @@ TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeave
     QTest::mouseClick(w.Grid()->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
     ASSERT_TRUE(WaitFor([&] { return w.Grid() == nullptr; }));
     EXPECT_FALSE(app.docState.Editing.ChannelGridOpen);
-    EXPECT_FALSE(app.docState.Hooks.RedrawChannelRow);
     EXPECT_FALSE(w.g.h.main->ChannelCommandsShown());
-    // The dialog still edits its channel without the grid.
+    // The dialog still edits its channel without the grid (whose change
+    // notices ended with it).
     ASSERT_NE(w.Dialog(), nullptr);
     QComboBox* pttId = w.Dialog()->findChild<QComboBox*>("cboPttId");
     pttId->setFocus();
@@ -358,8 +360,9 @@ TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeave
     w.g.h.main->OpenChannelWindow();
     ASSERT_TRUE(WaitFor([&] { return w.Grid() != nullptr; }));
     EXPECT_TRUE(app.docState.Editing.ChannelGridOpen);
-    ASSERT_TRUE(app.docState.Hooks.RedrawChannelRow);
     EXPECT_EQ(w.g.Cell(2, 1), "446.00625");
+    SetChannelField(app, w.g.h.ui, 2, kColName, "RE");
+    EXPECT_EQ(w.g.Cell(2, 3), "RE");
 
     // New from the menu with both windows open.
     app.fileBuffer = app.doc;
@@ -369,10 +372,9 @@ TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeave
         WaitFor([&] { return w.Grid() != nullptr && !w.g.h.main->NewDocTimer.isActive(); }));
     EXPECT_TRUE(WaitFor([&] { return w.Dialog() == nullptr; }));
     EXPECT_FALSE(app.docState.Editing.ChannelEditOpen);
-    EXPECT_FALSE(app.docState.Events.Publish(DocumentChange::ChannelFields));
+    EXPECT_FALSE(app.docState.Events.Publish(DocumentChange::DtmfMemories)); // the dialog's
     EXPECT_TRUE(app.docState.Editing.ChannelGridOpen);
-    ASSERT_TRUE(app.docState.Hooks.RedrawChannelRow);
-    // The hook reaches the new grid: an edit in the document shows there.
+    // The change route reaches the new grid: an edit in the document shows there.
     const int first = app.doc.Channels[0].ChannelNo;
     w.g.Click(first, 4);
     ASSERT_TRUE(GridHarness::Choose(w.g.List("Combo1"), 1));
@@ -385,9 +387,61 @@ TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeave
     EXPECT_EQ(w.Dialog()->ShownChannel(), first);
     QTest::mouseClick(w.Dialog()->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
     EXPECT_TRUE(WaitFor([&] { return !app.docState.Editing.ChannelEditOpen; }));
-    EXPECT_FALSE(app.docState.Events.Publish(DocumentChange::ChannelFields));
-    EXPECT_TRUE(app.docState.Hooks.RedrawChannelRow);
+    EXPECT_FALSE(app.docState.Events.Publish(DocumentChange::DtmfMemories));
+    EXPECT_TRUE(app.docState.Events.Publish(DocumentChange::ChannelFields, first)); // the grid's
     EXPECT_EQ(w.g.h.ui.Unexpected(), 0);
+}
+
+TEST(ChannelWindowsTogether, ABulkChangeOfTheTableShowsInTheGridAndTheOpenDialog) {
+    TestInstall install;
+    Windows w(install);
+    w.Fill(4);
+    AppContext& app = w.g.h.app;
+    w.g.DoubleClick(3, 10);
+    ASSERT_TRUE(WaitFor([&] { return w.Dialog() != nullptr; }));
+    ASSERT_EQ(w.Dialog()->ShownChannel(), 3);
+
+    // The batch settings change the table behind the windows' backs and say so once.
+    FindChannel(app.doc, 2)->Name = "BULK";
+    DeleteChannelAt(app, FindChannelIndex(app.doc, 3));
+    ASSERT_TRUE(AddChannel(app, 6, "446.01875"));
+    EXPECT_EQ(w.g.Cell(2, 3), "C2"); // not told yet
+    EXPECT_TRUE(app.docState.Events.Publish(DocumentChange::ChannelTable));
+
+    EXPECT_EQ(w.g.Cell(2, 3), "BULK");
+    EXPECT_EQ(w.g.Cell(3, 1), "");
+    EXPECT_EQ(w.g.Cell(3, 3), "");
+    EXPECT_EQ(w.g.Cell(6, 1), "446.01875");
+    FrmCHInfoEdit* dialog = w.Dialog();
+    EXPECT_EQ(dialog->findChild<QComboBox*>("cboRxFreq")->currentText(), "NONE");
+    EXPECT_FALSE(dialog->findChild<QLineEdit*>("txtName0")->isEnabled());
+    EXPECT_FALSE(dialog->findChild<QComboBox*>("cboPttId")->isEnabled());
+    EXPECT_EQ(w.g.h.ui.Unexpected(), 0);
+}
+
+TEST(ChannelWindowsTogether, BothWindowsTakeTheNewLanguage) {
+    TestInstall install;
+    Windows w(install);
+    w.Fill(2);
+    w.g.DoubleClick(1, 10);
+    ASSERT_TRUE(WaitFor([&] { return w.Dialog() != nullptr; }));
+    const QString englishTitle = w.Dialog()->windowTitle();
+    ASSERT_TRUE(ApplyLanguageChoice(w.g.h.app, 1));
+    w.g.h.main->Change_Language();
+
+    FrmCHInfoEdit* dialog = w.Dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_NE(dialog->windowTitle(), englishTitle);
+    EXPECT_EQ(dialog->windowTitle(), w.g.h.Text(15000));
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblRxFreq")->text(), w.g.h.Text(15002));
+    EXPECT_EQ(dialog->findChild<QCheckBox*>("chkWhisper")->text(), w.g.h.Text(15019));
+    EXPECT_EQ(dialog->findChild<QComboBox*>("cboPower")->currentText(), w.g.h.Text(15044));
+    EXPECT_EQ(dialog->findChild<QPushButton*>("CommandClose")->text(), w.g.h.Text(9023));
+    EXPECT_EQ(w.Grid()->findChild<QPushButton*>("CommandCHEdit")->text(), w.g.h.Text(14023));
+    EXPECT_EQ(w.Grid()->Grid()->model()->headerData(1, Qt::Horizontal).toString(),
+              w.g.h.Text(14002));
+    EXPECT_EQ(w.g.Cell(1, 6), w.g.h.Text(14014));
+    EXPECT_TRUE(w.Grid()->windowTitle().startsWith(w.g.h.Text(14012)));
 }
 
 TEST(ChannelWindowsTogether, F1InTheGridsEditorsAndTheDialogOpensTheirTopics) {
