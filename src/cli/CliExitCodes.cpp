@@ -27,6 +27,10 @@ int ExitCodeFor(TransferResult result) {
         return kExitDocumentUnfit;
     case TransferResult::Aborted:
         return kExitInterrupted;
+    case TransferResult::VerifyFailed:
+        return kExitVerifyFailed;
+    case TransferResult::BackupFailed:
+        return kExitBackupFailed;
     case TransferResult::Declined:
         break;
     }
@@ -61,6 +65,10 @@ const char* DescribeResult(TransferResult result) {
         return "the serial port went away during the transfer (cable or adapter unplugged)";
     case TransferResult::Aborted:
         return "interrupted";
+    case TransferResult::VerifyFailed:
+        return "read back, the radio does not hold what was written";
+    case TransferResult::BackupFailed:
+        return "the radio's memory could not be kept as a backup; nothing was written";
     }
     return "failed";
 }

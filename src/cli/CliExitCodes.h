@@ -19,6 +19,8 @@ enum ExitCode : int {
     kExitFileError = 10,     // the .dat file could not be read or written
     kExitProgramSwitch = 11, // handed over to the program version that fits the radio
     kExitDocumentUnfit = 12, // the document holds a value the radio cannot hold; nothing written
+    kExitVerifyFailed = 13,  // read back after the write, the radio holds something else
+    kExitBackupFailed = 14,  // the radio's memory could not be kept; nothing written
     kExitInterrupted = 130,  // Ctrl+C or SIGTERM
 };
 

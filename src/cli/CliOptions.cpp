@@ -32,6 +32,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
             o.yes = true;
         } else if (arg == "-q" || arg == "--quiet") {
             o.quiet = true;
+        } else if (arg == "--plain") {
+            o.plain = true;
+        } else if (arg == "--dry-run" || arg == "-n") {
+            o.dryRun = true;
         } else if (arg == "-p" || arg == "--port") {
             if (!takeValue())
                 return false;
@@ -74,7 +78,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         return false;
     }
     o.command = positional[0];
-    const bool needsFile = o.command == "read" || o.command == "write";
+    const bool needsFile = o.command == "read" || o.command == "write" || o.command == "restore";
     if (!needsFile && o.command != "info") {
         error = "unknown command: " + o.command;
         return false;
@@ -89,6 +93,14 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
     }
     if (needsFile)
         o.file = positional[1];
+    if ((o.plain || o.dryRun) && o.command != "write") {
+        error = std::string(o.plain ? "--plain" : "--dry-run") + " belongs to write";
+        return false;
+    }
+    if (o.plain && o.dryRun) {
+        error = "--dry-run reads the radio first, which a --plain write does not";
+        return false;
+    }
     if (!o.port.empty() && o.port[0] != '/') {
         bool digits = o.port.size() <= 3;
         for (char c : o.port)
@@ -108,7 +120,8 @@ Programs the radio from the command line, over the same link as the program.
 
 Commands:
   read FILE.dat     read the radio into a document file
-  write FILE.dat    write a document file into the radio
+  write FILE.dat    write a document file into the radio (see Writing below)
+  restore FILE.img  write a kept backup back into the radio, its whole memory
   info              read the radio's dealer and radio information and print it
 
 Options:
@@ -123,20 +136,41 @@ Options:
       --trace FILE  log every byte sent and received, with millisecond time
                     stamps, and every time-out to FILE
   -q, --quiet       print nothing but errors
+      --plain       write: send every block of the file over a cleared
+                    memory, with no backup and no reading back (the same as
+                    PlainWrite=1 in mysetup.ini)
+  -n, --dry-run     write: read the radio, keep a backup and print the blocks
+                    and the channels and settings that would change; nothing
+                    is written
       --program-dir DIR  the program folder (language files, templates);
                     default: the folder of this executable
   -h, --help        show this text
+
+Writing: first the radio's whole memory is read and kept as a backup in
+$XDG_DATA_HOME/pmrprog/backups (default ~/.local/share/pmrprog/backups),
+named MODEL_BAND_DATE-TIME_SERIAL.img with a .dat and a .txt beside it. The
+file is written over that memory, so bytes this program does not use keep the
+radio's values, and only the blocks that differ are sent; a file the radio
+already holds writes nothing ("no change"). The written blocks are then read
+back and compared. The newest 20 backups of each radio are kept, and never
+fewer than one. A folder that cannot be written stops the write before anything
+is sent. When the radio does not hold what was written, the channels and
+settings concerned are named, and with --yes the backup is written back at
+once; otherwise use "pmr-cli restore" with the backup named.
 
 Progress is shown on stderr when it is a terminal. When the radio does not
 answer, the program searches the serial ports and line settings for it and
 saves the setting it finds to mysetup.ini.
 
 Exit status:
-  0 done             5 wrong password     9 write refused by the radio
-  1 other failure    6 other model       10 file not readable or writable
-  2 bad command line 7 other band        11 handed over to another version
-  3 port not opened  8 other version    130 interrupted
-  4 radio silent
+  0 done                        8 other version
+  1 other failure               9 write refused by the radio
+  2 bad command line           10 file not readable or writable
+  3 port not opened            11 handed over to another version
+  4 radio silent               12 file holds values the radio cannot hold
+  5 wrong password             13 the radio does not hold what was written
+  6 other model                14 no backup could be kept: nothing written
+  7 other band                130 interrupted
 )";
 }
 

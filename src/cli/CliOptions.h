@@ -8,12 +8,14 @@
 namespace pmr::cli {
 
 struct CliOptions {
-    std::string command;                 // read, write, info
-    std::string file;                    // read: output, write: input
+    std::string command;                 // read, write, restore, info
+    std::string file;                    // read: output, write: input, restore: a backup
     std::string port;                    // a number (3 = COM3) or a device path
     std::optional<std::string> password; // the radio's programming password
     bool yes = false;                    // answer retry and program-switch questions yes
     bool quiet = false;                  // only errors on stderr
+    bool plain = false;                  // write: every block, no backup, no reading back
+    bool dryRun = false;                 // write: say what would change, write nothing
     std::string trace;                   // serial trace file
     std::string programDir;              // the program folder (language files, templates)
     bool help = false;

@@ -200,6 +200,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return ReadCommand(session, options);
     if (options.command == "write")
         return WriteCommand(session, options);
+    if (options.command == "restore")
+        return RestoreCommand(session, options);
     return InfoCommand(session, options);
 }
 

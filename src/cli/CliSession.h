@@ -86,6 +86,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 /// The subcommands, one file each.
 int ReadCommand(CliSession& session, const CliOptions& options);
 int WriteCommand(CliSession& session, const CliOptions& options);
+int RestoreCommand(CliSession& session, const CliOptions& options);
+/// The outcome of a write or restore on stderr; its exit status.
+int ReportWrite(CliSession& session, TransferResult result, const std::string& what);
 int InfoCommand(CliSession& session, const CliOptions& options);
 
 } // namespace pmr::cli

@@ -2,10 +2,73 @@
 
 #include "CliExitCodes.h"
 #include "CliSession.h"
+#include "backup/PlainWriteSetting.h"
 #include "files/DocumentFiles.h"
+#include "image/ImageAreas.h"
 #include "link/TransferDriver.h"
 
+#include <iomanip>
+#include <sstream>
+
 namespace pmr::cli {
+
+namespace {
+
+std::string Hex4(int value) {
+    std::ostringstream out;
+    out << std::hex << std::uppercase << std::setw(4) << std::setfill('0') << value;
+    return out.str();
+}
+
+// The blocks a dry run found, each with what it holds, on stdout.
+void PrintChanges(CliSession& session, const WriteReport& report) {
+    std::ostream& out = session.Out();
+    if (report.changed.Empty()) {
+        out << "no change: the radio already holds the file\n";
+        return;
+    }
+    out << report.changed.Size() << " of " << kImageBlocks << " blocks would change:\n";
+    for (int address : report.changed.addresses) {
+        ImageBytes before = report.radioBefore, after = report.radioBefore;
+        std::copy(report.intended.begin() + address, report.intended.begin() + address + kBlockLength,
+                  after.begin() + address);
+        out << "  " << Hex4(address) << "  " << JoinAreaNames(DescribeDifferences(before, after))
+            << "\n";
+    }
+}
+
+} // namespace
+
+int ReportWrite(CliSession& session, TransferResult result, const std::string& what) {
+    const WriteReport& report = session.Driver().LastWrite();
+    if (!report.backupPath.empty())
+        session.Tell("the radio's memory before the write is kept in " + report.backupPath);
+    if (result == TransferResult::VerifyFailed) {
+        session.Tell("writing failed: read back, the radio does not hold what was written: " +
+                         JoinAreaNames(report.mismatchAreas),
+                     true);
+        if (!report.restoreWanted)
+            session.Tell("to put the radio back as it was: pmr-cli restore " + report.backupPath,
+                         true);
+        return kExitVerifyFailed;
+    }
+    if (result != TransferResult::Success) {
+        session.Tell(std::string("writing failed: ") + DescribeResult(result), true);
+        if (!report.backupPath.empty())
+            session.Tell("to put the radio back as it was: pmr-cli restore " + report.backupPath,
+                         true);
+        return ExitCodeFor(result);
+    }
+    if (report.noChange)
+        session.Tell("no change: the radio already holds " + what + "; nothing was written");
+    else
+        session.Tell("wrote " + what + " into the radio" +
+                     (report.kind == WriteKind::Plain
+                          ? std::string()
+                          : " (" + std::to_string(report.changed.Size()) +
+                                " blocks, read back and checked)"));
+    return kExitOk;
+}
 
 int WriteCommand(CliSession& session, const CliOptions& options) {
     AppContext& app = session.App();
@@ -25,14 +88,27 @@ int WriteCommand(CliSession& session, const CliOptions& options) {
         session.Tell(options.file + " is not a document file this program can read", true);
         return kExitFileError;
     }
-    const TransferResult result =
-        session.Run([](TransferDriver& d) { return d.StartWrite(); }, false);
-    if (result != TransferResult::Success) {
-        session.Tell(std::string("writing failed: ") + DescribeResult(result), true);
-        return ExitCodeFor(result);
+    WriteRequest request;
+    const bool plain = options.plain || (!options.dryRun && PlainWriteChosen(app.paths));
+    request.kind = plain ? WriteKind::Plain : WriteKind::Safe;
+    request.dryRun = options.dryRun;
+    TransferResult result =
+        session.Run([&](TransferDriver& d) { return d.StartWrite(request); }, false);
+    if (options.dryRun && result == TransferResult::Success) {
+        PrintChanges(session, session.Driver().LastWrite());
+        session.Tell("nothing was written (--dry-run)");
+        return kExitOk;
     }
-    session.Tell("wrote " + options.file + " into the radio");
-    return kExitOk;
+    const int rc = ReportWrite(session, result, options.file);
+    const WriteReport report = session.Driver().LastWrite();
+    if (result == TransferResult::VerifyFailed && report.restoreWanted) {
+        session.Tell("writing the backup back into the radio");
+        WriteRequest restore{WriteKind::Restore};
+        restore.restoreImage = report.radioBefore;
+        result = session.Run([&](TransferDriver& d) { return d.StartWrite(restore); }, false);
+        ReportWrite(session, result, report.backupPath);
+    }
+    return rc;
 }
 
 } // namespace pmr::cli

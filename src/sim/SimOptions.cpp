@@ -189,6 +189,14 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& o, bool& hel
                 return false;
             if (!ParseResend(value, o.resendBlocks))
                 return bad();
+        } else if (arg == "--ignore-write") {
+            if (!needValue())
+                return false;
+            std::map<std::uint16_t, int> addresses;
+            if (!ParseResend(value, addresses))
+                return bad();
+            for (const auto& [address, count] : addresses)
+                o.ignoreWrites.insert(address);
         } else if (arg == "--noise") {
             if (!needValue())
                 return false;
@@ -271,6 +279,8 @@ read requests and write blocks of the main memory 0x0000-0x13FF, counted from 1)
   --resend ADDR[:K],... answer the write block at ADDR with K resend requests
                         (0A) before accepting it (ADDR decimal or 0x..; K
                         defaults to 1)
+  --ignore-write ADDR,...  acknowledge the write block at ADDR but keep the
+                        memory as it was (a radio that loses a block)
   --bad-checksum N,...  send a wrong checksum in the reply to these frames
   --split N,...         send the reply to these frames in two parts
   --split-gap MS        pause between the two parts (default 20)

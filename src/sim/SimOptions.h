@@ -26,6 +26,7 @@ struct SimOptions {
     int silentAfterBlock = 0;                  // 0 = never; counts main-image blocks answered
     int exitAfterBlock = 0;                    // 0 = never; the pseudo-terminal is closed
     std::map<std::uint16_t, int> resendBlocks; // write address -> resend requests to send
+    std::set<std::uint16_t> ignoreWrites;      // write blocks acknowledged but not stored
     std::set<int> badChecksumFrames;           // frame ordinals, from 1
     std::set<int> splitFrames;                 // frame ordinals, from 1
     bool ackEnd = true;                        // acknowledge the end frame

@@ -178,6 +178,11 @@ void SimulatedRadio::Handle(const ProgramFrame& f, std::int64_t at) {
                 return;
             ++stats_.blocksWritten;
         }
+        if (options_.ignoreWrites.count(f.address)) {
+            Log("write " + Hex(f.address, 4) + " acknowledged and lost");
+            reply = {0x06};
+            break;
+        }
         Log("write " + Hex(f.address, 4));
         for (std::uint32_t i = 0; i < f.data.size(); ++i)
             memory_.Write(f.address + i, f.data[i]);

@@ -3,8 +3,12 @@
 
 #include "CliExitCodes.h"
 #include "CliSession.h"
+#include "backup/BackupStore.h"
 #include "platform/LinkTestSupport.h"
 
+#include <algorithm>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -17,6 +21,20 @@ namespace {
 
 class Cli : public QtLinkTest {
 protected:
+    // Backups go into the test's own data folder, never the user's.
+    void SetUp() override {
+        QtLinkTest::SetUp();
+        ::setenv("XDG_DATA_HOME", install_.File("data").c_str(), 1);
+    }
+    std::string Backups() { return install_.File("data") + "/pmrprog/backups"; }
+    std::vector<std::string> BackupImages() {
+        std::vector<std::string> found;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(Backups(), ec))
+            if (e.path().extension() == ".img")
+                found.push_back(e.path().string());
+        return found;
+    }
     struct Outcome {
         int rc;
         std::string out, err;
@@ -159,4 +177,137 @@ TEST_F(Cli, SilentRadioEndsWithoutRetryUnlessAskedAndWritesATrace) {
     again.Stop();
     // Each Retry sends the handshake once more (the counters keep their values).
     EXPECT_EQ(again.Stats().handshakes, 4 + CliUser::kMaxRestarts);
+}
+
+// The write that keeps the radio's memory, against radios with faults.
+TEST_F(Cli, SafeWriteKeepsABackupAndSendsOnlyWhatDiffers) {
+    const std::string file = install_.File("radio.dat");
+    sim::RadioMemory original = Radio();
+    // Memory the program does not interpret holds the radio's own values.
+    for (int a = 0x1340; a < 0x13F0; ++a)
+        original.image[a] = static_cast<std::uint8_t>(a * 5);
+    {
+        SimRadioThread radio({}, original);
+        ASSERT_EQ(Run({"read", "-q", "--port", radio.Path(), file}).rc, kExitOk);
+    }
+    struct Case {
+        const char* name;
+        int changedChannel; // 0: the radio holds the file
+        std::vector<std::string> extra;
+        int blocksWritten;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"unchanged", 0, {}, 0, "no change"},
+        {"one channel", 2, {}, 1, "1 blocks, read back and checked"},
+        {"plain", 2, {"--plain"}, 320, "wrote"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim::RadioMemory memory = original;
+        if (c.changedChannel > 0)
+            memory.image[(c.changedChannel - 1) * 32 + 1] ^= 0x01;
+        const auto backupsBefore = BackupImages().size();
+        SimRadioThread radio({}, memory);
+        std::vector<std::string> args{"write", "--port", radio.Path(), file};
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        const Outcome o = Run(args);
+        radio.Stop();
+        EXPECT_EQ(o.rc, kExitOk) << o.err;
+        EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
+        EXPECT_EQ(radio.Stats().blocksWritten, c.blocksWritten);
+        const bool safe = c.extra.empty();
+        EXPECT_EQ(BackupImages().size(), backupsBefore + (safe ? 1 : 0));
+        if (safe) {
+            EXPECT_EQ(radio.Memory().image, original.image);
+        }
+    }
+}
+
+TEST_F(Cli, ALostBlockOrADroppedCableIsReportedAndTheBackupGoesBack) {
+    const std::string file = install_.File("radio.dat");
+    sim::RadioMemory original = Radio();
+    {
+        SimRadioThread radio({}, original);
+        ASSERT_EQ(Run({"read", "-q", "--port", radio.Path(), file}).rc, kExitOk);
+    }
+    // The radio differs from the file in channels 1 to 4: four blocks to write.
+    sim::RadioMemory before = original;
+    for (int ch = 0; ch < 4; ++ch)
+        before.image[ch * 32 + 1] ^= 0x01;
+    {
+        sim::SimOptions lossy;
+        lossy.ignoreWrites = {0x0020};
+        SimRadioThread radio(lossy, before);
+        const Outcome o = Run({"write", "--port", radio.Path(), file});
+        EXPECT_EQ(o.rc, kExitVerifyFailed) << o.err;
+        EXPECT_NE(o.err.find("channel 2"), std::string::npos) << o.err;
+        EXPECT_NE(o.err.find("pmr-cli restore"), std::string::npos) << o.err;
+    }
+    {
+        sim::SimOptions dropping;
+        dropping.silentAfterBlock = 320 + 2; // the whole read, then two blocks written
+        SimRadioThread radio(dropping, before);
+        const Outcome o = Run({"write", "--port", radio.Path(), file});
+        EXPECT_EQ(o.rc, kExitRadioSilent) << o.err;
+        radio.Stop();
+        EXPECT_NE(radio.Memory().image, before.image); // half written
+        before = radio.Memory();
+    }
+    // The newest backup is the memory before the dropped write; back it goes.
+    ASSERT_EQ(BackupImages().size(), 2u);
+    sim::RadioMemory previous;
+    {
+        std::string error;
+        const std::string first = BackupStore(Backups()).List().front().imagePath;
+        const auto image = LoadBackupImage(first, error);
+        ASSERT_TRUE(image) << error;
+        previous = before;
+        std::copy(image->begin(), image->end(), previous.image.begin());
+        SimRadioThread radio({}, before);
+        const Outcome o = Run({"restore", "--port", radio.Path(), first});
+        EXPECT_EQ(o.rc, kExitOk) << o.err;
+        radio.Stop();
+        EXPECT_EQ(radio.Memory().image, previous.image);
+        EXPECT_EQ(radio.Stats().blocksWritten, 320); // written whole
+    }
+}
+
+TEST_F(Cli, DryRunBackupFolderAndDamagedBackup) {
+    const std::string file = install_.File("radio.dat");
+    sim::RadioMemory original = Radio();
+    {
+        SimRadioThread radio({}, original);
+        ASSERT_EQ(Run({"read", "-q", "--port", radio.Path(), file}).rc, kExitOk);
+    }
+    sim::RadioMemory changed = original;
+    changed.image[0x10B6] ^= 0x01; // an optional feature
+    {
+        SimRadioThread radio({}, changed);
+        const Outcome o = Run({"write", "--dry-run", "--port", radio.Path(), file});
+        EXPECT_EQ(o.rc, kExitOk) << o.err;
+        EXPECT_NE(o.out.find("10B0  optional features"), std::string::npos) << o.out;
+        radio.Stop();
+        EXPECT_EQ(radio.Stats().blocksWritten, 0);
+    }
+    {
+        // A data folder below a plain file cannot be made: nothing is sent.
+        std::ofstream(install_.File("plain-file")) << "x";
+        ::setenv("XDG_DATA_HOME", install_.File("plain-file").c_str(), 1);
+        SimRadioThread radio({}, changed);
+        const Outcome o = Run({"write", "--port", radio.Path(), file});
+        EXPECT_EQ(o.rc, kExitBackupFailed) << o.err;
+        EXPECT_NE(o.err.find("plain-file/pmrprog/backups"), std::string::npos) << o.err;
+        radio.Stop();
+        EXPECT_EQ(radio.Stats().handshakes, 0);
+        ::setenv("XDG_DATA_HOME", install_.File("data").c_str(), 1);
+    }
+    const std::string kept = BackupImages().at(0);
+    std::filesystem::resize_file(kept, 100);
+    SimRadioThread radio({}, changed);
+    const Outcome o = Run({"restore", "--port", radio.Path(), kept});
+    EXPECT_EQ(o.rc, kExitFileError) << o.err;
+    EXPECT_NE(o.err.find("cannot be restored"), std::string::npos) << o.err;
+    EXPECT_EQ(Run({"read", "--plain", "x.dat"}).rc, kExitUsage);
+    EXPECT_EQ(Run({"restore"}).rc, kExitUsage);
 }

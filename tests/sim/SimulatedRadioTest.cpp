@@ -262,6 +262,21 @@ TEST(RadioFrameParser, RejectsAnImpossibleWriteLength) {
     EXPECT_FALSE(p.Busy());
 }
 
+TEST(SimulatedRadio, AcknowledgesAnIgnoredWriteWithoutStoringIt) {
+    Bench b;
+    const char* argv[] = {"sim", "--ignore-write", "0x40,0x1000"};
+    bool help = false;
+    std::string error;
+    ASSERT_TRUE(ParseSimOptions(3, argv, b.options, help, error)) << error;
+    EXPECT_EQ(b.options.ignoreWrites, (std::set<std::uint16_t>{0x40, 0x1000}));
+    const std::uint8_t was = b.memory.image[0x0040];
+    b.Connect();
+    EXPECT_EQ(b.Exchange(WriteBlock(0x0040, static_cast<std::uint8_t>(was ^ 0xFF))), Bytes{0x06});
+    EXPECT_EQ(b.memory.image[0x0040], was);
+    EXPECT_EQ(b.Exchange(WriteBlock(0x0050, 0x07)), Bytes{0x06});
+    EXPECT_EQ(b.memory.image[0x0050], 0x07);
+}
+
 TEST(SimOptions, ParsesFaultListsAndRejectsBadValues) {
     SimOptions o;
     bool help = false;
@@ -278,7 +293,7 @@ TEST(SimOptions, ParsesFaultListsAndRejectsBadValues) {
     EXPECT_TRUE(o.echo && o.pace);
 
     for (auto bad : {"--band=300", "--model=TOOLONGNAME", "--latency=x", "--split=0", "--noise=1001",
-                      "--bogus"}) {
+                      "--bogus", "--ignore-write=x"}) {
         SimOptions other;
         const char* args[] = {"sim", bad};
         EXPECT_FALSE(ParseSimOptions(2, args, other, help, error)) << bad;

@@ -128,10 +128,10 @@ std::optional<BackupInfo> BackupStore::Keep(const std::array<std::uint8_t, kImag
     info.time = shown;
     std::string base = folder_ + "/" + NamePart(info.model) + "_" + std::to_string(info.band) +
                        "_" + stamp + (serial.empty() ? "" : "_" + NamePart(serial));
-    // Two writes within one second get names of their own.
+    // Two writes within one second get names of their own, sorting after the first.
     std::string stem = base;
     for (int n = 2; fs::exists(stem + ".img") || fs::exists(stem + ".txt"); ++n)
-        stem = base + "-" + std::to_string(n);
+        stem = base + "_" + std::to_string(n);
     info.imagePath = stem + ".img";
     std::ostringstream text;
     text << "model=" << info.model << "\nband=" << info.band << "\nserial=" << info.serial

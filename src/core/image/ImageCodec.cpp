@@ -16,13 +16,16 @@ using namespace image_map;
 
 namespace {
 
-// The settings area holds gaps between the fields the program knows; the plain
-// write fills them with `gapFill`.
-void EncodeWithGapFill(AppContext& app, std::uint8_t gapFill) {
+// The records of unused channels and the gaps between the settings the
+// program knows mean nothing to it; the plain write fills them with `gapFill`.
+void EncodeWithGapFill(AppContext& app, std::uint8_t gapFill, bool plain) {
     auto& img = app.images.ImageBuf;
     std::fill(img.begin() + kEmptyBitmap, img.begin() + kFmEmptyBitmap, std::uint8_t{0xFF});
-    std::fill(img.begin() + kClearedLowBegin, img.begin() + kClearedLowEnd, std::uint8_t{0});
+    std::fill(img.begin() + kClearedLowBegin, img.begin() + kClearedLowEnd, gapFill);
     std::fill(img.begin() + kClearedHighBegin, img.begin() + kClearedHighEnd, gapFill);
+    // The plain write leaves the FM list's spare bits as erased memory holds them.
+    if (plain)
+        std::fill(img.begin() + kFmEmptyBitmap, img.begin() + kFmConstant, std::uint8_t{0xFF});
     // Without a VFO in the table the record stays erased, so that reading the
     // image back does not invent a VFO at 0 MHz.
     std::fill(img.begin() + kVfoRecord, img.begin() + kVfoRecord + kChannelRecordSize,
@@ -38,7 +41,7 @@ void EncodeWithGapFill(AppContext& app, std::uint8_t gapFill) {
 } // namespace
 
 void EncodeImage(AppContext& app) {
-    EncodeWithGapFill(app, 0);
+    EncodeWithGapFill(app, 0, true);
 }
 
 void EncodeImageOver(AppContext& app, const std::array<std::uint8_t, kImageSize>& radio) {
@@ -47,10 +50,10 @@ void EncodeImageOver(AppContext& app, const std::array<std::uint8_t, kImageSize>
     // comes out the same both times; a bit it leaves alone follows the memory.
     auto& img = app.images.ImageBuf;
     img.fill(0x00);
-    EncodeWithGapFill(app, 0x00);
+    EncodeWithGapFill(app, 0x00, false);
     const auto overZero = img;
     img.fill(0xFF);
-    EncodeWithGapFill(app, 0xFF);
+    EncodeWithGapFill(app, 0xFF, false);
     for (std::size_t i = 0; i < img.size(); ++i) {
         const auto owned = static_cast<std::uint8_t>(~(overZero[i] ^ img[i]));
         img[i] = static_cast<std::uint8_t>((overZero[i] & owned) | (radio[i] & ~owned));

@@ -82,7 +82,9 @@ std::string DecodeLine(const Image& img, int address) {
 
 void EncodeFmPresets(AppContext& app) {
     Image& img = app.images.ImageBuf;
-    std::fill(At(img, kFmEmptyBitmap), At(img, kFmEmptyBitmap + 16), std::uint8_t{0xFF});
+    // Only the presets' own bits: the rest of the 16 bytes is not the program's.
+    for (int i = 0; i < kFmPresetCount; ++i)
+        SetBitmapBit(img, kFmEmptyBitmap, i, true);
     for (int i = 0; i < kFmPresetCount; ++i) {
         const FmPreset& preset = app.doc.FmPresets[static_cast<std::size_t>(i)];
         std::uint8_t* bytes = At(img, kFmPresets + 4 * i);

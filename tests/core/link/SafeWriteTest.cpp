@@ -221,8 +221,11 @@ TEST(EncodeOver, KeepsEveryByteTheProgramDoesNotInterpret) {
     // Memory the program never interprets, and a gap between two key settings.
     for (int a : {0x1340, 0x13A0, 0x13EF, 0x13FD, 0x13FF, 0x1229})
         EXPECT_EQ(over[a], radio[a]) << std::hex << a;
-    // Channel records, option bytes, texts and the model name are the document's.
-    for (int a : {0x0000, 0x0FFF, 0x1020, 0x10B6, 0x1240, 0x1300, 0x13F0, 0x13F7})
+    // The record of an unused channel keeps the radio's bytes: the list marks it unused.
+    EXPECT_EQ(over[0x0FE0], radio[0x0FE0]);
+    EXPECT_EQ(over[0x1020], 0xFF);
+    // Option bytes, texts, the VFO record and the model name are the document's.
+    for (int a : {0x1000, 0x1020, 0x10B6, 0x1240, 0x1300, 0x13F0, 0x13F7})
         EXPECT_EQ(over[a], plain[a]) << std::hex << a;
 }
 
