@@ -7,6 +7,7 @@
 #include "QtSerialPortService.h"
 #include "image/RadioInfoDecoder.h"
 #include "app/AppContext.h"
+#include "backup/PlainWriteSetting.h"
 #include "dialogs/FrmPassWord.h"
 #include "dialogs/FrmProgress.h"
 #include "files/ProgramLauncher.h"
@@ -43,6 +44,16 @@ LinkController::LinkController(AppContext& app, Interaction& ui, frmMain& main,
     hooks.saveDocument = [this](AppContext&) { return main_.FileSave(); };
     SaveFoundPortOverrides(hooks, *mapping_);
     driver_ = std::make_unique<TransferDriver>(app_, *port_, *timers_, *ports_, *this, hooks);
+    // A write the radio did not take, when the user asked for it: the memory
+    // kept before it goes back, whole.
+    driver_->SetFinishedHandler([this](LinkMode mode, TransferResult result) {
+        const WriteReport& report = driver_->LastWrite();
+        if (mode == LinkMode::Write && result == TransferResult::VerifyFailed &&
+            report.restoreWanted) {
+            const auto image = report.radioBefore;
+            QTimer::singleShot(0, this, [this, image] { StartRestore(image); });
+        }
+    });
     main.SetRadioLink(this);
     main.SetPortList(ports_.get());
 }
@@ -62,7 +73,16 @@ void LinkController::StartRead() {
         started_ = LinkMode::Read;
 }
 void LinkController::StartWrite() {
-    if (driver_->StartWrite())
+    WriteRequest request;
+    request.kind = PlainWriteChosen(app_.paths) ? WriteKind::Plain : WriteKind::Safe;
+    if (driver_->StartWrite(request))
+        started_ = LinkMode::Write;
+}
+
+void LinkController::StartRestore(const std::array<std::uint8_t, kImageSize>& image) {
+    WriteRequest request{WriteKind::Restore};
+    request.restoreImage = image;
+    if (driver_->StartWrite(request))
         started_ = LinkMode::Write;
 }
 

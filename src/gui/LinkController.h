@@ -39,6 +39,7 @@ public:
     // RadioLink
     void StartRead() override;
     void StartWrite() override;
+    void StartRestore(const std::array<std::uint8_t, kImageSize>& image) override;
     void ReadRadioInfo() override;
     bool Busy() const override;
     void ClosePortIfOpen() override;

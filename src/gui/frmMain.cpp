@@ -14,6 +14,8 @@
 #include "dialogs/FrmAbout.h"
 #include "dialogs/FrmModelInfo.h"
 #include "dialogs/FrmPassWord.h"
+#include "dialogs/FrmRestoreBackup.h"
+#include "backup/UserDataFolder.h"
 #include "dialogs/FrmSetComm.h"
 #include "dialogs/FrmSetLanguage.h"
 #include "document/ChannelCommandRule.h"
@@ -65,6 +67,7 @@ constexpr MenuRow kMenu[] = {
     {"mnuFileOpen", "mnuFile", "Ctrl+O", 102, false, false},
     {"mnuFileSave", "mnuFile", nullptr, 103, false, false},
     {"mnuFileSaveAs", "mnuFile", nullptr, 104, false, false},
+    {"mnuFileRestore", "mnuFile", nullptr, 402, false, false},
     {"mnuFileBar0", "mnuFile", nullptr, 0, true, false},
     {"mnuFilePrint", "mnuFile", nullptr, 0, false, false},
     {"mnuFileBar1", "mnuFile", nullptr, 0, true, false},
@@ -318,6 +321,7 @@ void frmMain::BuildMenu() {
     on("mnuFileOpen", [this] { FileOpen(); });
     on("mnuFileSave", [this] { FileSave(); });
     on("mnuFileSaveAs", [this] { FileSaveAs(); });
+    on("mnuFileRestore", [this] { RestoreFromBackup(); });
     on("mnuFileExit", [this] { close(); });
     on("mnuModelInfo", [this] { ShowModelInfoDialog(); });
     for (const RowCommand& rc : kRowCommands) {
@@ -554,6 +558,7 @@ void frmMain::RelabelMainWindow() {
     m("mnuFileOpen", t.GetLangText(10002));
     m("mnuFileSave", t.GetLangText(10003));
     m("mnuFileSaveAs", t.GetLangText(10004));
+    m("mnuFileRestore", t.GetLangText(10007));
     m("mnuFilePrint", t.GetLangText(10005));
     m("mnuFileExit", t.GetLangText(10006));
     m("mnuModel", t.GetLangText(10100));
@@ -1114,6 +1119,15 @@ void frmMain::ShowPortDialog() {
     FrmSetComm dialog(app_, ports_ ? *ports_ : none, this);
     dialog.setProperty("helpTopic", 501);
     ui_.RunDialog(dialog);
+}
+
+void frmMain::RestoreFromBackup() {
+    if (!link_ || link_->Busy())
+        return;
+    FrmRestoreBackup dialog(app_, ui_, BackupFolder(), this);
+    dialog.setProperty("helpTopic", 402);
+    if (ui_.RunDialog(dialog) == QDialog::Accepted && dialog.Chosen())
+        link_->StartRestore(*dialog.Chosen());
 }
 
 void frmMain::ShowPasswordDialog() {

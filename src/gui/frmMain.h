@@ -103,6 +103,8 @@ public:
     QWidget* DialogParent() override { return this; }
     void StartRead();
     void StartWrite();
+    /// File > Restore from Backup: choose a kept backup and write it back.
+    void RestoreFromBackup();
     void ShowPortDialog();
     void ShowPasswordDialog();
     void ShowLanguageDialog();
