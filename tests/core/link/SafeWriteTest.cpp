@@ -173,6 +173,17 @@ TEST(SafeWrite, NothingIsWrittenWithoutABackup) {
     }
 }
 
+TEST(SafeWrite, TheFactoryTestDataIsWrittenEvenWhenNoBlockDiffers) {
+    LinkWorld w;
+    RadioHoldsTheDocument(w);
+    w.app.factory.TestDataEnabled = true;
+    EXPECT_EQ(SafeWrite(w), TransferResult::Success);
+    EXPECT_EQ(w.radio.writes[0x1F00], 1);
+    EXPECT_EQ(w.radio.writes.size(), 1u);
+    EXPECT_EQ(w.radio.handshakes, 1); // nothing of the image to read back
+    EXPECT_EQ(w.user.CountMessages(T(9121)), 0);
+}
+
 TEST(SafeWrite, ADryRunReportsTheChangesAndWritesNothing) {
     LinkWorld w;
     RadioHoldsTheDocument(w);
