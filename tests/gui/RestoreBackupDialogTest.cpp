@@ -1,11 +1,22 @@
 // File > Restore from Backup: the list of kept backups, a damaged one refused,
-// a sound one handed back only after the user said yes.
+// a sound one handed back only after the user said yes; a write the radio did
+// not take, undone from the window.
 
+#include "DemoRadio.h"
 #include "GuiTestSupport.h"
+#include "LinkController.h"
+#include "PortMapping.h"
 #include "backup/BackupStore.h"
+#include "backup/UserDataFolder.h"
 #include "dialogs/FrmRestoreBackup.h"
+#include "link/TransferDriver.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -14,6 +25,26 @@ using namespace pmr;
 using namespace pmr::testing;
 
 namespace {
+
+// Every write of the window keeps a backup: the GUI tests keep theirs in a
+// data folder of their own, never in the user's.
+class PrivateDataFolder : public ::testing::Environment {
+public:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("pmr-gui-data-" + std::to_string(::getpid()));
+        ::setenv("XDG_DATA_HOME", folder_.c_str(), 1);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+
+private:
+    std::filesystem::path folder_;
+};
+const auto* const kPrivateDataFolder =
+    ::testing::AddGlobalTestEnvironment(new PrivateDataFolder);
 
 using Image = std::array<std::uint8_t, kImageSize>;
 
@@ -75,6 +106,49 @@ TEST(RestoreBackupDialog, WithoutBackupsNothingCanBeChosen) {
     EXPECT_FALSE(dialog.RestoreButton()->isEnabled());
     EXPECT_TRUE(dialog.findChild<QLabel*>("lblFolder")->text().contains(
         QString::fromStdString(folder)));
+}
+
+TEST(RestoreBackupDialog, AWriteTheRadioDidNotTakeIsUndoneWhenTheUserSaysSo) {
+    TestInstall install;
+    Harness h(install);
+    LinkController link(h.app, h.ui, *h.main, h.launcher);
+    DemoRadio radio;
+    QString error;
+    const QString saved = install.Root() + "/radio.bin";
+    const QString sim = QStringLiteral(PMR_SIM_EXECUTABLE);
+    ASSERT_TRUE(QFileInfo(sim).isExecutable() &&
+                radio.Start(sim, error, {"--ignore-write", "0x10B0", "--save-image", saved}))
+        << error.toStdString();
+    link.Mapping().SetOverride(h.app.config.ComPort, radio.Device().toStdString());
+    auto said = [&](int id) {
+        const auto m = h.ui.Messages();
+        return std::find(m.begin(), m.end(), h.app.texts.GetLangText(id)) != m.end();
+    };
+    h.ui.AnswerNext(Answer::Ok);
+    h.main->StartRead();
+    ASSERT_TRUE(WaitFor([&] { return said(9009) && !link.Busy(); }, 30000));
+    const auto before = h.app.images.ImageBuf;
+    const std::size_t keptBefore = BackupStore(BackupFolder()).List().size();
+
+    // The squelch level lives in the block the radio loses.
+    h.app.doc.Settings.Opt.SqlLevel = h.app.doc.Settings.Opt.SqlLevel == 5 ? 6 : 5;
+    h.ui.Clear();
+    h.ui.AnswerNext(Answer::Ok);  // write?
+    h.ui.AnswerNext(Answer::Yes); // the radio holds something else: write the backup back?
+    h.ui.AnswerNext(Answer::Ok);  // write (the backup)?
+    h.main->StartWrite();
+    ASSERT_TRUE(WaitFor([&] { return said(9010) && !link.Busy(); }, 60000));
+    const auto questions = h.ui.Questions();
+    ASSERT_EQ(questions.size(), 3u);
+    EXPECT_NE(questions[1].find("optional features"), std::string::npos) << questions[1];
+    EXPECT_EQ(link.Driver().LastWrite().kind, WriteKind::Restore);
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo(saved).size() == kImageSize; }));
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray radioNow = file.readAll();
+    EXPECT_TRUE(std::equal(before.begin(), before.begin() + 0x13F0,
+                           reinterpret_cast<const std::uint8_t*>(radioNow.constData())));
+    EXPECT_EQ(BackupStore(BackupFolder()).List().size(), keptBefore + 2); // write, then restore
 }
 
 } // namespace
