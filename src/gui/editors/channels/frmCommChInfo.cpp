@@ -60,6 +60,19 @@ QStringList FrequencyEntries() {
     return entries;
 }
 
+/// The transmit list: the frequencies, or in the offset display the offsets:
+/// none (the transmit frequency is the receive frequency) and the channel's
+/// own. Offsets carry their sign: an unsigned entry there means a frequency.
+QStringList TransmitEntries(bool offsets, const QString& shown) {
+    if (!offsets)
+        return FrequencyEntries();
+    QStringList entries{QStringLiteral("+0.00000")};
+    const bool signedOffset = shown.startsWith(u'+') || shown.startsWith(u'-');
+    if (signedOffset && IsNumeric(shown.toStdString()) && !entries.contains(shown))
+        entries << shown;
+    return entries;
+}
+
 /// A numeric list text in "000.00000"; anything else ("NONE") unchanged.
 QString RxCommitText(const QString& text) {
     const auto units = ParseUnits(text.toStdString(), 5);
@@ -254,8 +267,19 @@ void frmCommChInfo::RelabelControls() {
 
 void frmCommChInfo::InitShowGrid() {
     Trap("frmCommChInfo_InitShowGridError", [this] {
-        for (int col = 0; col < ChannelGridModel::kCols; ++col)
-            grid_->setColumnWidth(col, TwipsToPixels(kColWidthsTwips[col]));
+        // The name column shows all six characters at the user's font, however
+        // wide; the grid grows by what that adds.
+        int extra = 0;
+        for (int col = 0; col < ChannelGridModel::kCols; ++col) {
+            int width = TwipsToPixels(kColWidthsTwips[col]);
+            if (col == 3) {
+                const int needed = grid_->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW")) +
+                                   2 * grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+                extra = std::max(0, needed - width);
+                width += extra;
+            }
+            grid_->setColumnWidth(col, width);
+        }
         grid_->horizontalHeader()->setFixedHeight(TwipsToPixels(kHeaderTwips));
         grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         // Rows are as high as the lists laid over them, so a list covers its cell.
@@ -263,7 +287,7 @@ void frmCommChInfo::InitShowGrid() {
         const int rowHeight = std::max(listHeight_, name_->sizeHint().height());
         grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
-        grid_->setFixedWidth(TwipsToPixels(kGridWidthTwips));
+        grid_->setFixedWidth(TwipsToPixels(kGridWidthTwips) + extra);
         resize(sizeHint());
         HideEditors();
     });
@@ -667,6 +691,8 @@ void frmCommChInfo::EnterGridEdit() {
         }
         QComboBox* list = ListOfColumn(col);
         QString text = model_->Cell(row, col);
+        if (col == 2)
+            FillList(list, TransmitEntries(app_.habits.UseOffsetFreq, text));
         if (col <= 2) {
             list->setProperty("helpTopic", 3101 + col);
             if (text.isEmpty() && col == 2 && prevEditCell_.col == 1 && prevEditCell_.row == row) {

@@ -78,14 +78,44 @@ TEST(ChannelGridNavigation, TransmitColumnShowsTheShiftInOffsetModeAndHelpNeedsI
     g.Grid()->ReShowAllTxFre(true);
     EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), g.h.Text(14100));
     EXPECT_EQ(g.Cell(1, 2), "-0.01250");
+    // Its editor offers offsets, the channel's own chosen; choosing none makes
+    // the channel simplex.
+    g.Click(1, 2);
+    QComboBox* tx = g.List("Combo8(2)");
+    EXPECT_EQ(tx->currentText(), "-0.01250");
+    EXPECT_EQ(tx->findText("NONE"), -1);
+    tx->setCurrentIndex(tx->findText("+0.00000"));
+    QTest::keyClick(tx, Qt::Key_Return);
+    EXPECT_EQ(g.Cell(1, 2), "+0.00000");
+    EXPECT_EQ(g.Channel(1)->TxShift.raw(), "0000000");
+    EXPECT_EQ(g.Channel(1)->RxFreq.raw(), "44603125");
     g.h.app.habits.UseOffsetFreq = false;
     g.Grid()->ReShowAllTxFre(false);
     EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), g.h.Text(14003));
-    EXPECT_EQ(g.Cell(1, 2), "446.01875");
+    EXPECT_EQ(g.Cell(1, 2), "446.03125");
 
     TestInstall bare;
     GridHarness plain(bare);
     EXPECT_TRUE(plain.Grid()->findChild<QPushButton*>("CommandHelp")->isHidden());
+}
+
+TEST(ChannelGridNavigation, AnOpenEditorShowsAChangeMadeUnderneathAndKeepsIt) {
+    TestInstall install;
+    GridHarness g(install);
+    g.Click(1, 1);
+    ASSERT_EQ(g.OpenEditor(), "Combo8(1)");
+    g.Channel(1)->RxFreq = "44603125";
+    g.h.app.docState.Events.Publish(DocumentChange::ChannelTable);
+    EXPECT_EQ(g.List("Combo8(1)")->currentText(), "446.03125");
+    g.Click(1, 4); // leaving the receive cell commits what its editor shows
+    EXPECT_EQ(g.Channel(1)->RxFreq.raw(), "44603125");
+}
+
+TEST(ChannelGridNavigation, NameColumnShowsSixCharactersWhole) {
+    TestInstall install;
+    GridHarness g(install);
+    ChannelGridView* view = g.Grid()->Grid();
+    EXPECT_GE(view->columnWidth(3), view->fontMetrics().horizontalAdvance("WWWWWW"));
 }
 
 TEST(ChannelGridNavigation, EnterMovesOnAndWrapsFromColumnNineAndFromTheVfoRow) {
