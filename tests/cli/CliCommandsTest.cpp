@@ -245,6 +245,17 @@ TEST_F(Cli, ALostBlockOrADroppedCableIsReportedAndTheBackupGoesBack) {
         EXPECT_NE(o.err.find("pmr-cli restore"), std::string::npos) << o.err;
     }
     {
+        // With --yes the backup goes back at once: the radio is as it was.
+        sim::SimOptions lossy;
+        lossy.ignoreWrites = {0x0020};
+        SimRadioThread radio(lossy, before);
+        const Outcome o = Run({"write", "--yes", "--port", radio.Path(), file});
+        EXPECT_EQ(o.rc, kExitVerifyFailed) << o.err;
+        radio.Stop();
+        EXPECT_EQ(radio.Memory().image, before.image);
+        EXPECT_EQ(radio.Stats().blocksWritten, 4 + 320);
+    }
+    {
         sim::SimOptions dropping;
         dropping.silentAfterBlock = 320 + 2; // the whole read, then two blocks written
         SimRadioThread radio(dropping, before);
@@ -255,7 +266,7 @@ TEST_F(Cli, ALostBlockOrADroppedCableIsReportedAndTheBackupGoesBack) {
         before = radio.Memory();
     }
     // The newest backup is the memory before the dropped write; back it goes.
-    ASSERT_EQ(BackupImages().size(), 2u);
+    ASSERT_EQ(BackupImages().size(), 4u); // two writes, a restore, the dropped write
     sim::RadioMemory previous;
     {
         std::string error;
