@@ -851,6 +851,9 @@ QWidget* frmMain::ShowModelessWindow(const QString& name) {
     window->setParent(this, Qt::Tool);
     window->setAttribute(Qt::WA_DeleteOnClose);
     AddModelessWindow(window);
+    // Over the program's window, not wherever the window system puts it.
+    window->adjustSize();
+    window->move(frameGeometry().center() - window->rect().center());
     window->show();
     window->activateWindow();
     return window;

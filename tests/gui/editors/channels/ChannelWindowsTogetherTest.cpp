@@ -262,6 +262,10 @@ TEST(ChannelWindowsTogether, TheDialogFollowsTheGridAndEditsShowInBothAtOnce) {
     FrmCHInfoEdit* dialog = w.Dialog();
     EXPECT_EQ(dialog->ShownChannel(), 2);
     EXPECT_TRUE(w.g.h.app.docState.Editing.ChannelEditOpen);
+    // It opens over the program's window, not in a corner of the screen.
+    EXPECT_LT((w.g.h.main->frameGeometry().center() - dialog->frameGeometry().center())
+                  .manhattanLength(),
+              40);
 
     // The cursor moving on in the grid takes the dialog along.
     w.g.Click(4, 3);
