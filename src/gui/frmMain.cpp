@@ -505,6 +505,8 @@ void frmMain::RestoreGeometry() {
 }
 
 void frmMain::SaveGeometry() {
+    if (!app_.paths.WritesFiles)
+        return; // the demo writes nothing
     QSettings settings(Q(app_.config.AppTitle), QString());
     settings.beginGroup(QStringLiteral("Settings"));
     auto tw = [](int px) { return QString::number(std::lround(px * TwipsPerPixel())); };

@@ -1,5 +1,6 @@
 #pragma once
-// The user's setup (section "language" of <InstallRoot>/language/mysetup.ini):
+// The user's setup (section "language" of mysetup.ini, wherever SetupFilePath
+// puts it: the installation's, or the user's own copy):
 // serial port, handshaking, stop bits, language, the first-run marker and the
 // switch that offers the batch and test-frequency windows.
 
