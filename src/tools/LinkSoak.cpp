@@ -45,14 +45,17 @@ using pmr::tools::Wait;
 
 namespace {
 
-// The worst case of one transfer, from the driver's own limits: every frame
-// of a read (handshake, identification, password, 320 blocks, end) may wait
-// out its time-out before each of its 3 resends; a write block may in
-// addition draw 32 resend requests, each one frame time; the handshake is
-// tried up to 5 times; then the link search may walk the ports. Everything
-// else (the wire, the start of two processes) fits in the margin.
+// The worst case of one transfer, from the driver's own limits. The longest
+// is the write that keeps the radio's memory: a session that reads all 320
+// blocks and the serial number and writes up to 320, then a second one that
+// reads the written blocks back, each with its handshake, identification,
+// password and end. Every frame may wait out its time-out before each of its
+// 3 resends; a write block may in addition draw 32 resend requests, each one
+// frame time; the handshake is tried up to 5 times; then the link search may
+// walk the ports. Everything else (the wire, the start of two processes)
+// fits in the margin.
 constexpr double kResponseTimeoutS = 0.150;
-constexpr int kFrames = 324;
+constexpr int kFrames = 2 * 4 + 321 + 320 + 320;
 constexpr int kAttemptsPerFrame = 4;
 constexpr double kFrameTimeS = 23 * 10 / 9600.0;
 constexpr int kResendsPerBlock = 32;
