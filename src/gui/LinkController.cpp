@@ -90,12 +90,18 @@ void LinkController::CancelTransfer() {
     if (!driver_->Busy() || !progress_->isVisible())
         return;
     // The driver sends the end frame and closes the port; a read's image is
-    // never decoded, so the document stays as it was.
+    // never decoded, so the document stays as it was. What a write left in
+    // the radio depends on how far it had come.
+    const WritePhase phase = driver_->Phase();
     driver_->Abort();
-    if (started_ == LinkMode::Write)
-        ui_.ShowMessage(app_.texts.GetLangText(9090), Severity::Warning);
-    else
+    if (started_ != LinkMode::Write)
         ui_.ShowMessage(app_.texts.GetLangText(9091), Severity::Information);
+    else if (phase == WritePhase::Backup)
+        ui_.ShowMessage(app_.texts.GetLangText(9092), Severity::Information);
+    else if (phase == WritePhase::Verify)
+        ui_.ShowMessage(app_.texts.GetLangText(9093), Severity::Warning);
+    else
+        ui_.ShowMessage(app_.texts.GetLangText(9090), Severity::Warning);
 }
 void LinkController::ReadRadioInfo() {
     driver_->ReadRMGDataFromRadio();

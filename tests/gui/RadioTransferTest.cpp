@@ -4,6 +4,7 @@
 #include "DemoRadio.h"
 #include "GuiTestSupport.h"
 #include "LinkController.h"
+#include "app/SetupValues.h"
 #include "PortMapping.h"
 #include "dialogs/FrmProgress.h"
 #include "dialogs/FrmRadioInfo.h"
@@ -116,22 +117,27 @@ TEST(RadioTransfer, WriteSendsTheDocumentWhichAReadBringsBack) {
 }
 
 TEST(RadioTransfer, CancelEndsTheTransferAndSaysWhatItLeft) {
-    // Cancel, Escape and the close box, each during a read and during a write.
+    // Cancel, Escape and the close box: during a read, while the write keeps
+    // its backup (nothing written yet) and during the plain write.
     struct Case {
         bool write;
+        bool plain;
         int via; // 0 Cancel, 1 Escape, 2 the close box
         int message;
     };
-    for (const Case c : {Case{false, 0, 9091}, Case{true, 1, 9090}, Case{true, 2, 9090}}) {
+    for (const Case c : {Case{false, false, 0, 9091}, Case{true, false, 1, 9092},
+                         Case{true, true, 2, 9090}}) {
         SCOPED_TRACE(c.via);
         TestInstall install;
         RadioHarness r(install, {"--pace"});
         ASSERT_TRUE(r.started) << "the simulated radio did not start";
+        if (c.plain)
+            WriteSetupValue(r.h.app.paths, "PlainWrite", 1);
         r.h.app.doc.Settings.Opt.SqlLevel = 9;
         FrmProgress* progress = r.link.Progress();
         QObject::connect(progress->ProgressBar1(), &QProgressBar::valueChanged, progress,
                          [&](int value) {
-                             if (value < 5 || !progress->isVisible())
+                             if (value < 2 || !progress->isVisible())
                                  return;
                              if (c.via == 0)
                                  progress->CancelButton()->click();
