@@ -24,14 +24,6 @@ constexpr std::int64_t kMaxStep = 100000000; // 1000 MHz
 constexpr int kNameDigits = 6;
 constexpr int kIdDigits = 10;
 
-std::string_view StripBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool IsDigits(std::string_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });

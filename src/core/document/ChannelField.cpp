@@ -17,14 +17,6 @@
 namespace pmr {
 namespace {
 
-std::string_view StripBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool IsRadioChannel(int channelNo) {
     return channelNo >= 1 && channelNo < kVfoChannelNo;
 }

@@ -10,6 +10,9 @@
 
 namespace pmr {
 
+/// The text without the spaces and tabs around it.
+std::string_view StripBlanks(std::string_view text);
+
 /// True for an optional sign followed by digits with at most one "." and at
 /// least one digit, with blanks allowed around ("446.1", " 12. ", "-.5", "+3").
 /// Exponents, thousands separators and "," are not numeric.

@@ -10,14 +10,6 @@
 namespace pmr {
 namespace {
 
-std::string_view StripBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 /// Largest offset the 7 stored digits hold: 99.99999 MHz.
 constexpr std::int64_t kMaxShiftUnits = 9999999;
 
