@@ -39,8 +39,7 @@ void TransferDriver::StartLinkSearch() {
     search_ = LinkSearchState{};
     search_.savedMode = mode_;
     mode_ = LinkMode::Search;
-    readState_ = kStateIdle;
-    writeState_ = kStateIdle;
+    step_ = LinkStep::Idle;
     search_.savedProgressCaption = progressCaption_;
     user_.SetProgressCaption(SearchTitle(app_.config.CurrentLanguage));
     ClosePortIfOpen();
@@ -94,8 +93,7 @@ void TransferDriver::AdvanceCandidate(bool advance) {
 }
 
 void TransferDriver::SendSearchHandshake() {
-    readState_ = kStateHandshake;
-    writeState_ = kStateIdle;
+    step_ = LinkStep::Handshake;
     const Bytes frame = HandshakeFrame();
     echoLength_ = EchoFor(frame);
     SendFrame(frame, echoLength_ + 3, 0, true);
@@ -103,25 +101,19 @@ void TransferDriver::SendSearchHandshake() {
 
 void TransferDriver::SearchStep() {
     StopWaitTimer();
-    if (readState_ == kStateHandshake) {
-        readState_ = kStatePassword; // the identification request of the search
+    if (step_ == LinkStep::Handshake) {
+        step_ = LinkStep::Ident;
         SendIdentRequest();
         return;
     }
-    if (readState_ != kStatePassword)
+    if (step_ != LinkStep::Ident)
         return;
     if (!SearchModelMatches()) {
         AdvanceCandidate(true);
         return;
     }
+    // The transfer goes on from the identification it has just received.
     mode_ = search_.savedMode;
-    if (mode_ == LinkMode::Read) {
-        readState_ = kStateIdent;
-        writeState_ = kStateIdle;
-    } else {
-        writeState_ = kStateIdent;
-        readState_ = kStateIdle;
-    }
     app_.config.ComPort = static_cast<std::int16_t>(search_.current.port);
     app_.config.HandshakingMode = static_cast<std::int16_t>(search_.current.handshaking);
     app_.config.StopBits = static_cast<std::int16_t>(search_.current.stopBits);
@@ -146,7 +138,7 @@ bool TransferDriver::SearchModelMatches() {
 }
 
 void TransferDriver::SearchTimeout() {
-    if (readState_ == kStateHandshake) {
+    if (step_ == LinkStep::Handshake) {
         ++handshakeCount_;
         if (handshakeCount_ <= 3) {
             app_.link.EchoExpected = !app_.link.EchoExpected;
@@ -162,8 +154,7 @@ void TransferDriver::SearchTimeout() {
 void TransferDriver::SearchEnd() {
     mode_ = search_.savedMode;
     user_.SetProgressCaption(search_.savedProgressCaption);
-    readState_ = kStateIdle;
-    writeState_ = kStateIdle;
+    step_ = LinkStep::Idle;
     // Only one restart on another model's radio per attempt: a second search
     // that again finds only that radio asks the user instead of looping.
     if (search_.fallbackFound && !fallbackRestarted_) {
@@ -171,10 +162,7 @@ void TransferDriver::SearchEnd() {
         app_.config.ComPort = static_cast<std::int16_t>(search_.fallback.port);
         app_.config.HandshakingMode = static_cast<std::int16_t>(search_.fallback.handshaking);
         app_.config.StopBits = static_cast<std::int16_t>(search_.fallback.stopBits);
-        if (mode_ == LinkMode::Read)
-            readState_ = kStateHandshake;
-        else
-            writeState_ = kStateHandshake;
+        step_ = LinkStep::Handshake;
         SaveLinkSettings();
         if (TryOpenPort(search_.fallback)) {
             fallbackRestarted_ = true;

@@ -85,8 +85,7 @@ bool TransferDriver::StartRead() {
         return false;
     user_.CommitEdits(LinkMode::Read);
     mode_ = LinkMode::Read;
-    readState_ = kStateIdle;
-    writeState_ = kStateIdle;
+    step_ = LinkStep::Idle;
     linkActive_ = false;
     TraceNote("read started");
     if (!PrepareTransfer()) {
@@ -126,8 +125,7 @@ bool TransferDriver::StartWrite(WriteRequest request) {
 
 void TransferDriver::BeginWriteAfterCommit() {
     mode_ = LinkMode::Write;
-    readState_ = kStateIdle;
-    writeState_ = kStateIdle;
+    step_ = LinkStep::Idle;
     linkActive_ = false;
     TraceNote(request_.kind == WriteKind::Plain ? "write started"
               : request_.kind == WriteKind::Safe ? "write started, keeping a backup"
@@ -180,8 +178,7 @@ bool TransferDriver::ReadRMGDataFromRadio() {
     if (Busy())
         return false;
     mode_ = LinkMode::RadioInfo;
-    readState_ = kStateIdle;
-    writeState_ = kStateIdle;
+    step_ = LinkStep::Idle;
     linkActive_ = false;
     TraceNote("radio information read started");
     if (!PrepareTransfer()) {
@@ -218,8 +215,7 @@ void TransferDriver::NotStarted(TransferResult result) {
     StopWaitTimer();
     linkActive_ = false;
     mode_ = LinkMode::Idle;
-    readState_ = kStateIdle;
-    writeState_ = kStateIdle;
+    step_ = LinkStep::Idle;
     ++transferSerial_;
     TraceNote("transfer not started");
     if (finished_)
@@ -246,7 +242,6 @@ bool TransferDriver::PrepareTransfer() {
     passwordRetries_ = kStartRetries;
     testDataRetries_ = kStartRetries;
     blockResends_ = 0;
-    testDataPending_ = false;
     fallbackRestarted_ = false;
     reopenBeforeRestart_ = false;
     result_ = TransferResult::Success;
@@ -372,17 +367,12 @@ void TransferDriver::SendHandshake() {
     switch (mode_) {
     case LinkMode::Read:
     case LinkMode::RadioInfo:
-        readState_ = kStateHandshake;
-        writeState_ = kStateIdle;
-        break;
     case LinkMode::Write:
-        writeState_ = kStateHandshake;
-        readState_ = kStateIdle;
+        step_ = LinkStep::Handshake;
         break;
     default:
         mode_ = LinkMode::Idle;
-        readState_ = kStateIdle;
-        writeState_ = kStateIdle;
+        step_ = LinkStep::Idle;
         break;
     }
     const Bytes frame = HandshakeFrame();
@@ -419,6 +409,13 @@ void TransferDriver::SendTestDataWrite() {
     const Bytes frame = TestDataWriteFrame(app_);
     echoLength_ = EchoFor(frame);
     SendFrame(frame, echoLength_ + 1, 0, false);
+}
+
+void TransferDriver::SendTestData() {
+    if (WritingBlocks())
+        SendTestDataWrite();
+    else
+        SendReadRequest(kTestDataAddress);
 }
 
 void TransferDriver::SendEnd() {
@@ -458,10 +455,9 @@ void TransferDriver::OnLinkReceive() {
 }
 
 bool TransferDriver::AdoptHandshakeEcho() {
-    const bool handshake = ((mode_ == LinkMode::Read || mode_ == LinkMode::RadioInfo) &&
-                            readState_ == kStateHandshake) ||
-                           (mode_ == LinkMode::Write && writeState_ == kStateHandshake);
-    if (!handshake)
+    const bool transfer =
+        mode_ == LinkMode::Read || mode_ == LinkMode::Write || mode_ == LinkMode::RadioInfo;
+    if (!transfer || step_ != LinkStep::Handshake)
         return false;
     // The handshake is where the cable's echo is learnt. Its reply counts in
     // either shape, "K W ACK" alone or after the echo of the handshake frame;
@@ -485,10 +481,14 @@ bool TransferDriver::AdoptHandshakeEcho() {
 }
 
 bool TransferDriver::PasswordStep() const {
-    if (testDataPending_)
-        return false;
-    return (mode_ == LinkMode::Read && readState_ == kStatePassword) ||
-           (mode_ == LinkMode::Write && writeState_ == kStatePassword);
+    return (mode_ == LinkMode::Read || mode_ == LinkMode::Write) && step_ == LinkStep::Password;
+}
+
+bool TransferDriver::WritingBlocks() const {
+    // A write that keeps a backup reads the radio's memory before it writes
+    // and reads the written blocks back after it.
+    return mode_ == LinkMode::Write &&
+           (phase_ == WritePhase::None || phase_ == WritePhase::Write);
 }
 
 bool TransferDriver::ClassifyReply(const Bytes& whole) {
@@ -508,11 +508,11 @@ bool TransferDriver::ClassifyReply(const Bytes& whole) {
     const ReplyKind kind = echoIntact ? Classify(whole, ctx) : ReplyKind::None;
     const auto reply = ReplyPart(whole, echoLength_);
     if (mode_ == LinkMode::Search) {
-        if (kind == ReplyKind::HandshakeReply && readState_ == kStateHandshake) {
+        if (kind == ReplyKind::HandshakeReply && step_ == LinkStep::Handshake) {
             SearchStep();
             return true;
         }
-        if (kind == ReplyKind::IdentReply && readState_ == kStatePassword) {
+        if (kind == ReplyKind::IdentReply && step_ == LinkStep::Ident) {
             StoreIdent(app_, reply);
             if (hooks_.decodeFeatureFlags)
                 hooks_.decodeFeatureFlags(app_);
@@ -525,7 +525,7 @@ bool TransferDriver::ClassifyReply(const Bytes& whole) {
 }
 
 bool TransferDriver::HandleReply(ReplyKind kind, std::span<const std::uint8_t> reply) {
-    const int state = mode_ == LinkMode::Write ? writeState_ : readState_;
+    const bool blockSteps = step_ == LinkStep::TestData || step_ == LinkStep::Blocks;
     switch (kind) {
     case ReplyKind::None:
         return false;
@@ -533,53 +533,51 @@ bool TransferDriver::HandleReply(ReplyKind kind, std::span<const std::uint8_t> r
         // An acknowledgement never stands for the identification, the
         // password block or a block read: those steps must see the radio's
         // data, and a read without it is asked for again like any wrong reply.
+        // (The information read has always taken one for its identification.)
         if ((mode_ == LinkMode::Read || mode_ == LinkMode::Write) &&
-            (state == kStateIdent || state == kStatePassword))
+            (step_ == LinkStep::Ident || step_ == LinkStep::Password))
             return false;
-        if (state == kStateReading)
+        if (blockSteps && !WritingBlocks())
             return false;
         StopWaitTimer();
         NextStep();
         return true;
     case ReplyKind::ResendRequest:
-        // Only a write block can be sent again; in any other step the radio
-        // has nothing to ask for.
-        if (mode_ != LinkMode::Write || writeState_ != kStateWriting)
+        // Only a written block (or the written test data) can be sent again;
+        // in any other step the radio has nothing to ask for.
+        if (!blockSteps || !WritingBlocks())
             return false;
         StopWaitTimer();
         if (++blockResends_ > kResendsPerBlock) {
             AskRestartAfterTimeout();
             return true;
         }
-        if (testDataPending_)
+        if (step_ == LinkStep::TestData)
             SendTestDataWrite();
         else
             SendWriteBlock(currentAddress_);
         return true;
     case ReplyKind::HandshakeReply:
-        if (state != kStateHandshake)
+        if (step_ != LinkStep::Handshake)
             return false;
         StopWaitTimer();
         NextStep();
         return true;
     case ReplyKind::IdentReply:
-        if (mode_ == LinkMode::RadioInfo) {
-            if (state != kStatePassword)
-                return false;
-            NextStep();
-            return true;
-        }
-        if (state != kStateIdent)
+        if (step_ != LinkStep::Ident)
             return false;
-        StoreIdent(app_, reply);
-        if (hooks_.decodeFeatureFlags)
-            hooks_.decodeFeatureFlags(app_);
-        if (mode_ == LinkMode::Write && RefuseWrite())
-            return true;
+        // The information read only needs the radio to answer.
+        if (mode_ != LinkMode::RadioInfo) {
+            StoreIdent(app_, reply);
+            if (hooks_.decodeFeatureFlags)
+                hooks_.decodeFeatureFlags(app_);
+            if (mode_ == LinkMode::Write && RefuseWrite())
+                return true;
+        }
         NextStep();
         return true;
     case ReplyKind::TestDataReply:
-        if (!testDataPending_ || mode_ != LinkMode::Read)
+        if (step_ != LinkStep::TestData || mode_ != LinkMode::Read)
             return false;
         StoreTestDataReply(app_, reply);
         NextStep();
@@ -588,7 +586,7 @@ bool TransferDriver::HandleReply(ReplyKind kind, std::span<const std::uint8_t> r
         HandlePasswordReply(reply);
         return true;
     case ReplyKind::BlockReply:
-        if (testDataPending_ || (state != kStateReading))
+        if (step_ != LinkStep::Blocks || WritingBlocks())
             return false;
         if (mode_ == LinkMode::Write)
             StoreWriteSessionBlock(reply);
@@ -650,85 +648,36 @@ void TransferDriver::HandlePasswordReply(std::span<const std::uint8_t> reply) {
 void TransferDriver::NextStep() {
     StopWaitTimer();
     blockResends_ = 0;
-    switch (mode_) {
-    case LinkMode::Read:
-        switch (readState_) {
-        case kStateHandshake:
-            readState_ = kStateIdent;
-            SendIdentRequest();
-            return;
-        case kStateIdent:
-            readState_ = kStatePassword;
-            SendReadRequest(kPasswordAddress);
-            return;
-        case kStatePassword:
-            if (!CheckRadioIdentity())
-                return;
-            readState_ = kStateReading;
-            if (app_.factory.TestDataEnabled) {
-                testDataPending_ = true;
-                SendReadRequest(kTestDataAddress);
-            } else {
-                NextBlock();
-            }
-            return;
-        case kStateReading:
-            testDataPending_ = false;
-            NextBlock();
-            return;
-        case kStateEnd:
-            FinishTransfer(true);
-            return;
-        default:
-            break;
-        }
-        break;
-    case LinkMode::Write:
-        switch (writeState_) {
-        case kStateHandshake:
-            writeState_ = kStateIdent;
-            SendIdentRequest();
-            return;
-        case kStateIdent:
-            writeState_ = kStatePassword;
-            SendReadRequest(kPasswordAddress);
-            return;
-        case kStatePassword:
-            if (!CheckRadioIdentity())
-                return;
+    const bool transfer =
+        mode_ == LinkMode::Read || mode_ == LinkMode::Write || mode_ == LinkMode::RadioInfo;
+    switch (transfer ? step_ : LinkStep::Idle) {
+    case LinkStep::Handshake:
+        step_ = LinkStep::Ident;
+        SendIdentRequest();
+        return;
+    case LinkStep::Ident:
+        // The information area is read without the password.
+        if (mode_ == LinkMode::RadioInfo) {
             BeginBlocks();
             return;
-        case kStateReading:
-        case kStateWriting:
-            testDataPending_ = false;
-            NextBlock();
-            return;
-        case kStateEnd:
-            AfterEndFrame();
-            return;
-        default:
-            break;
         }
-        break;
-    case LinkMode::RadioInfo:
-        switch (readState_) {
-        case kStateHandshake:
-            readState_ = kStatePassword;
-            SendIdentRequest();
+        step_ = LinkStep::Password;
+        SendReadRequest(kPasswordAddress);
+        return;
+    case LinkStep::Password:
+        if (!CheckRadioIdentity())
             return;
-        case kStatePassword:
-        case kStateReading:
-            readState_ = kStateReading;
-            NextBlock();
-            return;
-        case kStateEnd:
-            FinishTransfer(true);
-            return;
-        default:
-            break;
-        }
-        break;
-    default:
+        BeginBlocks();
+        return;
+    case LinkStep::TestData:
+    case LinkStep::Blocks:
+        step_ = LinkStep::Blocks;
+        NextBlock();
+        return;
+    case LinkStep::End:
+        AfterEndFrame();
+        return;
+    case LinkStep::Idle:
         break;
     }
     FinishTransfer(false);
@@ -751,34 +700,25 @@ void TransferDriver::NextBlock() {
         return;
     }
     currentAddress_ = plan_.addresses[static_cast<std::size_t>(planIndex_)];
-    if (mode_ == LinkMode::Write && writeState_ == kStateWriting)
+    if (WritingBlocks())
         SendWriteBlock(currentAddress_);
     else
         SendReadRequest(currentAddress_);
 }
 
 void TransferDriver::BeginBlocks() {
-    switch (phase_) {
-    case WritePhase::None:
-    case WritePhase::Write:
-        BeginWriteBlocks();
-        return;
-    case WritePhase::Backup:
-    case WritePhase::Verify:
-        writeState_ = kStateReading;
-        NextBlock();
+    // The factory's test data goes with the main memory's read and write; the
+    // reads around a write that keeps a backup and the information read go
+    // without it.
+    const bool testData = app_.factory.TestDataEnabled &&
+                          (mode_ == LinkMode::Read || WritingBlocks());
+    if (testData) {
+        step_ = LinkStep::TestData;
+        SendTestData();
         return;
     }
-}
-
-void TransferDriver::BeginWriteBlocks() {
-    writeState_ = kStateWriting;
-    if (app_.factory.TestDataEnabled) {
-        testDataPending_ = true;
-        SendTestDataWrite();
-    } else {
-        NextBlock();
-    }
+    step_ = LinkStep::Blocks;
+    NextBlock();
 }
 
 void TransferDriver::StoreWriteSessionBlock(std::span<const std::uint8_t> reply) {
@@ -833,7 +773,7 @@ void TransferDriver::AfterBackupRead() {
     progressBase_ = plan_.Size();
     progressTotal_ = progressBase_ + 2 * report_.changed.Size();
     StartPlan(report_.changed);
-    BeginWriteBlocks();
+    BeginBlocks();
 }
 
 void TransferDriver::AfterEndFrame() {
@@ -888,14 +828,11 @@ void TransferDriver::CompareReadBack() {
 }
 
 void TransferDriver::BeginEnd() {
-    if (mode_ == LinkMode::Read || mode_ == LinkMode::RadioInfo) {
-        readState_ = kStateEnd;
-    } else if (mode_ == LinkMode::Write) {
-        writeState_ = kStateEnd;
-    } else {
+    if (mode_ != LinkMode::Read && mode_ != LinkMode::Write && mode_ != LinkMode::RadioInfo) {
         FinishTransfer(false);
         return;
     }
+    step_ = LinkStep::End;
     SendEnd();
 }
 
@@ -986,78 +923,79 @@ void TransferDriver::OnResponseTimeout(std::uint64_t generation) {
         return; // stopped or restarted since it was armed
     waitTimer_ = 0;
     ++waitGeneration_;
-    const int state = mode_ == LinkMode::Write ? writeState_ : readState_;
     if (trace_)
-        TraceTimeout(state);
-    switch (mode_) {
-    case LinkMode::Read:
-    case LinkMode::Write: {
-        const int handshakeLimit =
-            mode_ == LinkMode::Read ? kHandshakeRetriesRead : kHandshakeRetriesWrite;
-        const bool inBlocks = state == kStateReading || state == kStateWriting;
-        if (state == kStateHandshake) {
-            ++handshakeCount_;
-            if (handshakeCount_ <= handshakeLimit) {
-                app_.link.EchoExpected = !app_.link.EchoExpected;
-                SendHandshake();
-            } else {
-                GiveUpHandshake();
-            }
-        } else if (state == kStateIdent) {
-            if (--identRetries_ > 0)
-                SendIdentRequest();
-            else
-                GiveUpHandshake();
-        } else if (state == kStatePassword) {
-            if (--passwordRetries_ > 0)
-                SendReadRequest(kPasswordAddress);
-            else
-                AskRestartAfterTimeout();
-        } else if (inBlocks && testDataPending_) {
-            if (--testDataRetries_ > 0) {
-                if (state == kStateReading)
-                    SendReadRequest(kTestDataAddress);
-                else
-                    SendTestDataWrite();
-            } else {
-                AskRestartAfterTimeout();
-            }
-        } else if (inBlocks) {
-            const auto index = static_cast<std::size_t>(planIndex_);
-            if (planIndex_ < 0 || index >= blockRetries_.size() || blockRetries_[index] <= 0) {
-                AskRestartAfterTimeout();
-            } else {
-                --blockRetries_[index];
-                if (state == kStateReading)
-                    SendReadRequest(currentAddress_);
-                else
-                    SendWriteBlock(currentAddress_);
-            }
-        } else if (state == kStateEnd) {
-            AfterEndFrame(); // the end frame needs no acknowledgement
-        }
-        break;
-    }
-    case LinkMode::RadioInfo:
-        if (state == kStateHandshake) {
-            ++handshakeCount_;
-            if (handshakeCount_ <= kHandshakeRetriesInfo) {
-                app_.link.EchoExpected = !app_.link.EchoExpected;
-                SendHandshake();
-            } else {
-                AskRetryAfterTimeout();
-            }
-        } else if (state == kStateEnd) {
-            FinishTransfer(true);
-        } else if (state >= kStateIdent && state <= kStateReading) {
-            AskRetryAfterTimeout();
-        }
-        break;
-    case LinkMode::Search:
+        TraceTimeout();
+    if (mode_ == LinkMode::Search) {
         SearchTimeout();
-        break;
-    default:
-        break;
+        return;
+    }
+    if (mode_ != LinkMode::Read && mode_ != LinkMode::Write && mode_ != LinkMode::RadioInfo)
+        return;
+    // The information read asks the user at once when the radio goes quiet
+    // after the handshake; the read and the write first repeat the frame.
+    const bool info = mode_ == LinkMode::RadioInfo;
+    switch (step_) {
+    case LinkStep::Handshake: {
+        const int limit = info                      ? kHandshakeRetriesInfo
+                          : mode_ == LinkMode::Read ? kHandshakeRetriesRead
+                                                    : kHandshakeRetriesWrite;
+        ++handshakeCount_;
+        if (handshakeCount_ <= limit) {
+            app_.link.EchoExpected = !app_.link.EchoExpected;
+            SendHandshake();
+        } else if (info) {
+            AskRetryAfterTimeout();
+        } else {
+            GiveUpHandshake();
+        }
+        return;
+    }
+    case LinkStep::Ident:
+        if (info)
+            AskRetryAfterTimeout();
+        else if (--identRetries_ > 0)
+            SendIdentRequest();
+        else
+            GiveUpHandshake();
+        return;
+    case LinkStep::Password:
+        if (info)
+            AskRetryAfterTimeout();
+        else if (--passwordRetries_ > 0)
+            SendReadRequest(kPasswordAddress);
+        else
+            AskRestartAfterTimeout();
+        return;
+    case LinkStep::TestData:
+        if (info)
+            AskRetryAfterTimeout();
+        else if (--testDataRetries_ > 0)
+            SendTestData();
+        else
+            AskRestartAfterTimeout();
+        return;
+    case LinkStep::Blocks: {
+        if (info) {
+            AskRetryAfterTimeout();
+            return;
+        }
+        const auto index = static_cast<std::size_t>(planIndex_);
+        if (planIndex_ < 0 || index >= blockRetries_.size() || blockRetries_[index] <= 0) {
+            AskRestartAfterTimeout();
+            return;
+        }
+        --blockRetries_[index];
+        if (WritingBlocks())
+            SendWriteBlock(currentAddress_);
+        else
+            SendReadRequest(currentAddress_);
+        return;
+    }
+    case LinkStep::End:
+        AfterEndFrame(); // the end frame needs no acknowledgement
+        return;
+    case LinkStep::Idle:
+        return;
     }
 }
 
@@ -1090,7 +1028,6 @@ void TransferDriver::AskRestartAfterTimeout() {
         reopenBeforeRestart_ = false;
         TryOpenPort({app_.config.ComPort, app_.config.HandshakingMode, app_.config.StopBits});
     }
-    testDataPending_ = false;
     fallbackRestarted_ = false;
     SendHandshake();
     // The phase in progress starts again at its first block.
@@ -1103,7 +1040,7 @@ void TransferDriver::AskRestartAfterTimeout() {
 
 void TransferDriver::AskRetryAfterTimeout() {
     linkActive_ = false;
-    const bool inBlocks = readState_ == kStateReading;
+    const bool inBlocks = step_ == LinkStep::Blocks;
     const auto answer =
         AskUser(app_.texts.GetLangText(9008), Buttons::RetryCancel, Severity::Question);
     if (!answer)
@@ -1151,10 +1088,8 @@ void TransferDriver::FinishTransfer(bool success) {
     }
     StopWaitTimer();
     mode_ = LinkMode::Idle;
-    readState_ = kStateIdle;
-    writeState_ = kStateIdle;
+    step_ = LinkStep::Idle;
     phase_ = WritePhase::None;
-    testDataPending_ = false;
     ++transferSerial_;
     TraceNote(success ? "transfer finished" : "transfer failed");
     if (success) {
@@ -1269,9 +1204,21 @@ void TransferDriver::TraceBytes(bool sent, const Bytes& bytes) {
     }
 }
 
-void TransferDriver::TraceTimeout(int state) {
+void TransferDriver::TraceTimeout() {
+    // The trace numbers the steps as its readers know them: the blocks (and
+    // the test data) are 4 when written and 5 when read, the end frame 69.
+    int number = 0;
+    switch (step_) {
+    case LinkStep::Idle: number = 0; break;
+    case LinkStep::Handshake: number = 1; break;
+    case LinkStep::Ident: number = 2; break;
+    case LinkStep::Password: number = 3; break;
+    case LinkStep::TestData:
+    case LinkStep::Blocks: number = WritingBlocks() ? 4 : 5; break;
+    case LinkStep::End: number = 69; break;
+    }
     try {
-        trace_->Timeout(timers_.NowMs(), static_cast<int>(mode_), state);
+        trace_->Timeout(timers_.NowMs(), static_cast<int>(mode_), number);
     } catch (...) {
         trace_ = nullptr;
     }

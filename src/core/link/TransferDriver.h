@@ -57,14 +57,20 @@ constexpr int kWaitSaveDataTimerMs = 100;
 /// resend costs one frame time, not a 150 ms wait.
 constexpr int kResendsPerBlock = 32;
 
-/// Step states of ReadState / WriteState.
-constexpr int kStateIdle = 0;
-constexpr int kStateHandshake = 1;
-constexpr int kStateIdent = 2;
-constexpr int kStatePassword = 3; // modes 1 and 2; mode 3: identification
-constexpr int kStateWriting = 4;
-constexpr int kStateReading = 5;
-constexpr int kStateEnd = 69;
+/// Where a transfer is in the protocol. Every mode walks the same steps in
+/// this order; the radio-information read leaves out the password and the
+/// test data, and the link search uses only the handshake and the
+/// identification. Whether the blocks (and the test data) are read or written
+/// follows from the mode and the write phase.
+enum class LinkStep {
+    Idle,
+    Handshake,
+    Ident,
+    Password,
+    TestData, // the factory's test data, read or written before the blocks
+    Blocks,   // the walk over the transfer plan
+    End,      // the end frame is out
+};
 
 /// The program's own version tag, tested against the radio's version.
 inline constexpr const char* kProgramVersionTag = "V100";
@@ -131,8 +137,7 @@ public:
     /// read-decode timer is pending).
     bool Busy() const;
     LinkMode Mode() const { return mode_; }
-    int ReadState() const { return readState_; }
-    int WriteState() const { return writeState_; }
+    LinkStep Step() const { return step_; }
     bool LinkActive() const { return linkActive_; }
     int CurrentAddress() const { return currentAddress_; }
     WritePhase Phase() const { return phase_; }
@@ -164,6 +169,8 @@ private:
     void SendReadRequest(int address);
     void SendWriteBlock(int address);
     void SendTestDataWrite();
+    /// The test-data step's frame: the read request, or the write of a write.
+    void SendTestData();
     void SendEnd();
     void StartWaitTimer();
     void StopWaitTimer();
@@ -175,17 +182,19 @@ private:
     bool AdoptHandshakeEcho();
     bool ClassifyReply(const Bytes& whole);
     bool PasswordStep() const;
+    /// The blocks of the phase in progress are sent to the radio, not read.
+    bool WritingBlocks() const;
     bool HandleReply(ReplyKind kind, std::span<const std::uint8_t> reply);
     bool RefuseWrite();
     void HandlePasswordReply(std::span<const std::uint8_t> reply);
     void NextStep();
     void NextBlock();
-    /// After the password step: the block phase the transfer is in.
+    /// After the password step (the identification, for the information
+    /// area): the test data where it goes with the phase, then its blocks.
     void BeginBlocks();
     void StartPlan(TransferPlan plan);
     /// The radio's memory has been read: keep it, work out the blocks to send.
     void AfterBackupRead();
-    void BeginWriteBlocks();
     /// The end frame is through (acknowledged or timed out).
     void AfterEndFrame();
     void CompareReadBack();
@@ -228,7 +237,7 @@ private:
     void DiscardUnreadInput();
     void TraceNote(const std::string& text);
     void TraceBytes(bool sent, const Bytes& bytes);
-    void TraceTimeout(int state);
+    void TraceTimeout();
 
     AppContext& app_;
     SerialPortService& port_;
@@ -241,8 +250,7 @@ private:
     std::function<void()> readDecoded_;
 
     LinkMode mode_ = LinkMode::Idle;
-    int readState_ = kStateIdle;
-    int writeState_ = kStateIdle;
+    LinkStep step_ = LinkStep::Idle;
     int currentAddress_ = 0;
     TransferPlan plan_; // the blocks of the phase in progress
     int planIndex_ = -1;
@@ -260,7 +268,6 @@ private:
     int passwordRetries_ = 3;
     int testDataRetries_ = 3;
     int blockResends_ = 0;         // resend requests for the write block in progress
-    bool testDataPending_ = false; // the test-data read or write is the step in progress
     bool linkActive_ = false;
     int lastPercent_ = 0;
     bool fallbackRestarted_ = false;
