@@ -80,10 +80,10 @@ void TransferDriver::AdvanceCandidate(bool advance) {
         SearchEnd();
         return;
     }
-    bool ok = TryOpenPort(search_.current);
+    bool ok = OpenPortAt(search_.current, PortUse::Search);
     // A port that cannot be opened is left with all its remaining combinations.
     while (!ok && search_.SkipPort())
-        ok = TryOpenPort(search_.current);
+        ok = OpenPortAt(search_.current, PortUse::Search);
     if (!ok) {
         SearchEnd();
         return;
@@ -164,7 +164,7 @@ void TransferDriver::SearchEnd() {
         app_.config.StopBits = static_cast<std::int16_t>(search_.fallback.stopBits);
         step_ = LinkStep::Handshake;
         SaveLinkSettings();
-        if (TryOpenPort(search_.fallback)) {
+        if (OpenPortAt(search_.fallback, PortUse::Search)) {
             fallbackRestarted_ = true;
             SendHandshake();
             return;

@@ -252,13 +252,34 @@ bool TransferDriver::PrepareTransfer() {
     return OpenLinkPort();
 }
 
+PortSetting TransferDriver::ConfiguredPort() const {
+    return {app_.config.ComPort, app_.config.HandshakingMode, app_.config.StopBits};
+}
+
 bool TransferDriver::OpenLinkPort() {
-    const Config& config = app_.config;
+    PortOpenResult result;
+    if (OpenPortAt(ConfiguredPort(), PortUse::Transfer, &result))
+        return true;
+    std::string text = app_.texts.GetLangText(9003);
+    const std::string reason = PortOpenFailureReason(result, &app_.texts);
+    if (!reason.empty())
+        text += (text.empty() ? "" : "\n") + reason;
+    TellUser(text, Severity::Critical);
+    return false;
+}
+
+bool TransferDriver::OpenPortAt(const PortSetting& setting, PortUse use,
+                                PortOpenResult* failure) {
+    linkActive_ = false;
     if (port_.PortOpen())
         port_.ClosePort();
-    port_.SetCommPort(config.ComPort);
-    bool accepted = port_.SetHandshaking(config.HandshakingMode);
-    accepted = port_.SetSettings("9600,n,8," + std::to_string(config.StopBits)) && accepted;
+    port_.SetCommPort(setting.port);
+    // 9600 bit/s, no parity, 8 data bits. The search has always spelt the
+    // parity in capitals; the port takes either.
+    const std::string parity = use == PortUse::Search ? "N" : "n";
+    bool accepted = port_.SetHandshaking(setting.handshaking);
+    accepted = port_.SetSettings("9600," + parity + ",8," + std::to_string(setting.stopBits)) &&
+               accepted;
     port_.SetInputMode(1);
     port_.SetInputLen(0);
     port_.SetRThreshold(1);
@@ -268,45 +289,19 @@ bool TransferDriver::OpenLinkPort() {
         result = port_.OpenPort();
     else
         result.error = PortOpenError::BadSettings;
-    if (result.ok()) {
-        TraceNote("port " + std::to_string(config.ComPort) + " opened");
-        return true;
-    }
-    if (port_.CommEvent() == kCommEventRxParity)
-        return true;
-    TraceNote("port " + std::to_string(config.ComPort) +
-              " failed: " + PortOpenFailureReason(result));
-    std::string text = app_.texts.GetLangText(9003);
-    const std::string reason = PortOpenFailureReason(result, &app_.texts);
-    if (!reason.empty())
-        text += (text.empty() ? "" : "\n") + reason;
-    TellUser(text, Severity::Critical);
-    return false;
-}
-
-bool TransferDriver::TryOpenPort(const PortSetting& setting) {
-    linkActive_ = false;
-    if (port_.PortOpen())
-        port_.ClosePort();
-    port_.SetCommPort(setting.port);
-    bool accepted = port_.SetHandshaking(setting.handshaking);
-    accepted = port_.SetSettings("9600,N,8," + std::to_string(setting.stopBits)) && accepted;
-    port_.SetInputMode(1);
-    port_.SetInputLen(0);
-    port_.SetRThreshold(1);
-    PortOpenResult result;
-    if (accepted)
-        result = port_.OpenPort();
-    else
-        result.error = PortOpenError::BadSettings;
-    const std::string where = "port " + std::to_string(setting.port) + " handshaking " +
-                              std::to_string(setting.handshaking) + " stop bits " +
-                              std::to_string(setting.stopBits);
+    // The search's trace names the whole setting: it tries many on one port.
+    std::string where = "port " + std::to_string(setting.port);
+    if (use == PortUse::Search)
+        where += " handshaking " + std::to_string(setting.handshaking) + " stop bits " +
+                 std::to_string(setting.stopBits);
     if (result.ok()) {
         TraceNote(where + " opened");
         return true;
     }
     TraceNote(where + " failed: " + PortOpenFailureReason(result));
+    if (failure)
+        *failure = result;
+    // A parity error raised while opening leaves the port open and usable.
     return port_.CommEvent() == kCommEventRxParity;
 }
 
@@ -1026,7 +1021,7 @@ void TransferDriver::AskRestartAfterTimeout() {
         // After a search without result the port is where the last attempt
         // left it; the restart runs at the configured setting again.
         reopenBeforeRestart_ = false;
-        TryOpenPort({app_.config.ComPort, app_.config.HandshakingMode, app_.config.StopBits});
+        OpenPortAt(ConfiguredPort(), PortUse::Search);
     }
     fallbackRestarted_ = false;
     SendHandshake();

@@ -38,6 +38,7 @@ namespace pmr {
 
 struct AppContext;
 class SerialPortService;
+struct PortOpenResult;
 class PortList;
 class LinkUser;
 class LinkTrace;
@@ -155,8 +156,15 @@ public:
 private:
     // Preparation and start.
     bool PrepareTransfer();
+    /// Opens the configured port; tells the user when it cannot be opened.
     bool OpenLinkPort();
-    bool TryOpenPort(const PortSetting& setting);
+    PortSetting ConfiguredPort() const;
+    /// Who opens the port: a transfer at the configured setting, or the link
+    /// search (and the restart after it), which tries settings quietly.
+    enum class PortUse { Transfer, Search };
+    /// Closes the port if open and opens it at `setting` for the link; true
+    /// when it is open. On failure `failure` (if given) gets the reason.
+    bool OpenPortAt(const PortSetting& setting, PortUse use, PortOpenResult* failure = nullptr);
     void BeginWriteAfterCommit();
     void OpenProgressAndLink();
     void NotStarted(TransferResult result);
