@@ -8,11 +8,24 @@
 
 namespace pmr {
 
+namespace {
+
+/// Every port setting the search tries: handshaking codes 0 to 3 at 1 and at 2
+/// stop bits.
+constexpr int kLastHandshaking = 3;
+constexpr int kLastStopBits = 2;
+/// The fixed port list: COM1 to COM16.
+constexpr int kFixedPortCount = 16;
+/// Handshakes one setting may go unanswered, each with the other echo assumption.
+constexpr int kSearchHandshakeRetries = 3;
+
+} // namespace
+
 bool LinkSearchState::Advance() {
-    if (++current.handshaking <= 3)
+    if (++current.handshaking <= kLastHandshaking)
         return true;
     current.handshaking = 0;
-    if (++current.stopBits <= 2)
+    if (++current.stopBits <= kLastStopBits)
         return true;
     current.stopBits = 1;
     if (++index >= ports.size())
@@ -46,7 +59,7 @@ void TransferDriver::StartLinkSearch() {
     TraceNote("link search started");
     std::vector<int> candidates;
     if (app_.config.UseFixedPortList) {
-        for (int port = 1; port <= 16; ++port)
+        for (int port = 1; port <= kFixedPortCount; ++port)
             candidates.push_back(port);
     } else {
         candidates = portList_.ExistingPorts();
@@ -96,7 +109,7 @@ void TransferDriver::SendSearchHandshake() {
     step_ = LinkStep::Handshake;
     const Bytes frame = HandshakeFrame();
     echoLength_ = EchoFor(frame);
-    SendFrame(frame, echoLength_ + 3, 0, true);
+    SendFrame(frame, echoLength_ + kHandshakeReplyLength, 0, true);
 }
 
 void TransferDriver::SearchStep() {
@@ -140,7 +153,7 @@ bool TransferDriver::SearchModelMatches() {
 void TransferDriver::SearchTimeout() {
     if (step_ == LinkStep::Handshake) {
         ++handshakeCount_;
-        if (handshakeCount_ <= 3) {
+        if (handshakeCount_ <= kSearchHandshakeRetries) {
             app_.link.EchoExpected = !app_.link.EchoExpected;
             SendSearchHandshake();
         } else {

@@ -22,6 +22,13 @@ constexpr int kHandshakeRetriesRead = 5;
 constexpr int kHandshakeRetriesWrite = 3;
 constexpr int kHandshakeRetriesInfo = 3;
 constexpr int kStartRetries = 3;
+/// A write that keeps a backup visits the image's blocks up to three times:
+/// the backup read, the write and the read-back.
+constexpr int kSafeWritePasses = 3;
+constexpr int kWriteAndReadBackPasses = 2;
+/// The radio features that refuse a write, each with its own text.
+constexpr std::size_t kFeatureRefusesWrite = 0;
+constexpr std::size_t kFeatureRefusesWriteOther = 1;
 
 // value * 100 / total, rounded to the nearest integer, a tie going to the even one.
 int PercentHalfEven(long value, long total) {
@@ -234,7 +241,7 @@ bool TransferDriver::PrepareTransfer() {
         StartPlan(plan_);
         // Read, then (as far as known before the read) write and read back
         // every block.
-        progressTotal_ = 3 * plan_.Size();
+        progressTotal_ = kSafeWritePasses * plan_.Size();
     }
     blockLength_ = kBlockLength;
     lastPercent_ = 0;
@@ -374,7 +381,7 @@ void TransferDriver::SendHandshake() {
     echoLength_ = EchoFor(frame);
     // The event comes from the third byte on, so that a reply without echo is
     // seen even while an echo is expected (see AdoptHandshakeEcho).
-    SendFrame(frame, 3, echoLength_ + 3, true);
+    SendFrame(frame, kHandshakeReplyLength, echoLength_ + kHandshakeReplyLength, true);
 }
 
 void TransferDriver::SendIdentRequest() {
@@ -382,13 +389,13 @@ void TransferDriver::SendIdentRequest() {
     echoLength_ = EchoFor(frame);
     // The identification comes in pieces: every byte raises an event and the
     // bytes are collected until the whole reply is there.
-    SendFrame(frame, 1, echoLength_ + 16, false);
+    SendFrame(frame, 1, echoLength_ + kIdentReplyLength, false);
 }
 
 void TransferDriver::SendReadRequest(int address) {
     const Bytes frame = ReadRequestFrame(address);
     echoLength_ = EchoFor(frame);
-    SendFrame(frame, echoLength_ + kBlockLength + 6, 0, false);
+    SendFrame(frame, echoLength_ + kBlockLength + kBlockReplyOverhead, 0, false);
 }
 
 void TransferDriver::SendWriteBlock(int address) {
@@ -397,13 +404,13 @@ void TransferDriver::SendWriteBlock(int address) {
     const Bytes frame =
         WriteBlockFrame(address, std::span<const std::uint8_t>(&*first, kBlockLength));
     echoLength_ = EchoFor(frame);
-    SendFrame(frame, echoLength_ + 1, 0, false);
+    SendFrame(frame, echoLength_ + kOneByteReplyLength, 0, false);
 }
 
 void TransferDriver::SendTestDataWrite() {
     const Bytes frame = TestDataWriteFrame(app_);
     echoLength_ = EchoFor(frame);
-    SendFrame(frame, echoLength_ + 1, 0, false);
+    SendFrame(frame, echoLength_ + kOneByteReplyLength, 0, false);
 }
 
 void TransferDriver::SendTestData() {
@@ -416,7 +423,7 @@ void TransferDriver::SendTestData() {
 void TransferDriver::SendEnd() {
     const Bytes frame = EndFrame();
     echoLength_ = EchoFor(frame);
-    SendFrame(frame, echoLength_ + 1, 0, false);
+    SendFrame(frame, echoLength_ + kOneByteReplyLength, 0, false);
 }
 
 // ---------------------------------------------------------------- receiving
@@ -442,7 +449,8 @@ void TransferDriver::OnLinkReceive() {
     // Further bytes beyond the expected count are dropped with the buffer,
     // except after a frame the radio answers with one byte.
     Bytes whole(receiveBuffer_.begin(), receiveBuffer_.begin() + expectedLength_);
-    if (expectedLength_ == echoLength_ + 1 && receiveBuffer_.size() > whole.size())
+    if (expectedLength_ == echoLength_ + kOneByteReplyLength &&
+        receiveBuffer_.size() > whole.size())
         whole = OneByteAnswer(receiveBuffer_, static_cast<std::size_t>(echoLength_));
     receiveBuffer_.clear();
     replyTaken_ = true;
@@ -598,9 +606,9 @@ bool TransferDriver::HandleReply(ReplyKind kind, std::span<const std::uint8_t> r
 bool TransferDriver::RefuseWrite() {
     const auto& features = app_.config.RadioFeatures;
     int textId = 0;
-    if (features[0] != 0)
+    if (features[kFeatureRefusesWrite] != 0)
         textId = 9031;
-    else if (features[1] != 0)
+    else if (features[kFeatureRefusesWriteOther] != 0)
         textId = 9032;
     if (textId == 0)
         return false;
@@ -717,10 +725,12 @@ void TransferDriver::BeginBlocks() {
 }
 
 void TransferDriver::StoreWriteSessionBlock(std::span<const std::uint8_t> reply) {
-    if (reply.size() < 6)
+    constexpr std::size_t overhead = kBlockReplyOverhead;
+    if (reply.size() < overhead)
         return;
-    const std::size_t length = std::min<std::size_t>(reply[3], reply.size() - 6);
-    const auto data = reply.subspan(4, std::min<std::size_t>(length, kBlockLength));
+    const std::size_t length =
+        std::min<std::size_t>(reply[kBlockReplyLengthAt], reply.size() - overhead);
+    const auto data = reply.subspan(kBlockReplyHeader, std::min<std::size_t>(length, kBlockLength));
     if (currentAddress_ == kSerialBlockAddress) {
         std::array<std::uint8_t, kBlockLength> block{};
         std::copy(data.begin(), data.end(), block.begin());
@@ -766,7 +776,7 @@ void TransferDriver::AfterBackupRead() {
     }
     phase_ = WritePhase::Write;
     progressBase_ = plan_.Size();
-    progressTotal_ = progressBase_ + 2 * report_.changed.Size();
+    progressTotal_ = progressBase_ + kWriteAndReadBackPasses * report_.changed.Size();
     StartPlan(report_.changed);
     BeginBlocks();
 }

@@ -73,6 +73,17 @@ enum class LinkStep {
     End,      // the end frame is out
 };
 
+/// Reply lengths, echo not counted. The handshake reply is "K W ACK"; the
+/// identification 16 bytes; a block reply 'W' AH AL N, the N data bytes,
+/// checksum and ACK; a write block, the test data and the end frame are
+/// answered with one byte (ACK, or a resend request).
+constexpr int kHandshakeReplyLength = 3;
+constexpr int kIdentReplyLength = 16;
+constexpr int kBlockReplyHeader = 4; // 'W' AH AL N: the data starts after it
+constexpr int kBlockReplyLengthAt = 3;
+constexpr int kBlockReplyOverhead = kBlockReplyHeader + 2;
+constexpr int kOneByteReplyLength = 1;
+
 /// The program's own version tag, tested against the radio's version.
 inline constexpr const char* kProgramVersionTag = "V100";
 
