@@ -241,7 +241,7 @@ TEST_F(Cli, ALostBlockOrADroppedCableIsReportedAndTheBackupGoesBack) {
         SimRadioThread radio(lossy, before);
         const Outcome o = Run({"write", "--port", radio.Path(), file});
         EXPECT_EQ(o.rc, kExitVerifyFailed) << o.err;
-        EXPECT_NE(o.err.find("channel 2"), std::string::npos) << o.err;
+        EXPECT_NE(o.err.find("Channel 2"), std::string::npos) << o.err;
         EXPECT_NE(o.err.find("pmr-cli restore"), std::string::npos) << o.err;
     }
     {

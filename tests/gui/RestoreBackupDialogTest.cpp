@@ -140,7 +140,7 @@ TEST(RestoreBackupDialog, AWriteTheRadioDidNotTakeIsUndoneWhenTheUserSaysSo) {
     ASSERT_TRUE(WaitFor([&] { return said(9010) && !link.Busy(); }, 60000));
     const auto questions = h.ui.Questions();
     ASSERT_EQ(questions.size(), 3u);
-    EXPECT_NE(questions[1].find("optional features"), std::string::npos) << questions[1];
+    EXPECT_NE(questions[1].find(h.Text(12002).toStdString()), std::string::npos) << questions[1];
     EXPECT_EQ(link.Driver().LastWrite().kind, WriteKind::Restore);
     ASSERT_TRUE(WaitFor([&] { return QFileInfo(saved).size() == kImageSize; }));
     QFile file(saved);

@@ -820,7 +820,7 @@ void TransferDriver::CompareReadBack() {
         FinishTransfer(true);
         return;
     }
-    report_.mismatchAreas = DescribeDifferences(expected, found);
+    report_.mismatchAreas = DescribeDifferences(expected, found, &app_.texts);
     TraceNote(std::to_string(report_.mismatched.size()) + " blocks read back otherwise");
     std::string text = FillMarker(app_.texts.GetLangText(9123), "%1",
                                   JoinAreaNames(report_.mismatchAreas));

@@ -115,7 +115,8 @@ TEST(SafeWrite, ABlockTheRadioIgnoresIsCaughtAndNamed) {
     EXPECT_EQ(SafeWrite(w), TransferResult::VerifyFailed);
     const WriteReport& report = w.driver->LastWrite();
     EXPECT_EQ(report.mismatched, std::vector<int>{0x0040});
-    EXPECT_EQ(report.mismatchAreas, std::vector<std::string>{"channel 3"});
+    // Named in the user's language: the catalogue's "Channel %1" for channel 3.
+    EXPECT_EQ(report.mismatchAreas, std::vector<std::string>{T(9070) + " 3"});
     EXPECT_TRUE(report.restoreWanted);
     EXPECT_EQ(report.backupPath, "backup 1");
     EXPECT_EQ(w.user.CountMessages(T(9010)), 0);
