@@ -34,6 +34,8 @@ struct LinkHooks {
     std::function<int(const std::string&)> bandCodeFromText;
     /// IsVersionPairListed(programTag, dataTag).
     std::function<bool(AppContext&, const std::string&, const std::string&)> isVersionPairListed;
+    // The hand-over to another program version (ProgramHandOver) uses the next
+    // four; the driver itself never saves or starts anything.
     /// VersionQuestion(programTag, dataTag, kind 0 = radio): the question text.
     std::function<std::string(AppContext&, const std::string&, const std::string&)> versionQuestion;
     /// StartProgramFor(dataTag): starts the fitting program version (or says

@@ -9,6 +9,7 @@
 #include "link/LinkUser.h"
 #include "link/PortList.h"
 #include "link/PortOpenFailure.h"
+#include "link/ProgramHandOver.h"
 #include "link/RadioPassword.h"
 #include "link/SerialPortService.h"
 
@@ -102,7 +103,7 @@ bool TransferDriver::StartRead() {
     // The question is asked with the port closed; the progress window reopens it.
     port_.ClosePort();
     const auto answer =
-        AskUser(app_.texts.GetLangText(9004), Buttons::OkCancel, Severity::Question);
+        Ask(app_.texts.GetLangText(9004), Buttons::OkCancel, Severity::Question);
     if (!answer)
         return true;
     if (*answer != Answer::Ok) {
@@ -163,7 +164,7 @@ void TransferDriver::BeginWriteAfterCommit() {
     }
     port_.ClosePort();
     const auto answer =
-        AskUser(app_.texts.GetLangText(9005), Buttons::OkCancel, Severity::Question);
+        Ask(app_.texts.GetLangText(9005), Buttons::OkCancel, Severity::Question);
     if (!answer)
         return;
     if (*answer != Answer::Ok) {
@@ -271,7 +272,7 @@ bool TransferDriver::OpenLinkPort() {
     const std::string reason = PortOpenFailureReason(result, &app_.texts);
     if (!reason.empty())
         text += (text.empty() ? "" : "\n") + reason;
-    TellUser(text, Severity::Critical);
+    Tell(text, Severity::Critical);
     return false;
 }
 
@@ -615,7 +616,7 @@ bool TransferDriver::RefuseWrite() {
     StopWaitTimer();
     const std::string text =
         textId == 9031 ? app_.texts.GetLangText(9031) : app_.texts.GetLangText(9032);
-    if (TellUser(text, Severity::Information))
+    if (Tell(text, Severity::Information))
         Fail(TransferResult::WriteRefused);
     return true;
 }
@@ -642,7 +643,7 @@ void TransferDriver::HandlePasswordReply(std::span<const std::uint8_t> reply) {
         NextStep();
         return;
     }
-    if (TellUser("PassWord Failure!", Severity::Information))
+    if (Tell("PassWord Failure!", Severity::Information))
         Fail(TransferResult::WrongPassword);
 }
 
@@ -751,7 +752,7 @@ void TransferDriver::AfterBackupRead() {
         hooks_.keepBackup ? hooks_.keepBackup(app_, radio, serial_, message) : std::string();
     if (path.empty()) {
         TraceNote("the backup could not be kept: nothing is written");
-        if (TellUser(message, Severity::Critical))
+        if (Tell(message, Severity::Critical))
             Fail(TransferResult::BackupFailed);
         return;
     }
@@ -825,7 +826,7 @@ void TransferDriver::CompareReadBack() {
     std::string text = FillMarker(app_.texts.GetLangText(9123), "%1",
                                   JoinAreaNames(report_.mismatchAreas));
     text = FillMarker(text, "%2", report_.backupPath);
-    const auto answer = AskUser(text, Buttons::YesNo, Severity::Critical);
+    const auto answer = Ask(text, Buttons::YesNo, Severity::Critical);
     if (!answer)
         return;
     report_.restoreWanted = *answer == Answer::Yes;
@@ -860,52 +861,20 @@ bool TransferDriver::CheckRadioIdentity() {
     if (bandOk && modelOk && versionOk)
         return true;
     if (!modelOk) {
-        if (TellUser(app_.texts.GetLangText(9012), Severity::Information))
+        if (Tell(app_.texts.GetLangText(9012), Severity::Information))
             Fail(TransferResult::OtherModel);
         return false;
     }
     if (!versionOk) {
-        const std::string question =
-            hooks_.versionQuestion
-                ? hooks_.versionQuestion(app_, kProgramVersionTag, radio.RadioVersion)
-                : std::string();
-        const auto answer = AskUser(question, Buttons::YesNo, Severity::Question);
-        if (!answer)
-            return false;
-        if (*answer == Answer::Yes && hooks_.startProgramFor) {
-            const auto keep = OfferSaveBeforeExit();
-            if (!keep)
-                return false;
-            if (*keep) {
-                if (hooks_.startProgramFor(app_, radio.RadioVersion)) {
-                    Fail(TransferResult::ProgramSwitch);
-                    return false;
-                }
-                // Nothing to hand over to: this program stays, the document too.
-                if (TellUser(app_.texts.GetLangText(9072), Severity::Information))
-                    Fail(TransferResult::OtherVersion);
-                return false;
-            }
-        }
-        Fail(TransferResult::OtherVersion);
+        const auto handOver =
+            OfferProgramHandOver(app_, hooks_, *this, kProgramVersionTag, radio.RadioVersion);
+        if (handOver)
+            Fail(*handOver == HandOver::Started ? TransferResult::ProgramSwitch
+                                                : TransferResult::OtherVersion);
         return false;
     }
-    if (TellUser(app_.texts.GetLangText(9030), Severity::Warning))
+    if (Tell(app_.texts.GetLangText(9030), Severity::Warning))
         Fail(TransferResult::OtherBand);
-    return false;
-}
-
-std::optional<bool> TransferDriver::OfferSaveBeforeExit() {
-    if (!hooks_.documentChanged || !hooks_.documentChanged(app_))
-        return true;
-    const auto answer =
-        AskUser(app_.texts.GetLangText(9006), Buttons::YesNoCancel, Severity::Question);
-    if (!answer)
-        return std::nullopt;
-    if (*answer == Answer::No)
-        return true;
-    if (*answer == Answer::Yes)
-        return hooks_.saveDocument && hooks_.saveDocument(app_);
     return false;
 }
 
@@ -1020,7 +989,7 @@ void TransferDriver::AskRestartAfterTimeout() {
     handshakeCount_ = 0;
     linkActive_ = false;
     const auto answer =
-        AskUser(app_.texts.GetLangText(9008), Buttons::OkCancel, Severity::Question);
+        Ask(app_.texts.GetLangText(9008), Buttons::OkCancel, Severity::Question);
     if (!answer)
         return;
     if (*answer != Answer::Ok) {
@@ -1047,7 +1016,7 @@ void TransferDriver::AskRetryAfterTimeout() {
     linkActive_ = false;
     const bool inBlocks = step_ == LinkStep::Blocks;
     const auto answer =
-        AskUser(app_.texts.GetLangText(9008), Buttons::RetryCancel, Severity::Question);
+        Ask(app_.texts.GetLangText(9008), Buttons::RetryCancel, Severity::Question);
     if (!answer)
         return;
     if (*answer != Answer::Retry) {
@@ -1071,7 +1040,7 @@ void TransferDriver::OnPortLost() {
     // Said at once: waiting for the time-outs would only report a silent radio.
     const std::string text =
         FillMarker(app_.texts.GetLangText(9073), "%1", "COM" + std::to_string(app_.config.ComPort));
-    if (TellUser(text, Severity::Critical))
+    if (Tell(text, Severity::Critical))
         Fail(TransferResult::PortLost);
 }
 
@@ -1135,7 +1104,7 @@ void TransferDriver::OnReadOk() {
 
 // ---------------------------------------------------------------- questions
 
-std::optional<Answer> TransferDriver::AskUser(const std::string& text, Buttons buttons,
+std::optional<Answer> TransferDriver::Ask(const std::string& text, Buttons buttons,
                                               Severity severity) {
     StopWaitTimer();
     const bool wasActive = linkActive_;
@@ -1150,7 +1119,7 @@ std::optional<Answer> TransferDriver::AskUser(const std::string& text, Buttons b
     return answer;
 }
 
-bool TransferDriver::TellUser(const std::string& text, Severity severity) {
+bool TransferDriver::Tell(const std::string& text, Severity severity) {
     StopWaitTimer();
     const bool wasActive = linkActive_;
     linkActive_ = false;

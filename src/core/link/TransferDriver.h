@@ -26,6 +26,7 @@
 #include "link/LinkSearch.h"
 #include "link/TimerService.h"
 #include "link/TransferPlan.h"
+#include "link/TransferQuestions.h"
 
 #include <cstdint>
 #include <functional>
@@ -125,7 +126,7 @@ struct WriteReport {
 /// The phases of a write that keeps a backup.
 enum class WritePhase { None, Backup, Write, Verify };
 
-class TransferDriver {
+class TransferDriver : private TransferQuestions {
 public:
     using FinishedHandler = std::function<void(LinkMode, TransferResult)>;
 
@@ -232,14 +233,13 @@ private:
     void FinishTransfer(bool success);
     void OnReadOk();
 
-    // Questions: reception is off while one is open and stale input is dropped
-    // after it. Nothing (false) when the transfer was ended meanwhile.
-    std::optional<Answer> AskUser(const std::string& text, Buttons buttons, Severity severity);
-    bool TellUser(const std::string& text, Severity severity);
+    // Questions (TransferQuestions): reception is off while one is open and
+    // stale input is dropped after it. Nothing (false) when the transfer was
+    // ended meanwhile.
+    std::optional<Answer> Ask(const std::string& text, Buttons buttons,
+                              Severity severity) override;
+    bool Tell(const std::string& text, Severity severity) override;
     void AfterDialog(bool wasActive);
-    /// Before the program ends for another version: true to go on, false to
-    /// stay (Cancel, or the save failed), nothing when the transfer ended.
-    std::optional<bool> OfferSaveBeforeExit();
 
     // Link search.
     void StartLinkSearch();
