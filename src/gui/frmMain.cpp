@@ -547,7 +547,7 @@ void frmMain::ShowMainTxt() {
 
 void frmMain::RelabelMainWindow() {
     fileFilter_ = Q(app_.texts.GetLangText(9001)) + QStringLiteral(" (*.dat)|*.dat");
-    ShowPortStatus(Q(app_.texts.GetLangText(12008)) + QString::number(app_.config.ComPort));
+    ShowConfiguredPort();
     panels_[1]->setText(Q(docs_.ModelDisplayName()) + "[" + Q(app_.docState.BandText) + "]");
     ShowMainTxt();
 
@@ -1092,6 +1092,10 @@ void frmMain::ShowPortStatus(const QString& text) {
     panels_[2]->setText(device.empty() ? text : text + QStringLiteral(" (%1)").arg(Q(device)));
 }
 
+void frmMain::ShowConfiguredPort() {
+    ShowPortStatus(Q(app_.texts.GetLangText(12008)) + QString::number(app_.config.ComPort));
+}
+
 void frmMain::OpenChannelWindow() {
     // A grid that is open already shows the previous contents: reload it.
     if (auto* grid = dynamic_cast<ChannelGridWindow*>(FindChildWindow("frmCommChInfo")))
@@ -1124,6 +1128,7 @@ void frmMain::ShowPortDialog() {
     FrmSetComm dialog(app_, ports_ ? *ports_ : none, this);
     dialog.setProperty("helpTopic", 501);
     ui_.RunDialog(dialog);
+    ShowConfiguredPort();
 }
 
 void frmMain::RestoreFromBackup() {

@@ -118,6 +118,9 @@ public:
     void OnReadDecoded();   // the read image is in the document: relabel, open the grid
     void OnRadioInfoRead(); // opens FrmRadioInfo on the information just read
     void ShowPortStatus(const QString& text); // panel 3 after a link search
+    /// Panel 3 for the configured port: after the port dialog, or when the
+    /// device behind the number changes (the demo's simulated radio).
+    void ShowConfiguredPort();
     /// Makes the open editors commit their focused control (the grid only
     /// before a read, every editor before a write).
     void CommitEdits(bool everyEditor);

@@ -85,6 +85,7 @@ int main(int argc, char** argv) {
         QString error;
         if (radio.Start(pmr::DemoRadio::FindSimulator(programFolder), error)) {
             link.Mapping().SetOverride(app.config.ComPort, radio.Device().toStdString());
+            main.ShowConfiguredPort();
         } else {
             std::fprintf(stderr, "pmrprog: --demo: %s\n", qPrintable(error));
         }

@@ -176,6 +176,18 @@ TEST(PortDialog, OffersThePortsTheSystemListsAndFollowsChanges) {
     EXPECT_EQ(ReadSetupValue(h.app.paths, "comPort"), "5");
 }
 
+TEST(PortDialog, ThePortChosenShowsInTheStatusBarAtOnce) {
+    TestInstall install;
+    Harness h(install);
+    h.ui.HandleDialogNext([](QDialog& d) {
+        d.findChild<QRadioButton*>("Option1(3)")->setChecked(true); // COM4
+        return Click(d, "CommandOK");
+    });
+    h.main->ShowPortDialog();
+    EXPECT_EQ(h.app.config.ComPort, 4);
+    EXPECT_EQ(h.main->StatusPanel(3)->text(), h.Text(12008) + "4");
+}
+
 TEST(PortDialog, ShowsTheDeviceAndStateOfEachNumberAndNumbersAnotherDevice) {
     TestInstall install;
     Harness h(install);

@@ -77,6 +77,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     link.Mapping().SetOverride(app.config.ComPort, radio.Device().toStdString());
+    main.ShowConfiguredPort();
 
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen->availableGeometry();
