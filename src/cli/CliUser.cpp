@@ -117,16 +117,23 @@ std::optional<std::string> CliUser::AskPassword(const std::string& /*current*/) 
     return line.substr(0, 4);
 }
 
-void CliUser::OpenProgress(const std::string& caption, const std::string& /*label*/) {
+void CliUser::OpenProgress(const std::string& caption, const std::string& label) {
     caption_ = caption;
+    label_ = label;
     SetProgress(0);
 }
 
 void CliUser::SetProgress(int percent) {
     if (options_.quiet || !terminal_)
         return;
-    err_ << '\r' << caption_ << ' ' << percent << '%' << std::flush;
+    err_ << '\r' << caption_ << ' ' << label_ << ' ' << percent << '%' << std::flush;
     progressLine_ = true;
+}
+
+void CliUser::SetProgressLabel(const std::string& label) {
+    // The finished phase keeps its line; the next one starts a line of its own.
+    EndProgressLine();
+    label_ = label;
 }
 
 void CliUser::SetProgressCaption(const std::string& caption) {

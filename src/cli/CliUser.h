@@ -25,6 +25,7 @@ public:
 
     void OpenProgress(const std::string& caption, const std::string& label) override;
     void SetProgress(int percent) override;
+    void SetProgressLabel(const std::string& label) override;
     void SetProgressCaption(const std::string& caption) override;
     void CloseProgress() override;
     void ShowPortStatus(const std::string& text) override;
@@ -45,6 +46,7 @@ private:
     bool terminal_;
     bool progressLine_ = false;
     std::string caption_;
+    std::string label_;
     int restarts_ = 0;
 };
 

@@ -143,6 +143,10 @@ void LinkController::SetProgress(int percent) {
     progress_->SetProgressValue(percent);
 }
 
+void LinkController::SetProgressLabel(const std::string& label) {
+    progress_->SetLabel(QString::fromStdString(label));
+}
+
 void LinkController::SetProgressCaption(const std::string& caption) {
     progress_->SetCaption(QString::fromStdString(caption));
 }

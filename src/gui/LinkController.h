@@ -51,6 +51,7 @@ public:
     void CommitEdits(LinkMode mode) override;
     void OpenProgress(const std::string& caption, const std::string& label) override;
     void SetProgress(int percent) override;
+    void SetProgressLabel(const std::string& label) override;
     void SetProgressCaption(const std::string& caption) override;
     void CloseProgress() override;
     void ShowPortStatus(const std::string& text) override;

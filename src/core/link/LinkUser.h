@@ -41,6 +41,10 @@ public:
     virtual void OpenProgress(const std::string& /*caption*/, const std::string& /*label*/) {}
     /// Bar = percent (0 to 100), percentage label = the number followed by "%".
     virtual void SetProgress(int /*percent*/) {}
+    /// A new label beside the bar: a write that keeps a backup names each of
+    /// its phases (the backup read, the write, the read-back), and the bar
+    /// starts again from 0 for each.
+    virtual void SetProgressLabel(const std::string& /*label*/) {}
     /// A new title (the link search's, then the old one again).
     virtual void SetProgressCaption(const std::string& /*caption*/) {}
     virtual void CloseProgress() {}

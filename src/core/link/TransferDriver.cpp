@@ -23,10 +23,8 @@ constexpr int kHandshakeRetriesRead = 5;
 constexpr int kHandshakeRetriesWrite = 3;
 constexpr int kHandshakeRetriesInfo = 3;
 constexpr int kStartRetries = 3;
-/// A write that keeps a backup visits the image's blocks up to three times:
-/// the backup read, the write and the read-back.
-constexpr int kSafeWritePasses = 3;
-constexpr int kWriteAndReadBackPasses = 2;
+/// The progress label of each phase of a write that keeps a backup.
+constexpr int kPhaseLabelTexts[] = {9029, 9133, 9134, 9135}; // by WritePhase
 /// The radio features that refuse a write, each with its own text.
 constexpr std::size_t kFeatureRefusesWrite = 0;
 constexpr std::size_t kFeatureRefusesWriteOther = 1;
@@ -232,17 +230,12 @@ void TransferDriver::NotStarted(TransferResult result) {
 
 bool TransferDriver::PrepareTransfer() {
     StartPlan(mode_ == LinkMode::RadioInfo ? InfoAreaPlan() : WholeImagePlan());
-    progressBase_ = 0;
-    progressTotal_ = plan_.Size();
     phase_ = WritePhase::None;
     if (mode_ == LinkMode::Write && KeepsBackup()) {
         // The backup names the radio by its serial number too: one block more.
         phase_ = WritePhase::Backup;
         plan_.addresses.push_back(kSerialBlockAddress);
         StartPlan(plan_);
-        // Read, then (as far as known before the read) write and read back
-        // every block.
-        progressTotal_ = kSafeWritePasses * plan_.Size();
     }
     blockLength_ = kBlockLength;
     lastPercent_ = 0;
@@ -321,7 +314,7 @@ void TransferDriver::ClosePortIfOpen() {
 void TransferDriver::OpenProgressAndLink() {
     progressCaption_ =
         mode_ == LinkMode::Read ? app_.texts.GetLangText(9027) : app_.texts.GetLangText(9028);
-    user_.OpenProgress(progressCaption_, app_.texts.GetLangText(9029));
+    user_.OpenProgress(progressCaption_, PhaseLabel());
     progressOpen_ = true;
     handshakeCount_ = 0;
     identRetries_ = kStartRetries;
@@ -776,9 +769,8 @@ void TransferDriver::AfterBackupRead() {
         return;
     }
     phase_ = WritePhase::Write;
-    progressBase_ = plan_.Size();
-    progressTotal_ = progressBase_ + kWriteAndReadBackPasses * report_.changed.Size();
     StartPlan(report_.changed);
+    BeginPhaseProgress();
     BeginBlocks();
 }
 
@@ -794,8 +786,8 @@ void TransferDriver::AfterEndFrame() {
     // own then reads the written blocks back.
     TraceNote("reading the written blocks back");
     phase_ = WritePhase::Verify;
-    progressBase_ += plan_.Size();
     StartPlan(report_.changed);
+    BeginPhaseProgress();
     readBack_ = report_.intended;
     handshakeCount_ = 0;
     identRetries_ = kStartRetries;
@@ -878,11 +870,25 @@ bool TransferDriver::CheckRadioIdentity() {
     return false;
 }
 
+std::string TransferDriver::PhaseLabel() const {
+    return app_.texts.GetLangText(kPhaseLabelTexts[static_cast<int>(phase_)]);
+}
+
+void TransferDriver::BeginPhaseProgress() {
+    // How many blocks the write and the read-back take is known only after the
+    // backup read, so each phase has a bar of its own under its own name.
+    lastPercent_ = 0;
+    if (progressOpen_) {
+        user_.SetProgressLabel(PhaseLabel());
+        user_.SetProgress(0);
+    }
+}
+
 void TransferDriver::UpdateProgress() {
     // Counted in bytes up to the start of the current block, over all but the
-    // last byte of every phase: the last block shows 100%.
-    const int percent = PercentHalfEven(static_cast<long>(progressBase_ + planIndex_) * kBlockLength,
-                                        static_cast<long>(progressTotal_) * kBlockLength - 1);
+    // last byte of the phase: its last block shows 100%.
+    const int percent = PercentHalfEven(static_cast<long>(planIndex_) * kBlockLength,
+                                        static_cast<long>(plan_.Size()) * kBlockLength - 1);
     if (percent - lastPercent_ >= 1) {
         lastPercent_ = percent;
         if (progressOpen_)

@@ -222,6 +222,11 @@ private:
     bool KeepsBackup() const { return request_.kind != WriteKind::Plain; }
     void BeginEnd();
     bool CheckRadioIdentity();
+    /// The progress label of the write phase in progress ("Progress:" outside
+    /// a write that keeps a backup).
+    std::string PhaseLabel() const;
+    /// A write phase starts: its label, and the bar back at 0.
+    void BeginPhaseProgress();
     void UpdateProgress();
     void OnResponseTimeout(std::uint64_t generation);
     void GiveUpHandshake();
@@ -273,8 +278,6 @@ private:
     int currentAddress_ = 0;
     TransferPlan plan_; // the blocks of the phase in progress
     int planIndex_ = -1;
-    int progressBase_ = 0;  // blocks of the phases done before this one
-    int progressTotal_ = 0; // blocks of every phase, as far as known
     WriteRequest request_;
     WritePhase phase_ = WritePhase::None;
     WriteReport report_;

@@ -60,6 +60,10 @@ void FrmProgress::SetProgressValue(int percent) {
     label2_->setText(QString::number(percent) + QStringLiteral("%"));
 }
 
+void FrmProgress::SetLabel(const QString& label) {
+    label1_->setText(label);
+}
+
 void FrmProgress::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (isVisible())

@@ -21,6 +21,7 @@ public:
     /// Caption, label text, bar 0 and "0%", the Cancel button's caption; then shown.
     void Open(const QString& caption, const QString& label, const QString& cancel);
     void SetProgressValue(int percent);
+    void SetLabel(const QString& label);
     void SetCaption(const QString& caption) { setWindowTitle(caption); }
 
     QLabel* Label1() const { return label1_; }

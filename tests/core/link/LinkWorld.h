@@ -214,6 +214,7 @@ public:
     std::vector<std::string> passwordShown;   // the text each dialog opened with
     std::vector<std::string> captions;
     std::vector<int> percents;
+    std::vector<std::string> labels; // after the one the progress opened with
     int progressOpened = 0, progressClosed = 0, commits = 0, closeAll = 0, decoded = 0,
         radioInfoShown = 0, endProgram = 0;
     std::vector<std::string> portStatus;
@@ -227,6 +228,7 @@ public:
         captions.push_back(caption);
     }
     void SetProgress(int percent) override { percents.push_back(percent); }
+    void SetProgressLabel(const std::string& label) override { labels.push_back(label); }
     void SetProgressCaption(const std::string& caption) override { captions.push_back(caption); }
     void CloseProgress() override { ++progressClosed; }
     void ShowPortStatus(const std::string& text) override { portStatus.push_back(text); }

@@ -84,6 +84,12 @@ TEST(SafeWrite, SendsOnlyTheBlocksThatDifferAndReadsThemBack) {
             EXPECT_EQ(w.radio.handshakes, 2);
             EXPECT_EQ(w.user.CountMessages(T(9010)), 1);
         }
+        // The progress names each phase and starts again from 0 for it.
+        const std::vector<std::string> phases =
+            c.changed.empty() ? std::vector<std::string>{} : std::vector{T(9134), T(9135)};
+        EXPECT_EQ(w.user.labels, phases);
+        EXPECT_EQ(std::count(w.user.percents.begin(), w.user.percents.end(), 0),
+                  static_cast<long>(phases.size()));
         EXPECT_EQ(w.prunes, 1);
     }
 }
