@@ -1,9 +1,11 @@
 #include "FrmCHBatch.h"
 
+#include "../../Interaction.h"
 #include "../../StandardWindows.h"
 #include "app/AppContext.h"
 #include "app/FeatureSwitches.h"
 #include "app/HelpPages.h"
+#include "app/TextCatalog.h"
 #include "document/ChoiceLists.h"
 #include "document/ToneCodes.h"
 
@@ -649,7 +651,15 @@ void FrmCHBatch::Apply() {
         NormalizeBatchInputs(Inputs(), app_.docState.BandLimits, idStart_->maxLength());
     ShowBoxes(in);
     std::uniform_real_distribution<double> draw(0.0, 1.0);
-    ApplyBatch(app_, in, [this, &draw] { return draw(engine_); });
+    const BatchResult result = ApplyBatch(app_, in, [this, &draw] { return draw(engine_); });
+    // A stepped frequency that leaves the band is not stored: say so, or the
+    // user would look in vain for the channels it should have set.
+    if (result.skipped > 0) {
+        std::string text = FillMarker(app_.texts.GetLangText(9136), "%1",
+                                      std::to_string(result.skipped));
+        context_.ui.ShowMessage(FillMarker(text, "%2", app_.docState.BandText),
+                                Severity::Information);
+    }
 }
 
 } // namespace pmr

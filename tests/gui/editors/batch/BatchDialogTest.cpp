@@ -145,6 +145,26 @@ TEST(BatchDialog, ApplyChangesTheDocumentAndTellsTheChannelWindows) {
         EXPECT_EQ(TrimFix(e->RxFreq), want[no - 3]) << no;
         EXPECT_EQ(TrimFix(e->Name), "AB1") << no;
     }
+    EXPECT_TRUE(h.ui.Messages().empty());
+}
+
+TEST(BatchDialog, FrequenciesThatWouldLeaveTheBandAreNamedInAMessage) {
+    TestInstall install;
+    Harness h(install);
+    h.app.config.BatchSwitches.fill(0);
+    h.app.config.BatchSwitches[kBatchRxFreq] = 1;
+    WithBatchDialog(h, [&](FrmCHBatch& w) {
+        Child<QRadioButton>(w, "optFromChannel")->click();
+        Child<QLineEdit>(w, "txtFromChannel")->setText("20");
+        Child<QLineEdit>(w, "txtToChannel")->setText("22");
+        Child<QLineEdit>(w, "txtRxStart")->setText("446.19");
+        Child<QLineEdit>(w, "txtRxStep")->setText("12.5");
+        Child<QPushButton>(w, "cmdApply")->click();
+    });
+    EXPECT_NE(FindChannel(h.app.doc, 20), nullptr);
+    EXPECT_EQ(FindChannel(h.app.doc, 21), nullptr);
+    ASSERT_EQ(h.ui.Messages().size(), 1u);
+    EXPECT_EQ(h.ui.Messages()[0].rfind("2 ", 0), 0u) << h.ui.Messages()[0];
 }
 
 } // namespace
