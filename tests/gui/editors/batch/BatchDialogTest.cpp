@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <initializer_list>
+
 namespace pmr::testing {
 namespace {
 
@@ -38,6 +40,12 @@ template <typename W> W* Child(QWidget& window, const char* name) {
     return w;
 }
 
+// Turns on only the given edit items, as if the user had left just these ticked.
+void SwitchOnly(Harness& h, std::initializer_list<int> items) {
+    h.app.config.BatchSwitches.fill(0);
+    for (int item : items) h.app.config.BatchSwitches[item] = 1;
+}
+
 QByteArray SwitchFile(const TestInstall& install) {
     QFile file(install.ProgramFolder() + "/BatchFun.ini");
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -46,8 +54,7 @@ QByteArray SwitchFile(const TestInstall& install) {
 TEST(BatchDialog, EverySwitchChangeIsKeptInTheFileAndShowsItsControls) {
     TestInstall install;
     Harness h(install);
-    h.app.config.BatchSwitches.fill(0);
-    h.app.config.BatchSwitches[kBatchName] = 1;
+    SwitchOnly(h, {kBatchName});
     WithBatchDialog(h, [&](FrmCHBatch& w) {
         EXPECT_EQ(w.windowTitle(), h.Text(26000));
         EXPECT_TRUE(w.Switch(kBatchName)->isChecked());
@@ -120,9 +127,7 @@ TEST(BatchDialog, ModesEnableTheControlsTheyUse) {
 TEST(BatchDialog, ApplyChangesTheDocumentAndTellsTheChannelWindows) {
     TestInstall install;
     Harness h(install);
-    h.app.config.BatchSwitches.fill(0);
-    h.app.config.BatchSwitches[kBatchRxFreq] = 1;
-    h.app.config.BatchSwitches[kBatchName] = 1;
+    SwitchOnly(h, {kBatchRxFreq, kBatchName});
     int tableEvents = 0;
     DocumentSubscription listen(h.app.docState.Events, Kinds(DocumentChange::ChannelTable),
                                 [&](auto...) { ++tableEvents; });
@@ -151,8 +156,7 @@ TEST(BatchDialog, ApplyChangesTheDocumentAndTellsTheChannelWindows) {
 TEST(BatchDialog, FrequenciesThatWouldLeaveTheBandAreNamedInAMessage) {
     TestInstall install;
     Harness h(install);
-    h.app.config.BatchSwitches.fill(0);
-    h.app.config.BatchSwitches[kBatchRxFreq] = 1;
+    SwitchOnly(h, {kBatchRxFreq});
     WithBatchDialog(h, [&](FrmCHBatch& w) {
         Child<QRadioButton>(w, "optFromChannel")->click();
         Child<QLineEdit>(w, "txtFromChannel")->setText("20");
