@@ -93,6 +93,15 @@ bool InBand(std::int64_t units, const BandLimitPair& band) {
     return units >= band.low10Hz && units <= band.high10Hz;
 }
 
+/// A step on the raster: the nearest whole number of channels, and a step the
+/// user asked for never becomes none.
+std::int64_t WholeChannels(std::int64_t step) {
+    constexpr std::int64_t kChannel = kRasterSpacing10Hz; // 12.5 kHz in 0.01 kHz
+    if (step <= 0)
+        return 0;
+    return std::max<std::int64_t>((step + kChannel / 2) / kChannel, 1) * kChannel;
+}
+
 /// start +/- step x k in 10 Hz units, from boxes NormalizeBatchInputs has passed.
 std::int64_t FrequencyAt(const SteppedFrequency& f, int k) {
     const std::int64_t start = ParseUnits(f.startMhz, 5).value_or(0);
@@ -118,14 +127,14 @@ class BatchApplier {
 public:
     BatchApplier(AppContext& app, const BatchInputs& in, const RandomSource& random,
                  BatchResult& result)
-        : app_(app), in_(in), random_(random), result_(result), band_(app.docState.BandLimits) {}
+        : app_(app), in_(in), random_(random), result_(result), band_(BandRuleOf(app.docState)) {}
 
     /// Item 0 on channel n: the channel at its frequency, created when missing.
     /// Nothing (and the channel as it was) when the frequency leaves the band.
     ChannelRecord* ReceiveFrequency(int n, int k) {
         ChannelRecord* e = FindChannel(app_.doc, n);
         const std::int64_t f = FrequencyAt(in_.rx, k);
-        if (!InBand(f, band_)) {
+        if (!InBand(f, band_.limits)) {
             ++result_.skipped;
             return e;
         }
@@ -139,7 +148,7 @@ public:
             e->RxFreq = FreqTextToStored(app_, mhz);
         }
         if (e)
-            SnapChannelToGrid(app_, *e);
+            Snap(*e);
         return e;
     }
 
@@ -160,14 +169,18 @@ public:
             shift = FrequencyAt(in_.tx, k) - *rx;
             break;
         }
+        if (shift != 0 && band_.channelRaster) {
+            ++result_.splitRefused;
+            return;
+        }
         const std::int64_t magnitude = shift < 0 ? -shift : shift;
-        if (!InBand(*rx + shift, band_) || magnitude > kMaxShift) {
+        if (!InBand(*rx + shift, band_.limits) || magnitude > kMaxShift) {
             ++result_.skipped;
             return;
         }
         e.TxShiftDir = static_cast<Byte>(shift < 0 ? 1 : shift > 0 ? 2 : 0);
         e.TxShift = ShiftDigits(magnitude);
-        SnapChannelToGrid(app_, e);
+        Snap(e);
     }
 
     void OtherItems(ChannelRecord& e, int n, int k) {
@@ -210,11 +223,18 @@ public:
     }
 
 private:
+    /// The stepped frequencies lie on the raster already; a channel that did
+    /// not (read from a radio so) is moved there and named.
+    void Snap(ChannelRecord& e) {
+        if (const auto move = SnapChannelToGrid(app_, e))
+            result_.moved.push_back(*move);
+    }
+
     AppContext& app_;
     const BatchInputs& in_;
     const RandomSource& random_;
     BatchResult& result_;
-    BandLimitPair band_;
+    BandRule band_;
 };
 
 } // namespace
@@ -224,10 +244,10 @@ std::string DefaultData(std::string_view text, std::string_view fallback) {
     return IsDigits(t) ? std::string(t) : std::string(fallback);
 }
 
-std::string StepData(std::string_view text) {
+std::string StepData(std::string_view text, const BandRule& band) {
     std::int64_t v = ParseUnits(text, 2).value_or(0);
     v = std::clamp<std::int64_t>(v, 0, kMaxStep);
-    return FormatPlainUnits(OnStepGrid(v), 2);
+    return FormatPlainUnits(band.channelRaster ? WholeChannels(v) : OnStepGrid(v), 2);
 }
 
 std::string StepDataFree(std::string_view text) {
@@ -237,11 +257,14 @@ std::string StepDataFree(std::string_view text) {
     return FormatUnits(OnStepGrid(std::min(v, kMaxShift)), 5);
 }
 
-std::string StepDataFre(std::string_view text, const BandLimitPair& band) {
-    std::int64_t v = ParseUnits(text, 5).value_or(band.low10Hz);
-    v = std::clamp(v, band.low10Hz, band.high10Hz);
+std::string StepDataFre(std::string_view text, const BandRule& band) {
+    const BandLimitPair& limits = band.limits;
+    std::int64_t v = ParseUnits(text, 5).value_or(limits.low10Hz);
+    v = std::clamp(v, limits.low10Hz, limits.high10Hz);
+    if (band.channelRaster)
+        return FormatUnits(NearestRasterChannel(v), 5);
     // Moving down may pass a low limit that is itself off the grid.
-    v = std::max(OnStepGrid(v), band.low10Hz);
+    v = std::max(OnStepGrid(v), limits.low10Hz);
     return FormatUnits(v, 5);
 }
 
@@ -275,7 +298,7 @@ BatchInputs InitialBatchInputs(const BandLimitPair& band) {
     return in;
 }
 
-BatchInputs NormalizeBatchInputs(const BatchInputs& raw, const BandLimitPair& band,
+BatchInputs NormalizeBatchInputs(const BatchInputs& raw, const BandRule& band,
                                  int ownIdMaxDigits) {
     BatchInputs in = raw;
     in.fromChannel = std::to_string(RangeBoxValue(raw.fromChannel));
@@ -283,12 +306,12 @@ BatchInputs NormalizeBatchInputs(const BatchInputs& raw, const BandLimitPair& ba
     const auto& on = in.items;
     if (on[kBatchRxFreq]) {
         in.rx.startMhz = StepDataFre(raw.rx.startMhz, band);
-        in.rx.stepKhz = StepData(raw.rx.stepKhz);
+        in.rx.stepKhz = StepData(raw.rx.stepKhz, band);
     }
     if (on[kBatchTxFreq]) {
         in.offsetMhz = StepDataFree(raw.offsetMhz);
         in.tx.startMhz = StepDataFre(raw.tx.startMhz, band);
-        in.tx.stepKhz = StepData(raw.tx.stepKhz);
+        in.tx.stepKhz = StepData(raw.tx.stepKhz, band);
     }
     if (on[kBatchRxTone])
         in.rxTone.interval = DefaultData(raw.rxTone.interval, "0");
@@ -312,7 +335,7 @@ BatchInputs NormalizeBatchInputs(const BatchInputs& raw, const BandLimitPair& ba
 
 BatchResult ApplyBatch(AppContext& app, const BatchInputs& raw, const RandomSource& random) {
     BatchResult result;
-    const BatchInputs in = NormalizeBatchInputs(raw, app.docState.BandLimits);
+    const BatchInputs in = NormalizeBatchInputs(raw, BandRuleOf(app.docState));
     const BatchRange range = RangeOf(in.allChannels, in.fromChannel, in.toChannel);
     RadioDocument& doc = app.doc;
 

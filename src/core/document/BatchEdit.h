@@ -7,6 +7,7 @@
 // Frequencies and steps are kept as integers of 10 Hz (a step in kHz has two
 // decimals, so 0.01 kHz is the same unit); texts always use ".".
 
+#include "document/ChannelRaster.h"
 #include "document/DocumentState.h"
 
 #include <array>
@@ -14,6 +15,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pmr {
 
@@ -63,8 +65,10 @@ std::string DefaultData(std::string_view text, std::string_view fallback);
 /// A step in kHz put on the step grid (a multiple of 5 or of 6.25 kHz; any
 /// other value moves down to a multiple of 5) and written without trailing
 /// zeros: "7" -> "5", "6.25" -> "6.25", "12.5" -> "12.5". Not numeric or
-/// negative: "0".
-std::string StepData(std::string_view text);
+/// negative: "0". On the PMR446 raster a step counts whole channels: the
+/// nearest multiple of 12.5 kHz, at least one channel unless it is 0
+/// ("5" -> "12.5", "20" -> "25").
+std::string StepData(std::string_view text, const BandRule& band);
 
 /// An offset in MHz (0 when not numeric; its size when negative) put on the
 /// step grid and written "#0.00000", held within the 99.99999 MHz a channel's
@@ -73,8 +77,9 @@ std::string StepDataFree(std::string_view text);
 
 /// A frequency in MHz held within the band and put on the step grid, written
 /// "#0.00000". Not numeric: the band's low limit. The grid is counted from
-/// 0 Hz, as the radio counts its steps; every band limit lies on it.
-std::string StepDataFre(std::string_view text, const BandLimitPair& band);
+/// 0 Hz, as the radio counts its steps; every band limit lies on it. On the
+/// PMR446 raster: the nearest channel ("446.01" -> "446.00625").
+std::string StepDataFre(std::string_view text, const BandRule& band);
 
 /// The own-ID start: digits only, at most `maxDigits`; fewer than 3 digits
 /// (or anything else) gives "000".
@@ -149,7 +154,7 @@ BatchInputs InitialBatchInputs(const BandLimitPair& band);
 
 /// Every box of a selected item put through its rule, as Apply reads them.
 /// The window shows the result in its boxes.
-BatchInputs NormalizeBatchInputs(const BatchInputs& in, const BandLimitPair& band,
+BatchInputs NormalizeBatchInputs(const BatchInputs& in, const BandRule& band,
                                  int ownIdMaxDigits = 10);
 
 /// A number in [0, 1).
@@ -159,12 +164,17 @@ struct BatchResult {
     int created = 0; // channels the receive frequency created
     int deleted = 0; // channels the clearing removed
     int skipped = 0; // frequencies outside the band, left as they were
+    int splitRefused = 0; // PMR446 channels that kept their transmit frequency
+    std::vector<RasterMove> moved; // channels put back on the PMR446 raster
 };
 
 /// Applies the inputs to the document: clears outside the range when asked,
 /// then sets every chosen item on every channel of the range. A receive or
 /// transmit frequency that falls outside the band is not stored: a missing
 /// channel is then not created and an existing one keeps that frequency.
+/// In the PMR446 band the steps go from channel to channel, a transmit
+/// frequency other than the receive frequency is refused (the channels are
+/// simplex), and a channel found off the raster is moved onto it.
 /// Afterwards the option references follow the table and the open channel
 /// windows are told (DocumentChange::ChannelTable).
 BatchResult ApplyBatch(AppContext& app, const BatchInputs& in, const RandomSource& random);

@@ -1,7 +1,10 @@
 #include "document/ChannelField.h"
 
 #include "app/AppContext.h"
+#include "app/TextCatalog.h"
+#include "app/UserInteraction.h"
 #include "document/BandClamp.h"
+#include "document/ChannelRaster.h"
 #include "document/ChannelTable.h"
 #include "document/DecimalText.h"
 #include "document/FrequencyText.h"
@@ -37,11 +40,19 @@ std::optional<Integer> IntegerValue(std::string_view value) {
 
 /// Columns 1 and 2 set the channel's single frequency and make it simplex; the
 /// step flags are decided again so that the radio gets the frequency exactly.
-void SetSingleFrequency(AppContext& app, ChannelRecord& e, std::string_view mhz) {
+std::optional<RasterMove> SetSingleFrequency(AppContext& app, ChannelRecord& e,
+                                             std::string_view mhz) {
     e.RxFreq = FreqTextToStored(app, mhz);
     e.TxShiftDir = 0;
     e.TxShift = "0000000";
-    SnapChannelToGrid(app, e);
+    return SnapChannelToGrid(app, e);
+}
+
+/// A typed frequency that is not a channel of the raster was moved to the
+/// nearest one rather than refused: the user gets the channel meant, and is told.
+void ReportMove(AppContext& app, UserInteraction& ui, const std::optional<RasterMove>& move) {
+    if (move)
+        ui.ShowMessage(RasterMovesText(app.texts, {*move}), Severity::Information);
 }
 
 void SetIntegerField(AppContext& app, ChannelRecord& e, int column, Integer v) {
@@ -126,6 +137,14 @@ void SetExistingField(AppContext& app, UserInteraction& ui, ChannelRecord& e, in
             const auto offset = ParseUnits(value, 5);
             if (!rx || !offset)
                 return;
+            // An offset cannot be moved to a channel: it is the wrong thing
+            // altogether on a simplex channel, so it is refused.
+            if (*offset != 0 && UsesChannelRaster(app.docState.BandText)) {
+                ui.ShowMessage(FillMarker(app.texts.GetLangText(9164), "%1",
+                                          std::string(StripBlanks(value))),
+                               Severity::Warning);
+                return;
+            }
             const std::int64_t t = ClampToBand(app, ui, *offset + *rx, true);
             const std::int64_t d = t - *rx;
             const std::string signedOffset =
@@ -134,10 +153,10 @@ void SetExistingField(AppContext& app, UserInteraction& ui, ChannelRecord& e, in
                 ShiftFromTxText(e.RxFreq.raw(), signedOffset, true, e.TxShift.raw(), e.TxShiftDir);
             e.TxShift = shift.shift;
             e.TxShiftDir = static_cast<Byte>(shift.dir);
-            SnapChannelToGrid(app, e);
+            ReportMove(app, ui, SnapChannelToGrid(app, e));
             return;
         }
-        SetSingleFrequency(app, e, value);
+        ReportMove(app, ui, SetSingleFrequency(app, e, value));
         return;
     }
     case kColName:
@@ -184,7 +203,7 @@ void SetChannelField(AppContext& app, UserInteraction& ui, int channelNo, int co
                 if (app.doc.ChannelCount > 1)
                     DeleteChannelAt(app, index);
             } else {
-                SetSingleFrequency(app, e, value);
+                ReportMove(app, ui, SetSingleFrequency(app, e, value));
             }
         } else {
             SetExistingField(app, ui, e, column, value, offsetMode);
@@ -192,7 +211,7 @@ void SetChannelField(AppContext& app, UserInteraction& ui, int channelNo, int co
     } else if (column == kColRxFreq && !value.empty()) {
         if (AddChannel(app, channelNo, value))
             if (ChannelRecord* added = FindChannel(app.doc, channelNo))
-                SnapChannelToGrid(app, *added);
+                ReportMove(app, ui, SnapChannelToGrid(app, *added));
     }
 
     app.docState.Events.Publish(DocumentChange::ChannelFields, channelNo);

@@ -37,6 +37,9 @@ enum ChannelColumn : int {
 /// text, a name, an ID code or a list index as decimal text), with the column's
 /// side rules; creates the channel when column 1 names a channel that does not
 /// exist yet; deletes it when column 1 is cleared (not the last channel).
+/// In the PMR446 band a frequency that is not one of the sixteen channels is
+/// moved to the nearest channel with a message saying so, and an offset other
+/// than none is refused with a message: those channels are simplex.
 /// Afterwards the grid row and the open channel edit dialog are refreshed.
 /// An integer column given a value that is not a whole number in range is left
 /// unchanged.

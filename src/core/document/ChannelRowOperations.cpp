@@ -1,6 +1,8 @@
 #include "document/ChannelRowOperations.h"
 
 #include "app/AppContext.h"
+#include "app/UserInteraction.h"
+#include "document/ChannelRaster.h"
 #include "document/ChannelTable.h"
 #include "document/StepGrid.h"
 
@@ -102,7 +104,7 @@ void InsertChannelRow(AppContext& app, ChannelRowWindows& windows, int row) {
     RemoveRowRecord(app, windows, row);
 }
 
-bool PasteChannelRow(AppContext& app, ChannelRowWindows& windows, int row) {
+bool PasteChannelRow(AppContext& app, UserInteraction& ui, ChannelRowWindows& windows, int row) {
     if (!IsRowChannel(row) || !app.habits.ClipboardValid)
         return false;
     if (!app.habits.PasteNoPrompt)
@@ -112,18 +114,22 @@ bool PasteChannelRow(AppContext& app, ChannelRowWindows& windows, int row) {
 
     RadioDocument& doc = app.doc;
     const ChannelRecord& clip = app.habits.ChannelClipboard;
+    ChannelRecord* pasted = nullptr;
     if (clip.IsEmpty != 0) {
         DeleteChannelByNo(app, row);
-    } else if (ChannelRecord* target = FindChannel(doc, row)) {
-        *target = clip;
-        target->ChannelNo = static_cast<Integer>(row);
-        AlignStepFlags(*target);
+    } else if ((pasted = FindChannel(doc, row))) {
+        *pasted = clip;
     } else if (UsedEntries(doc) < kMaxChannelEntries) {
-        ChannelRecord& added = doc.Channels[static_cast<std::size_t>(UsedEntries(doc))];
-        added = clip;
-        added.ChannelNo = static_cast<Integer>(row);
-        AlignStepFlags(added);
+        pasted = &doc.Channels[static_cast<std::size_t>(UsedEntries(doc))];
+        *pasted = clip;
         doc.ChannelCount = static_cast<Integer>(UsedEntries(doc) + 1);
+    }
+    if (pasted) {
+        pasted->ChannelNo = static_cast<Integer>(row);
+        if (UsesChannelRaster(app.docState.BandText))
+            if (const auto move = KeepOnChannelRaster(*pasted))
+                ui.ShowMessage(RasterMovesText(app.texts, {*move}), Severity::Information);
+        AlignStepFlags(*pasted);
     }
     windows.RefreshChannelRow(row);
     return true;

@@ -8,6 +8,7 @@
 namespace pmr {
 
 struct AppContext;
+class UserInteraction;
 
 /// What the row commands need from the windows around them.
 class ChannelRowWindows {
@@ -45,8 +46,10 @@ void InsertChannelRow(AppContext& app, ChannelRowWindows& windows, int row);
 
 /// Puts the clipboard channel into `row` (asking how, unless PasteNoPrompt),
 /// inserting first with PasteInserts. False, with no effect, when refused:
-/// outside the channel rows, or nothing copied yet.
-bool PasteChannelRow(AppContext& app, ChannelRowWindows& windows, int row);
+/// outside the channel rows, or nothing copied yet. A channel copied from a
+/// document of another band that lands off the PMR446 raster is moved to its
+/// nearest channel (keeping the rest of what was copied), with a message.
+bool PasteChannelRow(AppContext& app, UserInteraction& ui, ChannelRowWindows& windows, int row);
 
 /// Swaps the channel of `row` with the one above it (row 1 with 128) and returns
 /// the row the channel moved to; 0, with no effect, outside the channel rows.

@@ -48,12 +48,17 @@ bool AlignStepFlags(ChannelRecord& entry) {
     return changed;
 }
 
-void SnapChannelToGrid(const AppContext& app, ChannelRecord& entry) {
+std::optional<RasterMove> SnapChannelToGrid(const AppContext& app, ChannelRecord& entry) {
     const auto rx = StoredFreqUnits(entry.RxFreq.raw());
     if (!rx)
-        return; // nothing to put on the grid
+        return std::nullopt; // nothing to put on the grid
+    // Every channel of the raster lies on the 6.25 kHz grid, so what follows
+    // only sets the flags of a moved channel.
+    const std::optional<RasterMove> move =
+        UsesChannelRaster(app.docState.BandText) ? KeepOnChannelRaster(entry) : std::nullopt;
     // The radio counts steps from 0 Hz, so the grids are too.
-    entry.RxFreq = FreqTextToStored(app, FormatUnits(SnapValue(*rx, entry.RxStep625), 5));
+    const std::int64_t rxOnRaster = StoredFreqUnits(entry.RxFreq.raw()).value_or(*rx);
+    entry.RxFreq = FreqTextToStored(app, FormatUnits(SnapValue(rxOnRaster, entry.RxStep625), 5));
 
     std::int64_t s = ShiftUnits(entry.TxShift.raw());
     if (s < 0)
@@ -64,6 +69,7 @@ void SnapChannelToGrid(const AppContext& app, ChannelRecord& entry) {
                                              entry.TxShift.raw(), entry.TxShiftDir);
     entry.TxShift = shift.shift;
     entry.TxShiftDir = static_cast<Byte>(shift.dir);
+    return move;
 }
 
 } // namespace pmr

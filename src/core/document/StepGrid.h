@@ -4,6 +4,8 @@
 // radio can hold exactly lies on one of the two grids, and its flag must name
 // that grid: otherwise the radio is put on another frequency than the one shown.
 
+#include "document/ChannelRaster.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -25,6 +27,9 @@ bool AlignStepFlags(ChannelRecord& entry);
 /// Puts the receive frequency and the offset on the step grid and sets the
 /// flags: a value on the 5 kHz grid keeps 5 kHz (also when it is on both), one
 /// only on the 6.25 kHz grid keeps 6.25 kHz, any other is moved down to 5 kHz.
-void SnapChannelToGrid(const AppContext& app, ChannelRecord& entry);
+/// In the PMR446 band the grid is the channel raster: the channel goes to its
+/// nearest channel and becomes simplex; the move is returned for the caller
+/// to report.
+std::optional<RasterMove> SnapChannelToGrid(const AppContext& app, ChannelRecord& entry);
 
 } // namespace pmr

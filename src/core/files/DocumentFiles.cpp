@@ -2,6 +2,8 @@
 
 #include "app/AppContext.h"
 #include "app/UserInteraction.h"
+#include "document/ChannelRaster.h"
+#include "document/Bands.h"
 #include "document/IdLengthRule.h"
 #include "document/ModelRecord.h"
 #include "document/StepGrid.h"
@@ -146,7 +148,12 @@ FileOutcome DocumentFiles::OpenDocumentBytes(std::span<const std::uint8_t> bytes
     // Cleared before the windows redraw, so the caption they show is the saved state's.
     app_.docState.Modified = false;
     // Only the working copy is corrected: the document then differs from the
-    // file, so closing it offers to save the correction.
+    // file, so closing it offers to save the correction. A PMR446 channel off
+    // the raster is moved rather than refused: the file is the user's work,
+    // and the message names every channel so nothing changes unseen.
+    if (UsesChannelRaster(app_.docState.BandText))
+        if (const auto moved = KeepTableOnChannelRaster(app_.doc); !moved.empty())
+            ui_.ShowMessage(RasterMovesText(app_.texts, moved), Severity::Information);
     if (const auto corrected = AlignWorkingStepFlags(app_.doc); !corrected.empty())
         ui_.ShowMessage(app_.texts.GetLangText(9068) + "\r\n" + ChannelList(corrected),
                         Severity::Information);
@@ -194,7 +201,10 @@ bool DocumentFiles::LoadTemplate(const std::string& path) {
         app_.fileBuffer = app_.doc;
         return false;
     }
-    AlignWorkingStepFlags(loaded); // a template's channels reach the radio as shown
+    // A template's channels reach the radio as shown, and on the raster.
+    if (UsesChannelRaster(BandTextFromCode(loaded.Model.BandCode)))
+        KeepTableOnChannelRaster(loaded);
+    AlignWorkingStepFlags(loaded);
     TakeLoadedDocument(app_, loaded, path);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "ChannelTableBuilder.h"
 #include "app/AppContext.h"
+#include "document/Bands.h"
 #include "document/ChannelTable.h"
 #include "document/FrequencyText.h"
 #include "document/StepGrid.h"
@@ -17,8 +18,14 @@ namespace {
 
 using testing::TableOf;
 
-constexpr BandLimitPair kPmr446{44600625, 44619375};
-constexpr BandLimitPair kUhf{40000000, 47000000};
+constexpr BandRule kPmr446{{44600625, 44619375}, true};
+constexpr BandRule kUhf{{40000000, 47000000}, false};
+
+/// The document's band: the PMR446 band or "400 - 470 MHz".
+void UseBand(AppContext& app, const BandRule& band) {
+    app.docState.BandText = band.channelRaster ? std::string(kPmr446BandText) : "400 - 470 MHz";
+    app.docState.BandLimits = band.limits;
+}
 
 std::vector<int> Numbers(int from, int to) {
     std::vector<int> v(static_cast<std::size_t>(to - from + 1));
@@ -27,7 +34,7 @@ std::vector<int> Numbers(int from, int to) {
 }
 
 BatchInputs Range(int from, int to) {
-    BatchInputs in = InitialBatchInputs(kPmr446);
+    BatchInputs in = InitialBatchInputs(kPmr446.limits);
     in.allChannels = false;
     in.fromChannel = std::to_string(from);
     in.toChannel = std::to_string(to);
@@ -48,12 +55,19 @@ TEST(BatchBoxes, EveryBoxRuleNormalisesAsTheWindowShowsIt) {
         const char* want;
     };
     const Case cases[] = {
-        {"step off the grid moves down", StepData("7"), "5"},
-        {"6.25 kHz is on a grid", StepData("6.25"), "6.25"},
-        {"12.5 kHz", StepData("12.5"), "12.5"},
-        {"6.3 kHz", StepData("6.3"), "5"},
-        {"not numeric", StepData("abc"), "0"},
-        {"negative step", StepData("-5"), "0"},
+        {"step off the grid moves down", StepData("7", kUhf), "5"},
+        {"6.25 kHz is on a grid", StepData("6.25", kUhf), "6.25"},
+        {"12.5 kHz", StepData("12.5", kUhf), "12.5"},
+        {"6.3 kHz", StepData("6.3", kUhf), "5"},
+        {"not numeric", StepData("abc", kUhf), "0"},
+        {"negative step", StepData("-5", kUhf), "0"},
+        {"PMR446 step of one channel", StepData("12.5", kPmr446), "12.5"},
+        {"PMR446 5 kHz is one channel", StepData("5", kPmr446), "12.5"},
+        {"PMR446 6.25 kHz is one channel", StepData("6.25", kPmr446), "12.5"},
+        {"PMR446 20 kHz is two channels", StepData("20", kPmr446), "25"},
+        {"PMR446 18.75 kHz rounds up", StepData("18.75", kPmr446), "25"},
+        {"PMR446 no step stays none", StepData("0", kPmr446), "0"},
+        {"PMR446 not numeric", StepData("x", kPmr446), "0"},
         {"offset", StepDataFree("0.6"), "0.60000"},
         {"offset off the grid", StepDataFree("0.007"), "0.00500"},
         {"offset beyond seven digits", StepDataFree("150"), "99.99500"},
@@ -62,6 +76,9 @@ TEST(BatchBoxes, EveryBoxRuleNormalisesAsTheWindowShowsIt) {
         {"frequency above the band", StepDataFre("447", kPmr446), "446.19375"},
         {"frequency below the band", StepDataFre("400", kPmr446), "446.00625"},
         {"moved down below the low limit", StepDataFre("446.007", kPmr446), "446.00625"},
+        {"PMR446 5 kHz step to the nearest channel", StepDataFre("446.01", kPmr446), "446.00625"},
+        {"PMR446 up to the nearest channel", StepDataFre("446.1", kPmr446), "446.09375"},
+        {"PMR446 between channels", StepDataFre("446.0130", kPmr446), "446.01875"},
         {"frequency not numeric", StepDataFre("", kUhf), "400.00000"},
         {"UHF frequency off the grid", StepDataFre("435.0071", kUhf), "435.00500"},
         {"count", DefaultData(" 12 ", "0"), "12"},
@@ -102,7 +119,7 @@ TEST(ApplyBatch, ABackwardRangeIsAppliedForward) {
 
 TEST(ApplyBatch, ReceiveFrequencyStepsCreateChannelsWithTheirStepFlags) {
     struct Case {
-        BandLimitPair band;
+        BandRule band;
         const char* start;
         const char* step;
         bool decrease;
@@ -115,10 +132,14 @@ TEST(ApplyBatch, ReceiveFrequencyStepsCreateChannelsWithTheirStepFlags) {
         {kUhf, "435", "7", true, {"43500000", "43499500", "43499000"}, {0, 0, 0}},
         // A decreasing start leaves the band: that channel is not created.
         {kPmr446, "446.01875", "12.5", true, {"44601875", "44600625", nullptr}, {1, 1, 0}},
+        // In the PMR446 band the start is a channel and the step whole channels.
+        {kPmr446, "446.0125", "5", false, {"44600625", "44601875", "44603125"}, {1, 1, 1}},
+        {kPmr446, "446.1", "10", false, {"44609375", "44610625", "44611875"}, {1, 1, 1}},
+        {kPmr446, "446.01", "25", false, {"44600625", "44603125", "44605625"}, {1, 1, 1}},
     };
     for (const Case& c : cases) {
         AppContext app = TableOf({129});
-        app.docState.BandLimits = c.band;
+        UseBand(app, c.band);
         BatchInputs in = Range(1, 3);
         in.items[kBatchRxFreq] = true;
         in.rx = {c.start, c.step, c.decrease};
@@ -170,7 +191,7 @@ TEST(ApplyBatch, TransmitModes) {
     };
     for (const Case& c : cases) {
         AppContext app = TableOf({1, 2});
-        app.docState.BandLimits = kUhf;
+        UseBand(app, kUhf);
         for (int no : {1, 2}) {
             Ch(app, no).RxFreq = "43500000";
             Ch(app, no).TxShiftDir = 2;
@@ -188,6 +209,35 @@ TEST(ApplyBatch, TransmitModes) {
         EXPECT_EQ(TrimFix(Ch(app, 2).TxShift), c.shift2) << c.what;
         EXPECT_EQ(Ch(app, 2).TxStep625, c.shift2 == std::string("0498750") ? 1 : 0) << c.what;
     }
+}
+
+TEST(ApplyBatch, PmrChannelsStaySimplexAndOnTheRaster) {
+    AppContext app = TableOf({1, 2, 3}); // PMR446, all at 446.00625 MHz
+    Ch(app, 3).RxFreq = "44601000";      // as an earlier program version could leave it
+    BatchInputs in = Range(1, 3);
+    in.items[kBatchTxFreq] = true;
+
+    // Another transmit frequency is refused on every channel, and counted.
+    for (const TxMode mode : {TxMode::Offset, TxMode::StartFrequency}) {
+        in.txMode = mode;
+        in.offsetMhz = "0.0125";
+        in.tx = {"446.01875", "12.5", false};
+        const BatchResult result = ApplyBatch(app, in, {});
+        EXPECT_EQ(result.splitRefused, 3);
+        for (int no = 1; no <= 3; ++no)
+            EXPECT_EQ(Ch(app, no).TxShiftDir, 0) << no;
+        EXPECT_EQ(TrimFix(Ch(app, 3).RxFreq), "44601000"); // refused: not touched
+    }
+
+    // The simplex mode stores, and the channel off the raster is moved and named.
+    in.txMode = TxMode::Default;
+    const BatchResult result = ApplyBatch(app, in, {});
+    EXPECT_EQ(result.splitRefused, 0);
+    ASSERT_EQ(result.moved.size(), 1u);
+    EXPECT_EQ(result.moved[0].channelNo, 3);
+    EXPECT_EQ(result.moved[0].fromRx, 44601000);
+    EXPECT_EQ(TrimFix(Ch(app, 3).RxFreq), "44600625");
+    EXPECT_EQ(Ch(app, 3).RxStep625, 1);
 }
 
 TEST(ApplyBatch, TonesStepAroundTheListOrAreDrawn) {
@@ -352,8 +402,8 @@ TEST(ApplyBatch, EveryItemOverAFullTableKeepsTheTableSound) {
         for (int no = 1; no <= 128; no += decrease ? 3 : 1)
             table.push_back(no);
         AppContext app = TableOf(table);
-        app.docState.BandLimits = kUhf;
-        BatchInputs in = InitialBatchInputs(kUhf);
+        UseBand(app, kUhf);
+        BatchInputs in = InitialBatchInputs(kUhf.limits);
         in.items.fill(true);
         in.rx = {"435", "300", decrease}; // leaves the band after 116 channels
         in.txMode = TxMode::StartFrequency;
@@ -378,7 +428,7 @@ TEST(ApplyBatch, EveryItemOverAFullTableKeepsTheTableSound) {
             ASSERT_TRUE(rx) << e.ChannelNo;
             if (e.ChannelNo == kVfoChannelNo)
                 continue; // not in any range
-            EXPECT_TRUE(*rx >= kUhf.low10Hz && *rx <= kUhf.high10Hz) << e.ChannelNo;
+            EXPECT_TRUE(*rx >= kUhf.limits.low10Hz && *rx <= kUhf.limits.high10Hz) << e.ChannelNo;
             EXPECT_EQ(StepFlagFor(*rx), e.RxStep625) << e.ChannelNo;
             EXPECT_EQ(StepFlagFor(ShiftUnits(e.TxShift.raw())), e.TxStep625) << e.ChannelNo;
             EXPECT_TRUE(e.RxTone >= 0 && e.RxTone < 1075 && e.TxTone >= 0 && e.TxTone < 1075);

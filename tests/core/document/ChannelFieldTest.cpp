@@ -4,6 +4,7 @@
 #include "app/AppContext.h"
 #include "document/Bands.h"
 #include "document/ChannelTable.h"
+#include "document/FrequencyText.h"
 #include "document/NewDocument.h"
 #include "document/TrimFix.h"
 
@@ -208,6 +209,71 @@ TEST(ChannelFieldPmr, PmrChannelsLandOnTheSixPointTwoFiveGrid) {
     EXPECT_EQ(e->RxStep625, 1);
     EXPECT_EQ(e->ChSpacing, 2);
     EXPECT_EQ(e->TxPower, 0);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+class ChannelFieldPmrRaster : public ::testing::Test {
+protected:
+    AppContext app; // the PMR446 band
+    RecordingInteraction ui;
+    void SetUp() override {
+        app.texts.LoadFromText("[Msg]\n9070=Channel %1\n9161=Moved:\n"
+                               "9162=%1: %2 to %3 (PMR %4)\n9164=Offset %1 refused\n");
+        NewDocument(app, ui, nullptr); // VFO and channel 1 at 446.09375 MHz
+        ui.messages.clear();
+    }
+    ChannelRecord& Ch(int no) {
+        ChannelRecord* e = FindChannel(app.doc, no);
+        EXPECT_NE(e, nullptr) << "channel " << no;
+        return *e;
+    }
+};
+
+TEST_F(ChannelFieldPmrRaster, ATypedFrequencyOffTheRasterGoesToTheNearestChannelAndIsNamed) {
+    struct Case {
+        int column;
+        const char* typed;
+        const char* stored;
+        const char* message;
+    };
+    const Case cases[] = {
+        {kColRxFreq, "446.01", "44600625", "Moved:\r\nChannel 1: 446.01000 to 446.00625 (PMR 1)"},
+        {kColRxFreq, "446.0125", "44600625", "Moved:\r\nChannel 1: 446.01250 to 446.00625 (PMR 1)"},
+        {kColTxFreq, "446.1", "44609375", "Moved:\r\nChannel 1: 446.10000 to 446.09375 (PMR 8)"},
+        {kColRxFreq, "446.19375", "44619375", nullptr},
+    };
+    for (const Case& c : cases) {
+        ui.messages.clear();
+        SetChannelField(app, ui, 1, c.column, c.typed);
+        EXPECT_EQ(Ch(1).RxFreq.raw(), c.stored) << c.typed;
+        EXPECT_EQ(Ch(1).RxStep625, 1) << c.typed;
+        if (!c.message) {
+            EXPECT_TRUE(ui.messages.empty()) << c.typed;
+            continue;
+        }
+        ASSERT_EQ(ui.messages.size(), 1u) << c.typed;
+        EXPECT_EQ(ui.messages[0].text, c.message);
+    }
+    // A new channel is created on the raster too.
+    ui.messages.clear();
+    SetChannelField(app, ui, 9, kColRxFreq, "446.013");
+    EXPECT_EQ(Ch(9).RxFreq.raw(), "44601875");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Moved:\r\nChannel 9: 446.01300 to 446.01875 (PMR 2)");
+}
+
+TEST_F(ChannelFieldPmrRaster, AnOffsetIsRefusedForTheChannelsAreSimplex) {
+    app.habits.UseOffsetFreq = true;
+    const ChannelRecord before = Ch(1);
+    SetChannelField(app, ui, 1, kColTxFreq, "+0.01250");
+    EXPECT_EQ(Ch(1), before);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Offset +0.01250 refused");
+    // No offset is what the grid offers, and stays allowed.
+    ui.messages.clear();
+    SetChannelField(app, ui, 1, kColTxFreq, "+0.00000");
+    EXPECT_EQ(Ch(1).RxFreq.raw(), before.RxFreq.raw());
+    EXPECT_EQ(ShiftUnits(Ch(1).TxShift.raw()), 0);
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -1,6 +1,7 @@
 #include "document/ChannelRowOperations.h"
 
 #include "ChannelTableBuilder.h"
+#include "RecordingInteraction.h"
 #include "app/AppContext.h"
 #include "document/ChannelTable.h"
 #include "document/OptionRefs.h"
@@ -40,6 +41,7 @@ public:
     std::function<void()> onDelete;
 };
 
+using testing::RecordingInteraction;
 using testing::TableOf;
 
 std::vector<int> Range(int from, int to) {
@@ -203,11 +205,12 @@ TEST(InsertChannelRow, OptionReferencesComeOutTheSameWhateverTheTableOrder) {
 
 TEST(PasteChannelRow, OverwritesOrAddsTheRow) {
     RecordingWindows windows;
+    RecordingInteraction ui;
     AppContext app = TableOf({1, 2, 129});
     app.habits.PasteNoPrompt = true;
     ASSERT_TRUE(CopyChannelRow(app, 1));
-    EXPECT_TRUE(PasteChannelRow(app, windows, 2));
-    EXPECT_TRUE(PasteChannelRow(app, windows, 40));
+    EXPECT_TRUE(PasteChannelRow(app, ui, windows, 2));
+    EXPECT_TRUE(PasteChannelRow(app, ui, windows, 40));
     EXPECT_EQ(Names(app),
               (std::map<int, std::string>{{1, "C1"}, {2, "C1"}, {40, "C1"}, {129, "VFO"}}));
     EXPECT_EQ(FindChannel(app.doc, 40), &app.doc.Channels[3]);
@@ -216,13 +219,14 @@ TEST(PasteChannelRow, OverwritesOrAddsTheRow) {
 
     // The VFO pastes as an ordinary channel.
     ASSERT_TRUE(CopyChannelRow(app, 129));
-    EXPECT_TRUE(PasteChannelRow(app, windows, 1));
+    EXPECT_TRUE(PasteChannelRow(app, ui, windows, 1));
     EXPECT_EQ(NameOf(app, 1), "VFO");
     EXPECT_EQ(NameOf(app, 129), "VFO");
 }
 
 TEST(PasteChannelRow, APastedChannelGetsTheStepItsFrequencyNeeds) {
     RecordingWindows windows;
+    RecordingInteraction ui;
     AppContext app = TableOf({1, 2, 129});
     app.habits.PasteNoPrompt = true;
     app.habits.ClipboardValid = true;
@@ -230,20 +234,51 @@ TEST(PasteChannelRow, APastedChannelGetsTheStepItsFrequencyNeeds) {
     app.habits.ChannelClipboard.RxFreq = "44600625"; // 6.25 kHz only, flagged 5 kHz
     app.habits.ChannelClipboard.RxStep625 = 0;
     for (const int row : {2, 40}) {
-        ASSERT_TRUE(PasteChannelRow(app, windows, row));
+        ASSERT_TRUE(PasteChannelRow(app, ui, windows, row));
         EXPECT_EQ(FindChannel(app.doc, row)->RxStep625, 1) << row;
     }
 }
 
+TEST(PasteChannelRow, AChannelFromAnotherBandLandsOnTheNearestPmrChannel) {
+    RecordingWindows windows;
+    RecordingInteraction ui;
+    AppContext app = TableOf({1, 2}); // the PMR446 band
+    app.texts.LoadFromText("[Msg]\n9070=Channel %1\n9161=Moved:\n9162=%1: %2 to %3 (PMR %4)\n"
+                           "9163=%1: transmit %2 to %3\n");
+    app.habits.PasteNoPrompt = true;
+    app.habits.ClipboardValid = true;
+    ChannelRecord& clip = app.habits.ChannelClipboard;
+    clip = app.doc.Channels[0];
+    clip.RxFreq = "44606000"; // copied while a 400-470 MHz document was open
+    clip.TxShiftDir = 1;
+    clip.TxShift = "0500000";
+    clip.RxTone = 12;
+    ASSERT_TRUE(PasteChannelRow(app, ui, windows, 2));
+    const ChannelRecord& pasted = *FindChannel(app.doc, 2);
+    EXPECT_EQ(pasted.RxFreq.raw(), "44605625");
+    EXPECT_EQ(pasted.RxStep625, 1);
+    EXPECT_EQ(pasted.TxShiftDir, 0);
+    EXPECT_EQ(pasted.RxTone, 12); // the rest of what was copied arrives
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Moved:\r\nChannel 2: 446.06000 to 446.05625 (PMR 5)\r\n"
+                                   "Channel 2: transmit 441.06000 to 446.05625");
+    // A channel of the raster pastes silently.
+    ui.messages.clear();
+    ASSERT_TRUE(CopyChannelRow(app, 2));
+    ASSERT_TRUE(PasteChannelRow(app, ui, windows, 1));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST(PasteChannelRow, WithInsertShiftsTheFollowingChannelsDown) {
     RecordingWindows windows;
+    RecordingInteraction ui;
     AppContext app = TableOf(Range(1, 129));
     ASSERT_TRUE(CopyChannelRow(app, 50));
     windows.onPaste = [&] {
         app.habits.PasteInserts = true;
         app.habits.PasteNoPrompt = false;
     };
-    EXPECT_TRUE(PasteChannelRow(app, windows, 3));
+    EXPECT_TRUE(PasteChannelRow(app, ui, windows, 3));
     EXPECT_EQ(windows.pasteQuestions, 1);
     EXPECT_EQ(NameOf(app, 2), "C2");
     EXPECT_EQ(NameOf(app, 3), "C50");
@@ -256,23 +291,25 @@ TEST(PasteChannelRow, WithInsertShiftsTheFollowingChannelsDown) {
 
 TEST(PasteChannelRow, AnEmptyMarkedClipboardClearsTheRow) {
     RecordingWindows windows;
+    RecordingInteraction ui;
     AppContext app = TableOf({1, 2, 3});
     app.habits.PasteNoPrompt = true;
     app.doc.Channels[0].IsEmpty = 1;
     ASSERT_TRUE(CopyChannelRow(app, 1));
-    EXPECT_TRUE(PasteChannelRow(app, windows, 3));
+    EXPECT_TRUE(PasteChannelRow(app, ui, windows, 3));
     EXPECT_EQ(NameOf(app, 3), "<none>");
     EXPECT_EQ(windows.rows, (std::vector<int>{3}));
 }
 
 TEST(PasteChannelRow, IsRefusedOnTheVfoRowAndBeforeTheFirstCopy) {
     RecordingWindows windows;
+    RecordingInteraction ui;
     AppContext app = TableOf({1, 129});
-    EXPECT_FALSE(PasteChannelRow(app, windows, 1));
+    EXPECT_FALSE(PasteChannelRow(app, ui, windows, 1));
     ASSERT_TRUE(CopyChannelRow(app, 1));
     app.habits.PasteInserts = true;
-    EXPECT_FALSE(PasteChannelRow(app, windows, 129));
-    EXPECT_FALSE(PasteChannelRow(app, windows, 0));
+    EXPECT_FALSE(PasteChannelRow(app, ui, windows, 129));
+    EXPECT_FALSE(PasteChannelRow(app, ui, windows, 0));
     EXPECT_EQ(windows.pasteQuestions, 0);
     EXPECT_TRUE(windows.rows.empty());
     EXPECT_EQ(Names(app), (std::map<int, std::string>{{1, "C1"}, {129, "VFO"}}));

@@ -128,14 +128,16 @@ TEST(ReconcileOptionRefs, AnOpenOptionsWindowTakesItOver) {
 
 TEST(SnapChannelToGrid, CountsTheGridFromZeroAsTheRadioDoes) {
     AppContext app;
+    app.docState.BandText = "400 - 470 MHz";
+    ComputeBandLimits(app.docState);
     ChannelRecord e;
     e.TxShift = "0000000";
     e.RxFreq = "44600625";
-    SnapChannelToGrid(app, e);
+    EXPECT_FALSE(SnapChannelToGrid(app, e));
     EXPECT_EQ(e.RxFreq.raw(), "44600625");
     EXPECT_EQ(e.RxStep625, 1);
     e.RxFreq = "44600700";
-    SnapChannelToGrid(app, e);
+    EXPECT_FALSE(SnapChannelToGrid(app, e)); // no raster outside the PMR446 band
     EXPECT_EQ(e.RxFreq.raw(), "44600500");
     EXPECT_EQ(e.RxStep625, 0);
     e.RxFreq = "44602500"; // on both grids: 5 kHz
@@ -143,6 +145,42 @@ TEST(SnapChannelToGrid, CountsTheGridFromZeroAsTheRadioDoes) {
     SnapChannelToGrid(app, e);
     EXPECT_EQ(e.RxFreq.raw(), "44602500");
     EXPECT_EQ(e.RxStep625, 0);
+}
+
+TEST(SnapChannelToGrid, InThePmrBandKeepsASimplexChannelOfTheRaster) {
+    AppContext app; // starts in the PMR446 band
+    ChannelRecord e;
+    e.ChannelNo = 4;
+    e.TxShift = "0000000";
+    struct Case {
+        const char* rx;
+        const char* want;
+    };
+    // 5 kHz and 6.25 kHz steps that are not channels, a tie, and the ends.
+    const Case cases[] = {{"44601000", "44600625"}, {"44601250", "44600625"},
+                          {"44601251", "44601875"}, {"44610000", "44609375"},
+                          {"44600500", "44600625"}, {"44620000", "44619375"},
+                          {"44603125", "44603125"}};
+    for (const Case& c : cases) {
+        e.RxFreq = c.rx;
+        e.RxStep625 = 0;
+        const auto move = SnapChannelToGrid(app, e);
+        EXPECT_EQ(e.RxFreq.raw(), c.want) << c.rx;
+        EXPECT_EQ(e.RxStep625, 1) << c.rx; // the channels lie on the 6.25 kHz grid only
+        EXPECT_EQ(move.has_value(), std::string(c.rx) != c.want) << c.rx;
+    }
+    // A channel transmitting elsewhere becomes simplex, and says where it was.
+    e.RxFreq = "44603125";
+    e.TxShift = "0001250";
+    e.TxShiftDir = 2;
+    const auto move = SnapChannelToGrid(app, e);
+    ASSERT_TRUE(move);
+    EXPECT_EQ(move->channelNo, 4);
+    EXPECT_TRUE(move->transmitMoved);
+    EXPECT_EQ(move->fromTx, 44604375);
+    EXPECT_EQ(move->toRx, 44603125);
+    EXPECT_EQ(e.TxShiftDir, 0);
+    EXPECT_EQ(e.TxShift.raw(), "0000000");
 }
 
 TEST(SnapChannelToGrid, PutsTheOffsetOnItsOwnGridAndKeepsItsDirection) {

@@ -113,7 +113,11 @@ inline void LoadTestTexts(AppContext& app, const ScratchFolder& folder) {
            "9066=Short file %1\n"
            "9067=Broken table\n"
            "9068=Steps corrected:\n"
-           "9072=Staying\n";
+           "9070=Channel %1\n"
+           "9072=Staying\n"
+           "9161=Moved to channels:\n"
+           "9162=%1: %2 to %3 (PMR %4)\n"
+           "9163=%1: transmit %2 to %3\n";
     out.close();
     app.texts.Load(path);
 }

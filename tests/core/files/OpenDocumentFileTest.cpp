@@ -175,6 +175,36 @@ TEST_F(OpenDocumentFileTest, StepFlagsThatMissTheFrequencyAreCorrectedAndTheChan
     EXPECT_EQ(app.fileBuffer, stored);
 }
 
+TEST_F(OpenDocumentFileTest, PmrChannelsOffTheRasterAreMovedToTheNearestChannelAndNamed) {
+    RadioDocument stored = StoredDocument();
+    stored.Channels[2].RxFreq = "44601000"; // channel 7 on a 5 kHz step
+    stored.Channels[2].RxStep625 = 0;
+    stored.Channels[0].TxShiftDir = 2; // the VFO transmitting on the next channel
+    stored.Channels[0].TxShift = "0001250";
+    ASSERT_EQ(Open(FileBytesOf(stored)), FileOutcome::Done);
+    EXPECT_EQ(user.messages, std::vector<std::string>{"Moved to channels:\r\n"
+                                                      "VFO: transmit 446.01875 to 446.00625\r\n"
+                                                      "Channel 7: 446.01000 to 446.00625 (PMR 1)"});
+    RadioDocument want = StoredDocument();
+    want.Channels[2].RxFreq = "44600625";
+    EXPECT_EQ(app.doc, want);
+    // The file is the user's until saved: the move is a change to save.
+    EXPECT_EQ(app.fileBuffer, stored);
+}
+
+TEST_F(OpenDocumentFileTest, OtherBandsKeepEveryStepOfTheirGrid) {
+    RadioDocument stored = StoredDocument();
+    stored.Model.BandCode = 0; // 400 - 470 MHz
+    stored.Channels[2].RxFreq = "43501000";
+    stored.Channels[2].RxStep625 = 0;
+    stored.Channels[0].TxShiftDir = 2;
+    stored.Channels[0].TxShift = "0500000";
+    stored.Channels[0].RxStep625 = 1;
+    ASSERT_EQ(Open(FileBytesOf(stored)), FileOutcome::Done);
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_EQ(app.doc, stored);
+}
+
 TEST_F(OpenDocumentFileTest, AMissingFileShows9002) {
     DocumentFiles files(app, user, launcher, &windows);
     app.docState.CurrentFileName = folder.File("absent.dat");

@@ -239,9 +239,9 @@ QWidget* FrmCHBatch::BuildItemRow(int item) {
     row->setObjectName(QStringLiteral("fraItem%1").arg(item));
     auto* lines = new QVBoxLayout(row);
     lines->setContentsMargins(0, 0, 0, 0);
-    const auto band = [this] { return app_.docState.BandLimits; };
+    const auto band = [this] { return BandRuleOf(app_.docState); };
     const auto frequencyRule = [band](const QString& t) { return Q(StepDataFre(S(t), band())); };
-    const auto stepRule = [](const QString& t) { return Q(StepData(S(t))); };
+    const auto stepRule = [band](const QString& t) { return Q(StepData(S(t), band())); };
     const auto countRule = [](const QString& t) { return Q(DefaultData(S(t), "0")); };
 
     switch (item) {
@@ -648,18 +648,35 @@ void FrmCHBatch::ShowBoxes(const BatchInputs& in) {
 
 void FrmCHBatch::Apply() {
     const BatchInputs in =
-        NormalizeBatchInputs(Inputs(), app_.docState.BandLimits, idStart_->maxLength());
+        NormalizeBatchInputs(Inputs(), BandRuleOf(app_.docState), idStart_->maxLength());
     ShowBoxes(in);
     std::uniform_real_distribution<double> draw(0.0, 1.0);
     const BatchResult result = ApplyBatch(app_, in, [this, &draw] { return draw(engine_); });
-    // A stepped frequency that leaves the band is not stored: say so, or the
-    // user would look in vain for the channels it should have set.
+    // What was not stored as asked is said, or the user would look in vain for
+    // the channels it should have set: stepped frequencies that leave the band,
+    // PMR446 channels that keep transmitting on their receive frequency, and
+    // channels found off the PMR446 raster and moved onto it.
+    const TextCatalog& texts = app_.texts;
+    std::vector<std::string> paragraphs;
     if (result.skipped > 0) {
-        std::string text = FillMarker(app_.texts.GetLangText(9136), "%1",
-                                      std::to_string(result.skipped));
-        context_.ui.ShowMessage(FillMarker(text, "%2", app_.docState.BandText),
-                                Severity::Information);
+        const std::string text = result.skipped == 1 ? texts.GetLangText(9160)
+                                                     : texts.GetLangText(9136);
+        paragraphs.push_back(FillMarker(FillMarker(text, "%1", std::to_string(result.skipped)),
+                                        "%2", app_.docState.BandText));
     }
+    if (result.splitRefused > 0) {
+        const std::string text = result.splitRefused == 1 ? texts.GetLangText(9166)
+                                                          : texts.GetLangText(9165);
+        paragraphs.push_back(FillMarker(text, "%1", std::to_string(result.splitRefused)));
+    }
+    if (!result.moved.empty())
+        paragraphs.push_back(RasterMovesText(texts, result.moved));
+    if (paragraphs.empty())
+        return;
+    std::string message = paragraphs.front();
+    for (std::size_t i = 1; i < paragraphs.size(); ++i)
+        message += "\r\n\r\n" + paragraphs[i];
+    context_.ui.ShowMessage(message, Severity::Information);
 }
 
 } // namespace pmr

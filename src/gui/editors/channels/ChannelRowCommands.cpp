@@ -55,7 +55,7 @@ bool ChannelRowCommands::RunOnRow(int command, int row) {
         CopyChannelRow(app, row);
         return false;
     case Paste:
-        return PasteChannelRow(app, *this, row);
+        return PasteChannelRow(app, context_.ui, *this, row);
     case Insert:
         InsertChannelRow(app, *this, row);
         return true;

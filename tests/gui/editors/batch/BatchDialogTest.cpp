@@ -2,6 +2,7 @@
 // kept in BatchFun.ini, the modes that enable their controls, and Apply.
 
 #include "GuiTestSupport.h"
+#include "app/TextCatalog.h"
 #include "document/ChannelTable.h"
 #include "document/TrimFix.h"
 #include "editors/batch/FrmCHBatch.h"
@@ -135,15 +136,17 @@ TEST(BatchDialog, ApplyChangesTheDocumentAndTellsTheChannelWindows) {
         Child<QRadioButton>(w, "optFromChannel")->click();
         Child<QLineEdit>(w, "txtFromChannel")->setText("5");
         Child<QLineEdit>(w, "txtToChannel")->setText("3");
-        Child<QLineEdit>(w, "txtRxStart")->setText("446.1");
+        auto* start = Child<QLineEdit>(w, "txtRxStart");
+        start->setText("446.1"); // between two PMR446 channels
         auto* step = Child<QLineEdit>(w, "txtRxStep");
-        step->setText("13"); // off the grid: 10 kHz
+        step->setText("13"); // nearest a whole channel
         Child<QLineEdit>(w, "txtNameFixed")->setText("AB1");
         Child<QPushButton>(w, "cmdApply")->click();
-        EXPECT_EQ(step->text(), "10");
+        EXPECT_EQ(start->text(), "446.09375");
+        EXPECT_EQ(step->text(), "12.5");
     });
     EXPECT_EQ(tableEvents, 1);
-    const char* want[] = {"44610000", "44611000", "44612000"};
+    const char* want[] = {"44609375", "44610625", "44611875"};
     for (int no = 3; no <= 5; ++no) {
         const ChannelRecord* e = FindChannel(h.app.doc, no);
         ASSERT_NE(e, nullptr) << no;
@@ -168,7 +171,47 @@ TEST(BatchDialog, FrequenciesThatWouldLeaveTheBandAreNamedInAMessage) {
     EXPECT_NE(FindChannel(h.app.doc, 20), nullptr);
     EXPECT_EQ(FindChannel(h.app.doc, 21), nullptr);
     ASSERT_EQ(h.ui.Messages().size(), 1u);
-    EXPECT_EQ(h.ui.Messages()[0].rfind("2 ", 0), 0u) << h.ui.Messages()[0];
+    EXPECT_EQ(h.ui.Messages()[0].rfind("2 frequencies ", 0), 0u) << h.ui.Messages()[0];
+}
+
+TEST(BatchDialog, OneFrequencyOutsideTheBandIsCountedInTheSingular) {
+    for (const int language : {1, 2}) {
+        TestInstall install(language);
+        Harness h(install);
+        SwitchOnly(h, {kBatchRxFreq});
+        WithBatchDialog(h, [&](FrmCHBatch& w) {
+            Child<QRadioButton>(w, "optFromChannel")->click();
+            Child<QLineEdit>(w, "txtFromChannel")->setText("20");
+            Child<QLineEdit>(w, "txtToChannel")->setText("21");
+            Child<QLineEdit>(w, "txtRxStart")->setText("446.19375");
+            Child<QLineEdit>(w, "txtRxStep")->setText("12.5");
+            Child<QPushButton>(w, "cmdApply")->click();
+        });
+        const std::string singular = FillMarker(
+            FillMarker(h.app.texts.GetLangText(9160), "%1", "1"), "%2", h.app.docState.BandText);
+        EXPECT_EQ(h.ui.Messages(), std::vector<std::string>{singular}) << language;
+        if (language == 1)
+            EXPECT_EQ(singular.rfind("1 frequency would", 0), 0u) << singular;
+    }
+}
+
+TEST(BatchDialog, PmrTransmitFrequenciesOtherThanTheReceiveAreRefusedAndCounted) {
+    TestInstall install;
+    Harness h(install);
+    SwitchOnly(h, {kBatchTxFreq});
+    WithBatchDialog(h, [&](FrmCHBatch& w) {
+        Child<QRadioButton>(w, "optFromChannel")->click();
+        Child<QLineEdit>(w, "txtFromChannel")->setText("1");
+        Child<QLineEdit>(w, "txtToChannel")->setText("1");
+        Child<QRadioButton>(w, "optTxOffset")->click();
+        Child<QLineEdit>(w, "txtTxOffset")->setText("0.0125");
+        Child<QPushButton>(w, "cmdApply")->click();
+    });
+    const ChannelRecord* one = FindChannel(h.app.doc, 1);
+    ASSERT_NE(one, nullptr);
+    EXPECT_EQ(one->TxShiftDir, 0);
+    EXPECT_EQ(h.ui.Messages(),
+              std::vector<std::string>{FillMarker(h.app.texts.GetLangText(9166), "%1", "1")});
 }
 
 } // namespace
