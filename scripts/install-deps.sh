@@ -6,8 +6,8 @@ set -euo pipefail
 # fonts-wqy-microhei: the smallest Debian font with the Chinese characters, so
 # that the Chinese windows show text rather than boxes (about 5 MB).
 # qt6-translations-l10n: Qt's own texts (standard buttons, file dialog) in Chinese.
-# dpkg-dev, file, desktop-file-utils, appstream: building the Debian package
-# (cpack, dpkg-shlibdeps) and checking its desktop entry and metainfo.
+# dpkg-dev, file, desktop-file-utils, appstream, lintian: building the Debian
+# package (cpack, dpkg-shlibdeps) and checking it, its desktop entry and metainfo.
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
@@ -15,7 +15,7 @@ packages=(
     clang libclang-rt-14-dev
     locales xvfb xauth imagemagick
     fonts-wqy-microhei qt6-translations-l10n
-    dpkg-dev file desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

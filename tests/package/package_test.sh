@@ -35,7 +35,9 @@ for path in \
     usr/share/applications/org.pmrprog.Programmer.desktop \
     usr/share/metainfo/org.pmrprog.Programmer.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/org.pmrprog.Programmer.svg \
-    usr/share/man/man1/pmr-cli.1.gz usr/lib/udev/rules.d/70-pmrprog-cables.rules; do
+    usr/share/man/man1/pmrprog.1.gz usr/share/man/man1/pmr-cli.1.gz \
+    usr/share/man/man1/pmr-radio-sim.1.gz usr/lib/udev/rules.d/70-pmrprog-cables.rules \
+    usr/share/doc/pmrprog/copyright usr/share/doc/pmrprog/changelog.Debian.gz; do
     grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done
 # A user's files and the factory marker are never shipped.
@@ -48,6 +50,13 @@ for dep in fonts-wqy-microhei qt6-translations-l10n libqt6widgets6 libqt6serialp
     grep -q "\b$dep\b" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 
+# Debian's own checks of the package: any error fails (warnings are listed).
+lintian --fail-on error --display-level '>=warning' --tag-display-limit 0 "$deb" \
+    >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log" >&2; fail "lintian reports errors"; }
+echo "lintian: $(grep -c '^E: ' "$work/lintian.log" || true) errors," \
+    "$(grep -c '^W: ' "$work/lintian.log" || true) warnings"
+grep '^W: ' "$work/lintian.log" || true
+
 # --- the unpacked tree ------------------------------------------------------
 root=$work/root
 dpkg-deb -x "$deb" "$root"
@@ -55,7 +64,21 @@ desktop-file-validate "$root/usr/share/applications/org.pmrprog.Programmer.deskt
     >"$work/desktop.log" 2>&1 || { cat "$work/desktop.log" >&2; fail "desktop entry"; }
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.pmrprog.Programmer.metainfo.xml" \
     >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log" >&2; fail "metainfo"; }
-zcat "$root/usr/share/man/man1/pmr-cli.1.gz" | grep -q '^\.TH PMR-CLI 1' || fail "manual page"
+# The changelog describes this very package.
+changelog_version=$(zcat "$root/usr/share/doc/pmrprog/changelog.Debian.gz" |
+    dpkg-parsechangelog -l - -S Version)
+[[ $changelog_version == "$(dpkg-deb -f "$deb" Version)" ]] ||
+    fail "changelog.Debian is for $changelog_version, the package is $(dpkg-deb -f "$deb" Version)"
+# Each manual page documents every option its program's --help names.
+for program in pmr-cli pmr-radio-sim; do
+    page=$(zcat "$root/usr/share/man/man1/$program.1.gz" | sed 's/\\-/-/g')
+    grep -q "^\.TH ${program^^} 1" <<<"$page" || fail "$program's manual page has no title"
+    help=$(HOME=$work/home-help XDG_CONFIG_HOME=$work/home-help/.config "$root/usr/bin/$program" --help)
+    for option in $(grep -oE -- '--[a-z][a-z-]*' <<<"$help" | sort -u); do
+        grep -qF -- "$option" <<<"$page" || fail "$program(1) does not describe $option"
+    done
+done
+zcat "$root/usr/share/man/man1/pmrprog.1.gz" | grep -q '^\.TH PMRPROG 1' || fail "pmrprog(1)"
 grep -q 'ENV{ID_MM_DEVICE_IGNORE}="1"' "$root/usr/lib/udev/rules.d/70-pmrprog-cables.rules" ||
     fail "udev rule"
 

@@ -207,8 +207,8 @@ FrmOptFeatures::FrmOptFeatures(const EditorContext& context, const WindowRow& ro
         o.ChannelLock = 0;
 
     powerOn_->Show(PowerOnTextShown(o.PowerOnText));
-    SavePowerOnText(); // stored back as the boxes show it
-    powerOn_->OnEdited([this] { SavePowerOnText(); });
+    SaveOptFeat(); // stored back as the boxes show it
+    powerOn_->OnEdited([this] { SaveOptFeat(); });
 
     ApplyDisplayModeRule();
     ApplyChannelListRules(false);
@@ -222,7 +222,7 @@ FrmOptFeatures::FrmOptFeatures(const EditorContext& context, const WindowRow& ro
     SetBody(columns);
 }
 
-void FrmOptFeatures::SavePowerOnText() {
+void FrmOptFeatures::SaveOptFeat() {
     app_.doc.Settings.Opt.PowerOnText = powerOn_->Text();
 }
 

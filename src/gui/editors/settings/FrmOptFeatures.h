@@ -34,7 +34,9 @@ private:
     void FillNumberLists();
     void ApplyDisplayModeRule();
     void ApplyChannelListRules(bool reshow);
-    void SavePowerOnText();
+    // The lists and check boxes write their fields through their bindings;
+    // the twelve power-on boxes are written together, after any of them changed.
+    void SaveOptFeat();
 
     QComboBox* MakeList(const QString& name, bool hidden = false);
     QCheckBox* MakeCheck(const QString& name, int textId);
