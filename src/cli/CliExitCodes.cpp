@@ -31,6 +31,8 @@ int ExitCodeFor(TransferResult result) {
         return kExitVerifyFailed;
     case TransferResult::BackupFailed:
         return kExitBackupFailed;
+    case TransferResult::BlockRefused:
+        return kExitBlockRefused;
     case TransferResult::Declined:
         break;
     }
@@ -69,6 +71,8 @@ const char* DescribeResult(TransferResult result) {
         return "read back, the radio does not hold what was written";
     case TransferResult::BackupFailed:
         return "the radio's memory could not be kept as a backup; nothing was written";
+    case TransferResult::BlockRefused:
+        return "the radio refused a block again and again: it received it but would not store it";
     }
     return "failed";
 }

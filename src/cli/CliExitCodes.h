@@ -21,6 +21,7 @@ enum ExitCode : int {
     kExitDocumentUnfit = 12, // the document holds a value the radio cannot hold; nothing written
     kExitVerifyFailed = 13,  // read back after the write, the radio holds something else
     kExitBackupFailed = 14,  // the radio's memory could not be kept; nothing written
+    kExitBlockRefused = 15,  // the radio refused one block again and again
     kExitInterrupted = 130,  // Ctrl+C or SIGTERM
 };
 

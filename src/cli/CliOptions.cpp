@@ -170,7 +170,8 @@ Exit status:
   4 radio silent               12 file holds values the radio cannot hold
   5 wrong password             13 the radio does not hold what was written
   6 other model                14 no backup could be kept: nothing written
-  7 other band                130 interrupted
+  7 other band                 15 the radio refused a block again and again
+                              130 interrupted
 )";
 }
 

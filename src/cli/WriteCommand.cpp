@@ -52,8 +52,14 @@ int ReportWrite(CliSession& session, TransferResult result, const std::string& w
                          true);
         return kExitVerifyFailed;
     }
-    if (result != TransferResult::Success) {
+    if (result == TransferResult::BlockRefused)
+        session.Tell("writing failed: the radio refused the block at 0x" + Hex4(report.refusedBlock) +
+                         " " + std::to_string(report.refusals) +
+                         " times: it received it but would not store it",
+                     true);
+    else if (result != TransferResult::Success)
         session.Tell(std::string("writing failed: ") + DescribeResult(result), true);
+    if (result != TransferResult::Success) {
         if (!report.backupPath.empty())
             session.Tell("to put the radio back as it was: pmr-cli restore " + report.backupPath,
                          true);

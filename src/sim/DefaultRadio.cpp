@@ -59,8 +59,13 @@ RadioMemory MakeDefaultRadio() {
     std::copy(std::begin(constant), std::end(constant), m.image.begin() + 0x1050);
     m.image[0x10B0] = 0x30; // squelch level 3
     m.image[0x10B2] = 0x0B; // key beep on, prompt volume 2
-    m.image[0x10B6] = 0x06; // transmit time-out
-    m.image[0x10BA] = 0x00; // current channel 1
+    m.image[0x10B6] = 60;   // transmit time-out, seconds
+    m.image[0x10BA] = 0x01; // current channel 1
+    // Scan look-back times 2.0 and 3.0 s, resume delays 3.0 s, wait time 6;
+    // long press 2.0 s: values the program's windows offer.
+    const std::uint8_t scan[] = {20, 30, 30, 30, 6};
+    std::copy(std::begin(scan), std::end(scan), m.image.begin() + 0x1223);
+    m.image[0x1228] = 20;
     PutText(m, 0x1240, "PMR446");
     PutText(m, 0x1248, "      ");
     PutText(m, 0x1300, "SIMULATED RADIO");

@@ -4,6 +4,7 @@
 #include "CliExitCodes.h"
 #include "CliSession.h"
 #include "backup/BackupStore.h"
+#include "link/TransferDriver.h"
 #include "platform/LinkTestSupport.h"
 
 #include <algorithm>
@@ -129,6 +130,42 @@ TEST_F(Cli, EveryRefusalHasItsOwnExitStatus) {
     // The right password opens the locked radio.
     SimRadioThread radio({}, locked);
     EXPECT_EQ(Run({"read", "--password", "1234", "--port", radio.Path(), file}).rc, kExitOk);
+}
+
+TEST_F(Cli, AValueTheRadioCannotHoldAndABlockItRefusesAreNamed) {
+    const std::string file = install_.File("odd.dat");
+    {
+        // A radio whose first FM preset is in use with no frequency (its bytes
+        // 0A 00 00 00) and whose power-on text holds an erased byte.
+        sim::RadioMemory odd = Radio();
+        odd.image[0x1040] &= 0xFE;
+        const std::uint8_t notBcd[] = {0x0A, 0x00, 0x00, 0x00};
+        std::copy(std::begin(notBcd), std::end(notBcd), odd.image.begin() + 0x1060);
+        odd.image[0x1241] = 0xFF;
+        SimRadioThread radio({}, odd);
+        ASSERT_EQ(Run({"read", "-q", "--port", radio.Path(), file}).rc, kExitOk);
+        const Outcome o = Run({"write", "--plain", "--port", radio.Path(), file});
+        EXPECT_EQ(o.rc, kExitDocumentUnfit) << o.err;
+        EXPECT_NE(o.err.find("FM Radio, Preset 1: 0A000000"), std::string::npos) << o.err;
+        EXPECT_NE(o.err.find("Power-on message"), std::string::npos) << o.err;
+        radio.Stop();
+        EXPECT_EQ(radio.Stats().blocksWritten, 0);
+    }
+    const std::string sound = install_.File("sound.dat");
+    {
+        SimRadioThread radio;
+        ASSERT_EQ(Run({"read", "-q", "--port", radio.Path(), sound}).rc, kExitOk);
+    }
+    sim::SimOptions refusing;
+    refusing.resendBlocks[0x02E0] = 1000000;
+    SimRadioThread radio(refusing);
+    const Outcome o = Run({"write", "--plain", "--port", radio.Path(), sound});
+    EXPECT_EQ(o.rc, kExitBlockRefused) << o.err;
+    EXPECT_NE(o.err.find("refused the block at 0x02E0 " + std::to_string(1 + kResendsPerBlock) +
+                         " times"),
+              std::string::npos)
+        << o.err;
+    EXPECT_EQ(o.err.find("did not answer"), std::string::npos) << o.err;
 }
 
 TEST_F(Cli, PortFileAndUsageFailures) {

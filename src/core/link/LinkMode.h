@@ -31,6 +31,7 @@ enum class TransferResult {
     Aborted,       // TransferDriver::Abort()
     BackupFailed,  // the radio's memory could not be kept before a write; nothing written
     VerifyFailed,  // read back after a write, the radio holds something else
+    BlockRefused,  // 9180 answered Cancel: the radio refused one block again and again
 };
 
 } // namespace pmr

@@ -121,6 +121,8 @@ struct WriteReport {
     std::vector<int> mismatched;            // blocks that read back otherwise
     std::vector<std::string> mismatchAreas; // what those bytes hold, in words
     bool restoreWanted = false;             // the user asked for the backup back
+    int refusedBlock = -1; // the block the radio refused again and again
+    int refusals = 0;      // how often it refused it
 };
 
 /// The phases of a write that keeps a backup.
@@ -200,6 +202,11 @@ private:
     /// At the handshake: a whole reply of either echo shape is taken and sets
     /// the echo assumption. True while the bytes may still become one (wait).
     bool AdoptHandshakeEcho();
+    /// A one-byte answer that came before the frame could reach the radio is
+    /// dropped (see the definition): true when it was.
+    bool DropEarlyAnswer();
+    /// The expected bytes are there: classify them.
+    void TakeReply();
     bool ClassifyReply(const Bytes& whole);
     bool PasswordStep() const;
     /// The blocks of the phase in progress are sent to the radio, not read.
@@ -231,6 +238,11 @@ private:
     void OnResponseTimeout(std::uint64_t generation);
     void GiveUpHandshake();
     void AskRestartAfterTimeout();
+    /// The radio refused the block in progress more often than it may.
+    void AskRestartAfterRefusals();
+    /// Asks whether to start the transfer again from the handshake; Cancel
+    /// ends it with `onCancel`.
+    void AskRestart(const std::string& question, Buttons buttons, TransferResult onCancel);
     void AskRetryAfterTimeout();
     /// The port reports its device gone: the transfer ends with PortLost.
     void OnPortLost();
@@ -302,6 +314,8 @@ private:
     Bytes sentFrame_; // its echo must lead the reply
     Bytes receiveBuffer_;
     bool replyTaken_ = false; // the expected bytes have been classified
+    std::int64_t answerDueMs_ = 0;   // the frame has reached the radio by then
+    bool answersAtLineSpeed_ = false; // the handshake's answer took the line's time
 
     // Timers: the generation makes a time-out that was already due when the
     // timer was stopped or restarted harmless.

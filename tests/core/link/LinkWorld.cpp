@@ -396,7 +396,8 @@ namespace {
 // test process while another reads it when ctest runs them side by side.
 std::string TestTexts() {
     const int ids[] = {9003, 9004, 9005, 9006, 9008, 9009, 9010, 9012, 9027, 9028, 9029,
-                       9030, 9031, 9032, 9070, 9072, 9073, 9120, 9121, 9123, 9133, 9134, 9135, 12008};
+                       9030, 9031, 9032, 9070, 9072, 9073, 9120, 9121, 9123, 9133, 9134, 9135, 9180,
+                       12008};
     std::map<std::string, std::vector<int>> bySection;
     for (int id : ids)
         bySection[std::string(SectionForTextId(id))].push_back(id);
@@ -404,7 +405,9 @@ std::string TestTexts() {
     for (const auto& [section, list] : bySection) {
         out << "[" << section << "]\n";
         for (int id : list)
-            out << id << "=" << T(id) << (id == 9070 ? " %1" : "") << "\n"; // "Channel %1"
+            // "Channel %1", "refused the block at %1 %2 times"
+            out << id << "=" << T(id) << (id == 9070 ? " %1" : id == 9180 ? " %1 %2" : "")
+                << "\n";
     }
     return out.str();
 }

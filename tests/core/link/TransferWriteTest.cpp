@@ -88,16 +88,47 @@ TEST(TransferWrite, ResendRequestsRepeatTheSameBlockAsOftenAsAsked) {
     EXPECT_EQ(w.user.CountQuestions(T(9008)), 0);
 }
 
-TEST(TransferWrite, BlockRefusedAgainAndAgainEndsTheWriteLikeAnUnacknowledgedBlock) {
+TEST(TransferWrite, BlockRefusedAgainAndAgainIsNamedAsRefusedNotAsSilence) {
     LinkWorld w;
-    w.radio.resendWrites[0x0000] = 1000000; // a radio that never takes block 0
+    w.radio.resendWrites[0x02E0] = 1000000; // a radio that never takes this block
     w.Driver().StartWrite();
     ASSERT_TRUE(w.RunToEnd(60000));
-    EXPECT_EQ(w.Result(), TransferResult::RadioSilent);
-    EXPECT_EQ(w.radio.writes[0x0000], 1 + kResendsPerBlock);
-    EXPECT_EQ(w.radio.writes.count(0x0010), 0u);
-    EXPECT_EQ(w.user.CountQuestions(T(9008)), 1);
+    EXPECT_EQ(w.Result(), TransferResult::BlockRefused);
+    EXPECT_EQ(w.radio.writes[0x02E0], 1 + kResendsPerBlock);
+    EXPECT_EQ(w.radio.writes.count(0x02F0), 0u);
+    // The question says which block was refused how often, and never that the
+    // radio did not answer.
+    EXPECT_EQ(w.user.CountQuestions(T(9008)), 0);
+    EXPECT_EQ(w.user.CountQuestions(T(9180) + " 0x02E0 " + std::to_string(1 + kResendsPerBlock)),
+              1);
+    EXPECT_EQ(w.driver->LastWrite().refusedBlock, 0x02E0);
+    EXPECT_EQ(w.driver->LastWrite().refusals, 1 + kResendsPerBlock);
     EXPECT_EQ(w.user.CountMessages(T(9010)), 0);
+}
+
+TEST(TransferWrite, ADuplicateAckBeforeARefusalDoesNotAcknowledgeTheRefusedBlock) {
+    // Without an echo: the radio answers 0x02D0 with an ACK and the line
+    // doubles it; the duplicate comes in just after 0x02E0 went out, which the
+    // radio then refuses once. Its answers come after the frame's time on the
+    // line, as on a real cable (22 bytes at 9600 bit/s take 23 ms).
+    for (const bool duplicate : {false, true}) {
+        LinkWorld w;
+        w.port.echo[1] = false;
+        w.app.link.EchoExpected = false;
+        w.radio.latencyMs = 30;
+        w.radio.resendWrites[0x02E0] = 1;
+        w.radio.tamper = [&](const Bytes& request, const Bytes& reply) -> std::optional<Bytes> {
+            if (duplicate && request[0] == 0x57 && request[1] == 0x02 && request[2] == 0xD0)
+                w.port.Inject({kAck}, w.radio.latencyMs + 1);
+            return reply;
+        };
+        w.Driver().StartWrite();
+        ASSERT_TRUE(w.RunToEnd()) << duplicate;
+        EXPECT_EQ(w.Result(), TransferResult::Success) << duplicate;
+        EXPECT_EQ(w.radio.writes[0x02E0], 2) << duplicate;
+        EXPECT_EQ(w.radio.writes[0x02F0], 1) << duplicate;
+        EXPECT_TRUE(RadioHoldsTheImage(w)) << duplicate;
+    }
 }
 
 TEST(TransferWrite, StrayAckAroundARefusalIsNoAcknowledgement) {
