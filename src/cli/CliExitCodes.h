@@ -21,6 +21,7 @@ enum ExitCode : int {
     kExitDocumentUnfit = 12, // the document holds a value the radio cannot hold; nothing written
     kExitVerifyFailed = 13,  // read back after the write, the radio holds something else
     kExitBackupFailed = 14,  // the radio's memory could not be kept; nothing written
+    kExitRowsNotTaken = 15,  // csv-import: rows of the file were refused or changed
     kExitInterrupted = 130,  // Ctrl+C or SIGTERM
 };
 
