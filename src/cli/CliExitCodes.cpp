@@ -22,6 +22,7 @@ int ExitCodeFor(TransferResult result) {
     case TransferResult::ProgramSwitch:
         return kExitProgramSwitch;
     case TransferResult::WriteRefused:
+    case TransferResult::BlockRefused:
         return kExitWriteRefused;
     case TransferResult::DocumentUnfit:
         return kExitDocumentUnfit;
@@ -31,8 +32,6 @@ int ExitCodeFor(TransferResult result) {
         return kExitVerifyFailed;
     case TransferResult::BackupFailed:
         return kExitBackupFailed;
-    case TransferResult::BlockRefused:
-        return kExitBlockRefused;
     case TransferResult::Declined:
         break;
     }

@@ -15,13 +15,13 @@ enum ExitCode : int {
     kExitOtherModel = 6,
     kExitOtherBand = 7,
     kExitOtherVersion = 8,   // the radio's version needs another program version
-    kExitWriteRefused = 9,   // the radio refuses to be written
+    kExitWriteRefused = 9,   // the radio refuses to be written, or refused one block again and again
     kExitFileError = 10,     // the .dat file could not be read or written
     kExitProgramSwitch = 11, // handed over to the program version that fits the radio
     kExitDocumentUnfit = 12, // the document holds a value the radio cannot hold; nothing written
     kExitVerifyFailed = 13,  // read back after the write, the radio holds something else
     kExitBackupFailed = 14,  // the radio's memory could not be kept; nothing written
-    kExitBlockRefused = 15,  // the radio refused one block again and again
+    kExitRowsNotTaken = 15,  // csv-import: rows of the file were refused or changed
     kExitInterrupted = 130,  // Ctrl+C or SIGTERM
 };
 

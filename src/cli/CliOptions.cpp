@@ -34,6 +34,12 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
             o.quiet = true;
         } else if (arg == "--plain") {
             o.plain = true;
+        } else if (arg == "--fill") {
+            o.fill = true;
+        } else if (arg == "--into") {
+            if (!takeValue())
+                return false;
+            o.into = value;
         } else if (arg == "--dry-run" || arg == "-n") {
             o.dryRun = true;
         } else if (arg == "-p" || arg == "--port") {
@@ -78,6 +84,33 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         return false;
     }
     o.command = positional[0];
+    const bool csv = o.command == "csv-export" || o.command == "csv-import";
+    if (csv) {
+        if (positional.size() != 3 || positional[1].empty() || positional[2].empty()) {
+            error = o.command + (o.command == "csv-export" ? " needs DOC.dat and OUT.csv"
+                                                           : " needs IN.csv and OUT.dat");
+            return false;
+        }
+        o.file = positional[1];
+        o.output = positional[2];
+    } else if ((o.fill || !o.into.empty())) {
+        error = std::string(o.fill ? "--fill" : "--into") + " belongs to csv-import";
+        return false;
+    }
+    if (o.command == "csv-export" && (o.fill || !o.into.empty())) {
+        error = std::string(o.fill ? "--fill" : "--into") + " belongs to csv-import";
+        return false;
+    }
+    if (o.fill && o.into.empty()) {
+        error = "--fill fills the channels of a document: name it with --into";
+        return false;
+    }
+    if (csv && (o.plain || o.dryRun)) {
+        error = std::string(o.plain ? "--plain" : "--dry-run") + " belongs to write";
+        return false;
+    }
+    if (csv)
+        return true;
     const bool needsFile = o.command == "read" || o.command == "write" || o.command == "restore";
     if (!needsFile && o.command != "info") {
         error = "unknown command: " + o.command;
@@ -123,6 +156,12 @@ Commands:
   write FILE.dat    write a document file into the radio (see Writing below)
   restore FILE.img  write a kept backup back into the radio, its whole memory
   info              read the radio's dealer and radio information and print it
+  csv-export DOC.dat OUT.csv
+                    write the channel table of a document file as a CSV
+                    channel list (see Channel lists below)
+  csv-import IN.csv OUT.dat [--into DOC.dat] [--fill]
+                    read a CSV channel list into a new document from the
+                    model's template, or into DOC.dat, and save it as OUT.dat
 
 Options:
   -p, --port PORT   the serial port: a number (3 = COM3, see the [ports]
@@ -142,6 +181,10 @@ Options:
   -n, --dry-run     write: read the radio, keep a backup and print the blocks
                     and the channels and settings that would change; nothing
                     is written
+      --into DOC.dat csv-import: the document the channels go into; its
+                    channel table is replaced by the file's channels
+      --fill        csv-import: change only the channels the file names and
+                    keep the others (needs --into)
       --program-dir DIR  the program folder (language files, templates);
                     default: the folder of this executable
   -h, --help        show this text
@@ -158,6 +201,14 @@ is sent. When the radio does not hold what was written, the channels and
 settings concerned are named, and with --yes the backup is written back at
 once; otherwise use "pmr-cli restore" with the backup named.
 
+Channel lists: the CSV layout that radio programs exchange (Location, Name,
+Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity,
+RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment, URCALL, RPT1CALL,
+RPT2CALL, DVCODE), followed by columns for the channel settings that layout
+lacks, so that nothing is lost on the way back. Every row is checked as if it
+were typed into the channel grid; the report on stderr names each row that is
+refused or changed, by line and column. OUT.dat holds the rows that were taken.
+
 Progress is shown on stderr when it is a terminal. When the radio does not
 answer, the program searches the serial ports and line settings for it and
 saves the setting it finds to mysetup.ini.
@@ -170,7 +221,7 @@ Exit status:
   4 radio silent               12 file holds values the radio cannot hold
   5 wrong password             13 the radio does not hold what was written
   6 other model                14 no backup could be kept: nothing written
-  7 other band                 15 the radio refused a block again and again
+  7 other band                 15 csv-import: rows refused or changed
                               130 interrupted
 )";
 }

@@ -8,8 +8,11 @@
 namespace pmr::cli {
 
 struct CliOptions {
-    std::string command;                 // read, write, restore, info
-    std::string file;                    // read: output, write: input, restore: a backup
+    std::string command; // read, write, restore, info, csv-export, csv-import
+    std::string file;    // read: output, write: input, restore: a backup, csv-*: input
+    std::string output;  // csv-export: the CSV file, csv-import: the document file
+    std::string into;    // csv-import: the document the channels go into
+    bool fill = false;   // csv-import: only the channels the file names change
     std::string port;                    // a number (3 = COM3) or a device path
     std::optional<std::string> password; // the radio's programming password
     bool yes = false;                    // answer retry and program-switch questions yes

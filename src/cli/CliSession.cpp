@@ -202,6 +202,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return WriteCommand(session, options);
     if (options.command == "restore")
         return RestoreCommand(session, options);
+    if (options.command == "csv-export")
+        return CsvExportCommand(session, options);
+    if (options.command == "csv-import")
+        return CsvImportCommand(session, options);
     return InfoCommand(session, options);
 }
 

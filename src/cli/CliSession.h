@@ -90,5 +90,9 @@ int RestoreCommand(CliSession& session, const CliOptions& options);
 /// The outcome of a write or restore on stderr; its exit status.
 int ReportWrite(CliSession& session, TransferResult result, const std::string& what);
 int InfoCommand(CliSession& session, const CliOptions& options);
+int CsvExportCommand(CliSession& session, const CliOptions& options);
+int CsvImportCommand(CliSession& session, const CliOptions& options);
+/// Opens the document file `path` names; kExitOk or the failure's exit status.
+int OpenDocumentArgument(CliSession& session, const std::string& path);
 
 } // namespace pmr::cli

@@ -160,7 +160,7 @@ TEST_F(Cli, AValueTheRadioCannotHoldAndABlockItRefusesAreNamed) {
     refusing.resendBlocks[0x02E0] = 1000000;
     SimRadioThread radio(refusing);
     const Outcome o = Run({"write", "--plain", "--port", radio.Path(), sound});
-    EXPECT_EQ(o.rc, kExitBlockRefused) << o.err;
+    EXPECT_EQ(o.rc, kExitWriteRefused) << o.err;
     EXPECT_NE(o.err.find("refused the block at 0x02E0 " + std::to_string(1 + kResendsPerBlock) +
                          " times"),
               std::string::npos)

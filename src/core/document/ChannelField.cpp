@@ -4,6 +4,7 @@
 #include "app/TextCatalog.h"
 #include "app/UserInteraction.h"
 #include "document/BandClamp.h"
+#include "document/ChannelName.h"
 #include "document/ChannelRaster.h"
 #include "document/ChannelTable.h"
 #include "document/DecimalText.h"
@@ -160,8 +161,10 @@ void SetExistingField(AppContext& app, UserInteraction& ui, ChannelRecord& e, in
         return;
     }
     case kColName:
+        // Whatever the source (a key, a pasted or imported text), the name holds
+        // only what the radio's display can show.
         if (IsRadioChannel(e.ChannelNo))
-            e.Name = value;
+            e.Name = RadioNameText(value);
         return;
     case kColTxPower:
         e.TxPower = 0;

@@ -157,6 +157,13 @@ TEST_F(ChannelFieldTest, PowerAndSpacingTakeTheirOneValueWhateverIsChosen) {
     EXPECT_EQ(Ch(1).ChSpacing, 2);
 }
 
+TEST_F(ChannelFieldTest, NameKeepsOnlyWhatTheRadioShows) {
+    // A pasted or imported name: lower case raised, everything else left out
+    // before the name is cut to six characters.
+    Set(1, kColName, "caf\xC3\xA9 #1-b2x");
+    EXPECT_EQ(Ch(1).Name.raw(), "CAF1B2");
+}
+
 TEST_F(ChannelFieldTest, NameAndScanFlagAreNotForTheVfo) {
     Set(129, kColName, "VFO");
     Set(129, kColScanSkip, "1");
