@@ -107,6 +107,32 @@ TEST(FrmOptFeatures, PowerOnBoxesTakeLettersAndDigitsAndMoveOn) {
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "chkNoInit");
 }
 
+TEST(FrmOptFeatures, AFlagOtherThanZeroOrOneShowsAndStaysAsTheRadioReadsIt) {
+    // The radio keeps each flag as one bit, which the image codec sets for any
+    // value but 0: such a value opens ticked and is stored as 1.
+    TestInstall install;
+    Harness h(install, false, 1);
+    OptFeatures& o = h.app.doc.Settings.Opt;
+    o.NoInit = 2;
+    o.VoxTone = -1;
+    o.NoSigTailElim = 0;
+    o.Whisper = 7; // kept without a visible box
+    h.app.doc.Settings.Dtmf.SideTone = 5;
+    auto* w = Open<FrmOptFeatures>(h, "mnuOptFeature");
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->findChild<QCheckBox*>("chkNoInit")->isChecked());
+    EXPECT_TRUE(w->findChild<QCheckBox*>("chkVoxTone")->isChecked());
+    EXPECT_FALSE(w->findChild<QCheckBox*>("chkNoSigTailElim")->isChecked());
+    EXPECT_EQ(o.NoInit, 1);
+    EXPECT_EQ(o.VoxTone, 1);
+    EXPECT_EQ(o.NoSigTailElim, 0);
+    EXPECT_EQ(o.Whisper, 1);
+    auto* dtmf = Open<FrmDTMF>(h, "MnuDTMF");
+    ASSERT_TRUE(dtmf);
+    EXPECT_TRUE(dtmf->findChild<QCheckBox*>("chkSideTone")->isChecked());
+    EXPECT_EQ(h.app.doc.Settings.Dtmf.SideTone, 1);
+}
+
 TEST(FrmOptFeatures, ChannelListsFollowTheTableAndAnEmptyTableGreysThem) {
     TestInstall install;
     Harness h(install);
