@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 
 namespace pmr {
 
@@ -96,14 +97,26 @@ private:
     EnterKey enter_;
 };
 
+// The window `control` belongs to: its top-level window, or the child window
+// whose frame holds it in the main window's window area.
+QWidget* OwnWindow(QWidget* control) {
+    QWidget* w = control;
+    while (!w->isWindow() && w->parentWidget() &&
+           !qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+        w = w->parentWidget();
+    return w;
+}
+
 } // namespace
 
 void MoveFocusOn(QWidget* from) {
-    // The focus chain holds every widget; Tab skips labels, hidden and disabled ones.
+    // The focus chain holds every widget of the top-level window, the other
+    // child windows' too; Tab skips labels, hidden and disabled ones.
+    QWidget* own = OwnWindow(from);
     for (QWidget* next = from->nextInFocusChain(); next && next != from;
          next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(from->window()) &&
-            next->isEnabled()) {
+        if (own->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) &&
+            next->isVisibleTo(own) && next->isEnabled()) {
             next->setFocus(Qt::TabFocusReason);
             return;
         }

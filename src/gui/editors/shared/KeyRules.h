@@ -42,7 +42,10 @@ struct KeyVerdict {
 /// and characters outside the set are discarded.
 KeyVerdict JudgeKey(const QKeyEvent& event, CharSet set);
 
-/// Moves the focus from `from` to the next control that takes it by Tab.
+/// Moves the focus from `from` to the next control of its own window that
+/// takes it by Tab; after the window's last control it comes round to the
+/// first. A child window's controls share the focus chain of the main
+/// window, and Enter must not carry the focus off into another window.
 void MoveFocusOn(QWidget* from);
 
 /// Enter moves the focus on from `control` (a list, check box or tab strip).
