@@ -1,10 +1,12 @@
 // Enter moves the focus on within its own settings window: from the last
 // control it comes round to the window's Close button instead of leaving for
-// the main window or another child window.
+// the main window or another child window, and in the key window it follows
+// the groups as Tab does.
 
 #include "SettingsTestSupport.h"
 #include "editors/settings/FrmDTMF.h"
 #include "editors/settings/FrmEmbMsg.h"
+#include "editors/settings/FrmKey.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,6 +89,27 @@ TEST(EnterKey, TheLastControlOfADtmfPageOrTheLastMessageLineLeadsToClose) {
         ASSERT_TRUE(next);
         EXPECT_EQ(next->objectName(), "CommandClose");
         EXPECT_TRUE(dtmf->isAncestorOf(next));
+    }
+}
+
+TEST(EnterKey, KeyListsFollowTheGroupsLongPressAboveShortPress) {
+    TestInstall install;
+    Harness h(install);
+    QApplication::setActiveWindow(h.main.get());
+    auto* w = Open<FrmKey>(h, "MnuKey");
+    ASSERT_TRUE(w);
+    // PF1, PF2, key 3, key 4: long press, then short press.
+    const int order[] = {1, 2, 3, 4, 5, 9, 6, 10};
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
+        SCOPED_TRACE(key == Qt::Key_Tab ? "Tab" : "Enter");
+        QWidget* at = w->LongPressTime();
+        at->setFocus(Qt::TabFocusReason);
+        for (int field : order) {
+            QTest::keyClick(at, key);
+            at = w->window()->focusWidget();
+            ASSERT_EQ(at, w->KeyList(field)) << "after field " << field << " came "
+                                             << (at ? at->objectName().toStdString() : "nothing");
+        }
     }
 }
 
