@@ -3,11 +3,14 @@
 // strip moves the focus on as Tab does; a text box takes only the characters
 // its field can hold, never touches the clipboard, drops every code above 127
 // and lets control keys such as Backspace through; Enter in it moves on too
-// (its text is committed already, as every change is).
+// (its text is committed already, as every change is). The same character
+// rule holds text that arrives without a key: the selection pasted by the
+// middle button, a drop, an input method.
 
 #include <QChar>
 #include <QObject>
 #include <functional>
+#include <optional>
 
 class QKeyEvent;
 class QLineEdit;
@@ -25,6 +28,11 @@ enum class CharSet {
     Decimal,       // 0-9 and "."
     SignedDecimal, // 0-9, ".", "+" and "-"
 };
+
+/// The character a box of `set` enters for the printable character `c`, or
+/// nothing when the set refuses it (a-d enter a DTMF box as A-D, a-z a name
+/// box as A-Z).
+std::optional<QChar> AcceptedChar(QChar c, CharSet set);
 
 /// Return and Enter (the keypad's too), alone or with Shift.
 bool IsEnterKey(const QKeyEvent& event);
@@ -57,9 +65,15 @@ enum class EnterKey {
     LeftToOwner, // a grid's cell editor: the grid commits and moves down
 };
 
-/// Installs the text-box rules on `box`. `typed` runs after an accepted
-/// character entered the box (the one-character boxes move on with it).
+/// Installs the text-box rules on `box`: the keys, and a validator that holds
+/// whatever else enters the box to the same characters. `typed` runs after an
+/// accepted character was typed into the box (the one-character boxes move on
+/// with it).
 void ApplyTextRules(QLineEdit* box, CharSet set, std::function<void()> typed = {},
                     EnterKey enter = EnterKey::MovesOn);
+
+/// Shows a stored text in a box with the text rules as it stands: the rules
+/// hold what the user enters, and showing must not change the document.
+void ShowStoredText(QLineEdit* box, const QString& text);
 
 } // namespace pmr
