@@ -120,6 +120,12 @@ FrmDTMF::FrmDTMF(const EditorContext& context, const WindowRow& row)
         mem->addWidget(MakeCodeBox(4 + i, d.DialMemory[static_cast<std::size_t>(i)], true), r, c + 1);
     }
     mem->setColumnStretch(2, 0);
+    // A channel that calls an emptied memory shows and sends no call: say so
+    // where the memory was emptied.
+    emptyMemoryNote_ = new QLabel(this);
+    emptyMemoryNote_->setObjectName(QStringLiteral("lblEmptyMemory"));
+    emptyMemoryNote_->setWordWrap(true);
+    mem->addWidget(emptyMemoryNote_, 8, 0, 1, 4);
 
     RelabelControls(); // the lists' entries come from the texts
     bindings_.BindList(rate, Field(d.DtmfRate), ListMapping::EntryText(50));
@@ -136,6 +142,12 @@ FrmDTMF::FrmDTMF(const EditorContext& context, const WindowRow& row)
     bindings_.BindList(autoReset_, Field(d.AutoResetTime), ListMapping::Index());
     // AutoAnswer has no control: it keeps its value.
     bindings_.ShowAll();
+    ShowEmptyMemoryNote();
+    memoryUse_ = DocumentSubscription(
+        app_.docState.Events,
+        Kinds(DocumentChange::DtmfMemories) | Kinds(DocumentChange::ChannelFields) |
+            Kinds(DocumentChange::ChannelTable),
+        [this](DocumentChange, int) { ShowEmptyMemoryNote(); });
 
     auto* body = new QVBoxLayout;
     body->addWidget(tabs_);
@@ -151,6 +163,26 @@ void FrmDTMF::ApplySignallingRule() {
     ApplyIdLengthRule(app_);
 }
 
+void FrmDTMF::ShowEmptyMemoryNote() {
+    const RadioDocument& doc = app_.doc;
+    QStringList lines;
+    for (std::size_t m = 0; m < doc.Settings.Dtmf.DialMemory.size(); ++m) {
+        if (doc.Settings.Dtmf.DialMemory[m].Len > 0)
+            continue;
+        QStringList callers;
+        for (int i = 0; i < doc.ChannelCount; ++i) {
+            const ChannelRecord& ch = doc.Channels[static_cast<std::size_t>(i)];
+            if (ch.AutoDialMem == static_cast<int>(m) + 1)
+                callers << QString::number(ch.ChannelNo);
+        }
+        if (!callers.isEmpty())
+            lines << Text(9140).replace(QStringLiteral("%1"), QString::number(m + 1))
+                         .replace(QStringLiteral("%2"), callers.join(QStringLiteral(", ")));
+    }
+    emptyMemoryNote_->setText(lines.join(QLatin1Char('\n')));
+    emptyMemoryNote_->setVisible(!lines.isEmpty());
+}
+
 void FrmDTMF::RelabelControls() {
     tabs_->setTabText(0, Text(18002));
     tabs_->setTabText(1, Text(18003));
@@ -162,6 +194,7 @@ void FrmDTMF::RelabelControls() {
     RefillList(callPrompt_, {Text(18043), Text(18044), Text(18045)});
     RefillList(groupCode_, {Text(18043), "A", "B", "C", "D", "*", "#"});
     RefillList(autoReset_, QStringList{Text(18043)} + Steps(1, 15, 1, QStringLiteral("s")));
+    ShowEmptyMemoryNote();
 }
 
 } // namespace pmr

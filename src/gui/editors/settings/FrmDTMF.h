@@ -3,11 +3,13 @@
 // stun and kill codes, and the sixteen auto-dial memories, on three tabs.
 
 #include "../shared/EditorWindow.h"
+#include "document/DocumentEvents.h"
 
 #include <array>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QTabWidget;
 
@@ -25,11 +27,14 @@ public:
     QComboBox* List(const QString& name) const;
     /// Code boxes: 0 BotCode, 1 EotCode, 2 StunCode, 3 KillCode, 4.. 19 memories 1..16.
     QLineEdit* CodeBox(int index) const { return codes_[static_cast<std::size_t>(index)]; }
+    /// Under the memories: which channels call a memory that holds no code.
+    QLabel* EmptyMemoryNote() const { return emptyMemoryNote_; }
 
 private:
     void RelabelControls() override;
     QLineEdit* MakeCodeBox(int index, DtmfCode& code, bool memory);
     void ApplySignallingRule();
+    void ShowEmptyMemoryNote();
 
     QTabWidget* tabs_ = nullptr;
     QCheckBox* sideTone_ = nullptr;
@@ -40,6 +45,8 @@ private:
     QComboBox* callPrompt_ = nullptr;
     QComboBox* groupCode_ = nullptr;
     QComboBox* autoReset_ = nullptr;
+    QLabel* emptyMemoryNote_ = nullptr;
+    DocumentSubscription memoryUse_;
 };
 
 } // namespace pmr

@@ -43,7 +43,9 @@ FrmKey::FrmKey(const EditorContext& context, const WindowRow& row)
     longPress_ = NewList(QStringLiteral("cboLongPressTime"));
     for (int t = 10; t <= 25; ++t)
         longPress_->addItem(QStringLiteral("%1.%2").arg(t / 10).arg(t % 10));
-    for (int field = 1; field <= 12; ++field)
+    // Created in the order the groups show them, long press above short press
+    // key by key: Tab and Enter follow the creation order. Keys 5 and 6 last.
+    for (int field : {1, 2, 3, 4, 5, 9, 6, 10, 7, 8, 11, 12})
         keys_[static_cast<std::size_t>(field)] = NewList(QStringLiteral("cboKey(%1)").arg(field));
 
     auto* body = new QVBoxLayout;

@@ -27,7 +27,7 @@ CharacterBoxRow::CharacterBoxRow(QWidget* parent, const QString& baseName, int c
 void CharacterBoxRow::Show(const std::string& text) {
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         const char c = i < text.size() ? text[i] : ' ';
-        boxes_[i]->setText(c == ' ' ? QString() : QString(QLatin1Char(c)));
+        ShowStoredText(boxes_[i], c == ' ' ? QString() : QString(QLatin1Char(c)));
     }
 }
 

@@ -115,9 +115,14 @@ void FieldBindings::ShowAll() {
     for (const auto& b : lists_)
         Show(*b);
     for (const auto& b : checks_) {
-        const bool ticked = b->field.get() == 1;
+        // The radio keeps a flag as one bit, set for any value but 0: the box
+        // shows what the radio will do, and a ticked one stores the 1 it means.
+        const bool ticked = b->field.get() != 0;
         b->box->setChecked(ticked);
-        if (ticked && b->after)
+        if (!ticked)
+            continue;
+        b->field.set(1);
+        if (b->after)
             b->after();
     }
 }

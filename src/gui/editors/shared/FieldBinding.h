@@ -60,12 +60,13 @@ public:
     using AfterChange = std::function<void()>;
 
     void BindList(QComboBox* list, FieldRef field, ListMapping mapping, AfterChange after = {});
-    /// Ticked for the value 1; stores 1 or 0 when the user clicks.
+    /// Ticked for any value but 0, as the image codec writes the radio's bit;
+    /// stores 1 or 0 when the user clicks.
     void BindCheck(QCheckBox* box, FieldRef field, AfterChange after = {});
 
     /// Shows every bound control from the document and writes each list's
     /// shown value back (a list without entries keeps its value). A check box
-    /// is written back only when ticked.
+    /// is written back only when ticked, as 1.
     void ShowAll();
     /// The same for one list (after its entries were rebuilt).
     void ShowList(QComboBox* list);

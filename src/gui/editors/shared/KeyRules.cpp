@@ -1,9 +1,12 @@
 #include "KeyRules.h"
 
+#include "CharSetValidator.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 
 namespace pmr {
 
@@ -96,14 +99,26 @@ private:
     EnterKey enter_;
 };
 
+// The window `control` belongs to: its top-level window, or the child window
+// whose frame holds it in the main window's window area.
+QWidget* OwnWindow(QWidget* control) {
+    QWidget* w = control;
+    while (!w->isWindow() && w->parentWidget() &&
+           !qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+        w = w->parentWidget();
+    return w;
+}
+
 } // namespace
 
 void MoveFocusOn(QWidget* from) {
-    // The focus chain holds every widget; Tab skips labels, hidden and disabled ones.
+    // The focus chain holds every widget of the top-level window, the other
+    // child windows' too; Tab skips labels, hidden and disabled ones.
+    QWidget* own = OwnWindow(from);
     for (QWidget* next = from->nextInFocusChain(); next && next != from;
          next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(from->window()) &&
-            next->isEnabled()) {
+        if (own->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) &&
+            next->isVisibleTo(own) && next->isEnabled()) {
             next->setFocus(Qt::TabFocusReason);
             return;
         }
@@ -126,6 +141,16 @@ bool IsClipboardKey(const QKeyEvent& event) {
            (event.key() == Qt::Key_X || event.key() == Qt::Key_C || event.key() == Qt::Key_V);
 }
 
+std::optional<QChar> AcceptedChar(QChar c, CharSet set) {
+    if ((set == CharSet::Dtmf && c >= QLatin1Char('a') && c <= QLatin1Char('d')) ||
+        (set == CharSet::Name && c >= QLatin1Char('a') && c <= QLatin1Char('z')))
+        return c.toUpper();
+    // Codes above 127 and control characters are in no set.
+    if (!InSet(c, set))
+        return std::nullopt;
+    return c;
+}
+
 KeyVerdict JudgeKey(const QKeyEvent& event, CharSet set) {
     const QString text = event.text();
     if (text.isEmpty())
@@ -133,14 +158,11 @@ KeyVerdict JudgeKey(const QKeyEvent& event, CharSet set) {
     const QChar c = text.front();
     if (c.unicode() < 32 || c.unicode() == 127)
         return {}; // control characters act as usual
-    if (c.unicode() > 127 || text.size() > 1)
+    if (text.size() > 1)
         return {KeyVerdict::Discard, {}};
-    if ((set == CharSet::Dtmf && c >= QLatin1Char('a') && c <= QLatin1Char('d')) ||
-        (set == CharSet::Name && c >= QLatin1Char('a') && c <= QLatin1Char('z')))
-        return {KeyVerdict::Type, c.toUpper()};
-    if (!InSet(c, set))
-        return {KeyVerdict::Discard, {}};
-    return {KeyVerdict::Type, c};
+    if (const std::optional<QChar> accepted = AcceptedChar(c, set))
+        return {KeyVerdict::Type, *accepted};
+    return {KeyVerdict::Discard, {}};
 }
 
 void EnterMovesOn(QWidget* control) {
@@ -148,8 +170,18 @@ void EnterMovesOn(QWidget* control) {
 }
 
 void ApplyTextRules(QLineEdit* box, CharSet set, std::function<void()> typed, EnterKey enter) {
-    box->setContextMenuPolicy(Qt::NoContextMenu); // no paste by the mouse either
+    box->setContextMenuPolicy(Qt::NoContextMenu); // no Paste entry either
+    box->setValidator(new CharSetValidator(set, box));
     box->installEventFilter(new TextFilter(box, set, std::move(typed), enter));
+}
+
+void ShowStoredText(QLineEdit* box, const QString& text) {
+    // The validator would drop what the field's rule refuses; the document
+    // keeps it until the user edits the box.
+    const QValidator* rule = box->validator();
+    box->setValidator(nullptr);
+    box->setText(text);
+    box->setValidator(rule);
 }
 
 } // namespace pmr

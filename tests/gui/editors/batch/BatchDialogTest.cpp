@@ -6,6 +6,7 @@
 #include "document/ChannelTable.h"
 #include "document/TrimFix.h"
 #include "editors/batch/FrmCHBatch.h"
+#include "gui/editors/shared/TextEntryRoutes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -154,6 +155,38 @@ TEST(BatchDialog, ApplyChangesTheDocumentAndTellsTheChannelWindows) {
         EXPECT_EQ(TrimFix(e->Name), "AB1") << no;
     }
     EXPECT_TRUE(h.ui.Messages().empty());
+}
+
+TEST(BatchDialog, PastedDroppedAndInputMethodTextKeepsToEachBoxsCharacters) {
+    TestInstall install;
+    Harness h(install);
+    SwitchOnly(h, {kBatchRxFreq, kBatchName});
+    WithBatchDialog(h, [&](FrmCHBatch& w) {
+        Child<QRadioButton>(w, "optFromChannel")->click();
+        auto* from = Child<QLineEdit>(w, "txtFromChannel");
+        from->clear();
+        PasteSelection(from, "#2");
+        EXPECT_EQ(from->text(), "2");
+        auto* to = Child<QLineEdit>(w, "txtToChannel");
+        to->clear();
+        DropText(to, QString::fromUtf8("３4"));
+        EXPECT_EQ(to->text(), "4");
+        auto* step = Child<QLineEdit>(w, "txtRxStep");
+        step->clear();
+        CommitInputMethod(step, "12.5 kHz");
+        EXPECT_EQ(step->text(), "12.5");
+        auto* name = Child<QLineEdit>(w, "txtNameFixed");
+        name->clear();
+        PasteSelection(name, QString::fromUtf8("Ab-1é"));
+        EXPECT_EQ(name->text(), "Ab1");
+        Child<QPushButton>(w, "cmdApply")->click();
+    });
+    for (int no = 2; no <= 4; ++no) {
+        const ChannelRecord* e = FindChannel(h.app.doc, no);
+        ASSERT_NE(e, nullptr) << no;
+        EXPECT_EQ(TrimFix(e->Name), "Ab1") << no;
+    }
+    EXPECT_EQ(FindChannel(h.app.doc, 5), nullptr);
 }
 
 TEST(BatchDialog, FrequenciesThatWouldLeaveTheBandAreNamedInAMessage) {

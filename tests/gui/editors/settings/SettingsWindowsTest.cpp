@@ -3,6 +3,7 @@
 // the rules between fields hold.
 
 #include "SettingsTestSupport.h"
+#include "document/ChannelField.h"
 #include "document/ChannelTable.h"
 #include "document/SettingsTexts.h"
 #include "document/TrimFix.h"
@@ -16,7 +17,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
 
 namespace pmr {
 namespace {
@@ -107,6 +110,32 @@ TEST(FrmOptFeatures, PowerOnBoxesTakeLettersAndDigitsAndMoveOn) {
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "chkNoInit");
 }
 
+TEST(FrmOptFeatures, AFlagOtherThanZeroOrOneShowsAndStaysAsTheRadioReadsIt) {
+    // The radio keeps each flag as one bit, which the image codec sets for any
+    // value but 0: such a value opens ticked and is stored as 1.
+    TestInstall install;
+    Harness h(install, false, 1);
+    OptFeatures& o = h.app.doc.Settings.Opt;
+    o.NoInit = 2;
+    o.VoxTone = -1;
+    o.NoSigTailElim = 0;
+    o.Whisper = 7; // kept without a visible box
+    h.app.doc.Settings.Dtmf.SideTone = 5;
+    auto* w = Open<FrmOptFeatures>(h, "mnuOptFeature");
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->findChild<QCheckBox*>("chkNoInit")->isChecked());
+    EXPECT_TRUE(w->findChild<QCheckBox*>("chkVoxTone")->isChecked());
+    EXPECT_FALSE(w->findChild<QCheckBox*>("chkNoSigTailElim")->isChecked());
+    EXPECT_EQ(o.NoInit, 1);
+    EXPECT_EQ(o.VoxTone, 1);
+    EXPECT_EQ(o.NoSigTailElim, 0);
+    EXPECT_EQ(o.Whisper, 1);
+    auto* dtmf = Open<FrmDTMF>(h, "MnuDTMF");
+    ASSERT_TRUE(dtmf);
+    EXPECT_TRUE(dtmf->findChild<QCheckBox*>("chkSideTone")->isChecked());
+    EXPECT_EQ(h.app.doc.Settings.Dtmf.SideTone, 1);
+}
+
 TEST(FrmOptFeatures, ChannelListsFollowTheTableAndAnEmptyTableGreysThem) {
     TestInstall install;
     Harness h(install);
@@ -187,6 +216,41 @@ TEST(FrmDTMF, ClearingAMemoryTheEditDialogShowsMakesItsListShowNone) {
     EXPECT_EQ(memories->currentIndex(), 0);
     EXPECT_EQ(memories->findText(QStringLiteral("5")), -1);
     edit->close();
+}
+
+TEST(FrmDTMF, EmptyingAMemoryThatChannelsCallNamesThoseChannels) {
+    TestInstall install;
+    Harness h(install, false, 1);
+    ASSERT_TRUE(AddChannel(h.app, 7, "446.05625"));
+    ASSERT_TRUE(AddChannel(h.app, 3, "446.03125"));
+    DtmfSettings& d = h.app.doc.Settings.Dtmf;
+    d.DialMemory[4] = DtmfCodeFromText("555");
+    FindChannel(h.app.doc, 7)->AutoDialMem = 5;
+    FindChannel(h.app.doc, 3)->AutoDialMem = 5;
+    FindChannel(h.app.doc, 1)->AutoDialMem = 2; // memory 2 was empty already
+    auto* w = Open<FrmDTMF>(h, "MnuDTMF");
+    ASSERT_TRUE(w);
+    w->findChild<QTabWidget*>()->setCurrentIndex(2);
+    QLabel* note = w->EmptyMemoryNote();
+    const auto line = [&h](int memory, const char* channels) {
+        return h.Text(9140).replace("%1", QString::number(memory)).replace("%2", channels);
+    };
+    EXPECT_EQ(note->text(), line(2, "1"));
+    EXPECT_TRUE(note->isVisibleTo(w));
+
+    QLineEdit* memory5 = w->CodeBox(4 + 4);
+    Type(memory5, "");
+    memory5->end(false);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(memory5, Qt::Key_Backspace);
+    EXPECT_EQ(d.DialMemory[4].Len, 0);
+    EXPECT_EQ(note->text(), line(2, "1") + "\n" + line(5, "7, 3"));
+
+    QTest::keyClicks(memory5, "9");
+    Choose(w->List("cboSignalling"), 0); // the note follows the memories, not other choices
+    EXPECT_EQ(note->text(), line(2, "1"));
+    SetChannelField(h.app, h.ui, 1, kColAutoDialMem, 0); // as the channel edit dialog does
+    EXPECT_FALSE(note->isVisibleTo(w));
 }
 
 TEST(FrmEmbMsg, LinesAreStoredWithANulOnlyWhenShorter) {
