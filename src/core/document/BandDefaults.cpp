@@ -4,14 +4,32 @@
 #include "document/RadioDocument.h"
 #include "document/TrimFix.h"
 
+#include <string>
+
 namespace pmr {
 
 bool UsesVhfTestTables(std::string_view bandText) {
     return bandText == kVhfTestBandText;
 }
 
+std::int64_t DefaultTestFreq10Hz(std::string_view bandText) {
+    // The pair a technician expects: 435.1 MHz on a UHF radio, 155.1 MHz on a
+    // VHF one. The test frequencies window holds every entry to the band, so a
+    // default outside it could not even be kept: such a band (PMR446, the
+    // narrow and the outer ones) starts from its middle channel instead.
+    constexpr std::int64_t kUhfTest = 43510000;
+    constexpr std::int64_t kVhfTest = 15510000;
+    const auto limits = BandLimitsFromText(bandText);
+    if (!limits)
+        return UsesVhfTestTables(bandText) ? kVhfTest : kUhfTest;
+    for (const std::int64_t f : {kUhfTest, kVhfTest})
+        if (f >= limits->low10Hz && f <= limits->high10Hz)
+            return f;
+    return MiddleChannel10Hz(*limits);
+}
+
 void ApplyTestFreqDefaults(RadioDocument& doc, std::string_view bandText) {
-    const std::string_view first = UsesVhfTestTables(bandText) ? "15510000" : "43510000";
+    const std::string first = std::to_string(DefaultTestFreq10Hz(bandText));
     doc.TestFreqs[0].RxFreq = first;
     doc.TestFreqs[0].TxFreq = first;
     for (std::size_t i = 1; i < doc.TestFreqs.size(); ++i) {

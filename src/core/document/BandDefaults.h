@@ -5,6 +5,7 @@
 #include "document/FixedText.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace pmr {
@@ -22,8 +23,13 @@ using TuningTable = std::array<TuningPoint, 5>;
 /// True when the band takes the VHF tables (only "136 - 174 MHz").
 bool UsesVhfTestTables(std::string_view bandText);
 
-/// Test frequency pair 1 at 155.10000 MHz (VHF) or 435.10000 MHz (UHF) in both
-/// fields; pairs 2 to 11 cleared to a single NUL.
+/// The first test frequency of a new document in the band, in 10 Hz units:
+/// 435.10000 or 155.10000 MHz, whichever the band holds, else the band's middle
+/// channel. A band text without limits takes its table's frequency.
+std::int64_t DefaultTestFreq10Hz(std::string_view bandText);
+
+/// Test frequency pair 1 at DefaultTestFreq10Hz in both fields; pairs 2 to 11
+/// cleared to a single NUL.
 void ApplyTestFreqDefaults(RadioDocument& doc, std::string_view bandText);
 
 /// The five-point table of the band: lower edge, quarters, middle, upper edge.

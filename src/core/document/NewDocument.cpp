@@ -66,7 +66,10 @@ void NewDocument(AppContext& app, UserInteraction& ui, TemplateLoader* templates
     // was installed: a missing template is no error for a new document.
     if (builtIn.starts_with(state.ModelNameText + "_") && FileExists(builtInPath)) {
         templates->LoadBuiltInTemplate(app, ui, builtInPath);
+        // The built-in template is a PMR446 document serving every band: its
+        // channels and its test frequencies belong to that band, not this one.
         ResetChannels(app);
+        ApplyTestFreqDefaults(doc, state.BandText);
         app.fileBuffer = doc;
     }
 }

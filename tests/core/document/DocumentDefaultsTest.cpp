@@ -5,6 +5,7 @@
 #include "document/BandDefaults.h"
 #include "document/Bands.h"
 #include "document/ChannelTable.h"
+#include "document/FrequencyText.h"
 #include "document/RadioInfo.h"
 #include "document/TrimFix.h"
 
@@ -92,17 +93,38 @@ TEST(ChannelCreation, RefusesADuplicateNumberAndAFullTable) {
     EXPECT_EQ(app.doc.ChannelCount, 129);
 }
 
-TEST(BandDefaults, OnlyTheFullVhfBandTakesTheVhfTables) {
-    RadioDocument doc;
-    ApplyTestFreqDefaults(doc, "136 - 174 MHz");
-    EXPECT_EQ(doc.TestFreqs[0].RxFreq.raw(), "15510000");
-    EXPECT_EQ(doc.TestFreqs[0].TxFreq.raw(), "15510000");
-    ApplyTestFreqDefaults(doc, "136 - 150 MHz");
-    EXPECT_EQ(doc.TestFreqs[0].RxFreq.raw(), "43510000");
-    EXPECT_EQ(doc.TestFreqs[0].TxFreq.raw(), "43510000");
-    for (std::size_t i = 1; i < 11; ++i) {
-        EXPECT_EQ(doc.TestFreqs[i].RxFreq.raw(), std::string("\0       ", 8));
-        EXPECT_EQ(TrimFix(doc.TestFreqs[i].TxFreq), "");
+TEST(BandDefaults, TheFirstTestPairLiesInsideEveryBand) {
+    // Where 435.1 or 155.1 MHz lies in the band it stays the default; the
+    // other bands start at their middle channel.
+    const std::pair<std::string_view, const char*> expected[] = {
+        {"400 - 470 MHz", "43510000"}, {"430 - 450 MHz", "43510000"},
+        {"136 - 174 MHz", "15510000"}, {"150 - 174 MHz", "15510000"},
+        {"446.00625 - 446.19375 MHz", "44609375"}, {"136 - 150 MHz", "14300000"},
+        {"144 - 146 MHz", "14500000"}, {"350 - 390 MHz", "37000000"},
+    };
+    for (const auto& [band, first] : expected) {
+        SCOPED_TRACE(std::string(band));
+        RadioDocument doc;
+        ApplyTestFreqDefaults(doc, band);
+        EXPECT_EQ(doc.TestFreqs[0].RxFreq.raw(), first);
+        EXPECT_EQ(doc.TestFreqs[0].TxFreq.raw(), first);
+    }
+    for (const BandRow& band : BandTable()) {
+        SCOPED_TRACE(std::string(band.text));
+        RadioDocument doc;
+        ApplyTestFreqDefaults(doc, band.text);
+        const auto limits = BandLimitsFromText(band.text);
+        ASSERT_TRUE(limits);
+        for (const auto* field : {&doc.TestFreqs[0].RxFreq, &doc.TestFreqs[0].TxFreq}) {
+            const auto f = StoredFreqUnits(field->raw());
+            ASSERT_TRUE(f);
+            EXPECT_GE(*f, limits->low10Hz);
+            EXPECT_LE(*f, limits->high10Hz);
+        }
+        for (std::size_t i = 1; i < 11; ++i) {
+            EXPECT_EQ(doc.TestFreqs[i].RxFreq.raw(), std::string("\0       ", 8));
+            EXPECT_EQ(TrimFix(doc.TestFreqs[i].TxFreq), "");
+        }
     }
 }
 

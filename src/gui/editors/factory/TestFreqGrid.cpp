@@ -23,19 +23,9 @@ bool TestFreqGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* e
     return opened;
 }
 
-void TestFreqGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    // Whether the pair's first field was left empty decides the move; the
-    // editor is gone once the view has closed it.
-    auto* box = qobject_cast<QLineEdit*>(editor);
-    const bool empty = box && box->text().isEmpty();
-    // The shared grid would move straight down; this grid moves its own way.
-    QTableWidget::closeEditor(editor, hint);
-    if (hint != QAbstractItemDelegate::SubmitModelCache)
-        return;
-    const PairCell next =
-        NextCellOnEnter({currentRow() + 1, currentColumn()}, empty, rowCount(), columnCount() - 1);
-    QMetaObject::invokeMethod(
-        this, [this, next] { EditCell(next.row - 1, next.column); }, Qt::QueuedConnection);
+std::pair<int, int> TestFreqGrid::CellAfterEnter(int row, int column, bool editorEmpty) const {
+    const PairCell next = NextCellOnEnter({row + 1, column}, editorEmpty, rowCount(), columnCount() - 1);
+    return {next.row - 1, next.column};
 }
 
 } // namespace pmr

@@ -27,7 +27,7 @@ public:
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
-    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    std::pair<int, int> CellAfterEnter(int row, int column, bool editorEmpty) const override;
 };
 
 } // namespace pmr

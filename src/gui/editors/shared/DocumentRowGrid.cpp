@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 
 namespace pmr {
@@ -28,7 +29,9 @@ public:
         if (event->type() == QEvent::KeyPress && IsEnterKey(*static_cast<QKeyEvent*>(event))) {
             auto* editor = static_cast<QWidget*>(object);
             emit commitData(editor);
+            grid_.closingOnEnter_ = true;
             emit closeEditor(editor, QAbstractItemDelegate::SubmitModelCache);
+            grid_.closingOnEnter_ = false;
             return true;
         }
         return QStyledItemDelegate::eventFilter(object, event);
@@ -38,6 +41,11 @@ public:
         box->setText(grid_.editText_(index.data().toString()));
     }
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
+        // A commit may warn in a message box; the editor losing the focus to
+        // the box asks for the same commit again, which must not run twice.
+        if (grid_.committing_)
+            return;
+        const QScopedValueRollback<bool> committing(grid_.committing_, true);
         const int column = index.column() - 1;
         grid_.commit_(index.row(), column, static_cast<QLineEdit*>(editor)->text());
         grid_.item(index.row(), index.column())->setText(grid_.show_(index.row(), column));
@@ -95,15 +103,23 @@ void DocumentRowGrid::EditCell(int row, int column) {
 }
 
 void DocumentRowGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Whether the editor was left empty may decide the move; the editor is
+    // gone once the view has closed it.
+    auto* box = qobject_cast<QLineEdit*>(editor);
+    const bool empty = box && box->text().isEmpty();
+    const bool enter = closingOnEnter_ && hint == QAbstractItemDelegate::SubmitModelCache;
+    closingOnEnter_ = false;
     QTableWidget::closeEditor(editor, hint);
-    if (hint != QAbstractItemDelegate::SubmitModelCache)
+    if (!enter)
         return;
-    // Enter: on to the next row, from the last back to the first, once the
-    // closed editor is gone.
-    const int next = (currentRow() + 1) % rowCount();
-    const int column = currentColumn();
-    QMetaObject::invokeMethod(this, [this, next, column] { EditCell(next, column); },
+    // On to the next cell once the closed editor is gone.
+    const auto [row, column] = CellAfterEnter(currentRow(), currentColumn(), empty);
+    QMetaObject::invokeMethod(this, [this, row, column] { EditCell(row, column); },
                               Qt::QueuedConnection);
+}
+
+std::pair<int, int> DocumentRowGrid::CellAfterEnter(int row, int column, bool) const {
+    return {(row + 1) % rowCount(), column};
 }
 
 } // namespace pmr

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTableWidget>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QLineEdit;
@@ -41,9 +42,18 @@ public:
 
 protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    /// The cell Enter moves on to from (row, column), 0-based rows and the
+    /// grid's own column numbers; `editorEmpty` tells whether the editor was
+    /// left empty. One row down, from the last back to the first.
+    virtual std::pair<int, int> CellAfterEnter(int row, int column, bool editorEmpty) const;
 
 private:
     friend class RowGridDelegate;
+    // Set by the Enter key's own close: the view also closes an editor with
+    // the submit hint when a click moves the current cell to another row, and
+    // that close must not move the edit on a second time.
+    bool closingOnEnter_ = false;
+    bool committing_ = false;
     ShowCell show_;
     CommitCell commit_;
     EditText editText_;
