@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 namespace pmr {
 
 DemoRadio::~DemoRadio() {
@@ -20,6 +24,15 @@ bool DemoRadio::Start(const QString& simulator, QString& error, const QStringLis
         return false;
     }
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The simulated radio ends with the program however the program ends: a
+    // signal or a crash runs no destructor, and an orphaned radio would keep
+    // its terminal and go on answering. Set between fork and exec, so a
+    // program that died in between is noticed by its changed parent.
+    const pid_t program = getpid();
+    process_.setChildProcessModifier([program] {
+        if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != program)
+            _exit(1);
+    });
     process_.start(simulator, arguments);
     if (!process_.waitForStarted(3000)) {
         error =

@@ -2,9 +2,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace pmr {
 
@@ -17,6 +20,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
+    setFocusProxy(browser_);
     resize(660, 540);
     connect(browser_, &QTextBrowser::sourceChanged, this,
             [this] { setWindowTitle(browser_->documentTitle()); });
@@ -44,6 +48,44 @@ void HelpWindow::ShowPage(const QString& pagePath) {
     show();
     raise();
     activateWindow();
+}
+
+bool HelpWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked)
+        FollowModalWindow();
+    return QWidget::event(event);
+}
+
+void HelpWindow::FollowModalWindow() {
+    // A modal dialog blocks every window but its own: as a window of the
+    // dialog, the help can still be scrolled, followed and closed while the
+    // dialog it explains is open.
+    QWindow* own = windowHandle();
+    QWindow* modal = QGuiApplication::modalWindow();
+    if (!own || !modal || modal == own)
+        return;
+    if (modal_)
+        disconnect(modal_, nullptr, this, nullptr);
+    modal_ = modal;
+    own->setTransientParent(modal);
+    // Once the dialog is gone the help stands on its own again (or beside the
+    // dialog under it, which blocks it now).
+    connect(modal, &QWindow::visibleChanged, this, [this](bool visible) {
+        if (visible || !windowHandle())
+            return;
+        if (modal_)
+            disconnect(modal_, nullptr, this, nullptr);
+        modal_ = nullptr;
+        windowHandle()->setTransientParent(nullptr);
+    });
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QString HelpWindow::CurrentPage() const {

@@ -1,9 +1,12 @@
 #pragma once
-// The help window: shows one help page and follows its links.
+// The help window: shows one help page and follows its links. It stays usable
+// beside a modal dialog, whose help it usually is.
 
+#include <QPointer>
 #include <QWidget>
 
 class QTextBrowser;
+class QWindow;
 
 namespace pmr {
 
@@ -16,8 +19,15 @@ public:
     void ShowPage(const QString& pagePath);
     QString CurrentPage() const;
 
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void FollowModalWindow();
+
     QTextBrowser* browser_;
+    QPointer<QWindow> modal_; // the modal dialog the window stands beside
 };
 
 } // namespace pmr

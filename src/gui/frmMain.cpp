@@ -9,6 +9,7 @@
 #include "Interaction.h"
 #include "QtTranslations.h"
 #include "RadioLink.h"
+#include "ScreenFit.h"
 #include "app/AppContext.h"
 #include "app/HelpPages.h"
 #include "dialogs/FrmAbout.h"
@@ -40,6 +41,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -152,6 +154,9 @@ constexpr RowCommand kRowCommands[] = {
 };
 
 constexpr int kMinPaneTwips = 300;
+// Room for the title bar the window system adds above a window that is not
+// mapped yet, whose frame is unknown until then.
+constexpr int kWindowFrameAllowance = 32;
 constexpr int kDefaultPaneTwips = 3450;
 
 QString Q(const std::string& s) {
@@ -208,6 +213,8 @@ frmMain::frmMain(AppContext& app, Interaction& ui, DocumentBridge& docs, QWidget
     mdi_->setObjectName(QStringLiteral("MDIArea"));
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The Window menu and Ctrl+Tab go by the order the windows were used in.
+    mdi_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(mdi_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &frmMain::OnSubWindowActivated);
 
@@ -499,9 +506,24 @@ void frmMain::RestoreGeometry() {
     // A size the user left is kept; the default one grows to fit the channel grid.
     growToFitChildren_ = !settings.contains(QStringLiteral("MainWidth"));
     const int left = px("MainLeft", 1000), top = px("MainTop", 1000);
-    const int width = px("MainWidth", 12500), height = px("MainHeight", 9500);
+    int width = px("MainWidth", 12500), height = px("MainHeight", 9500);
+    const QScreen* screen = this->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    if (growToFitChildren_ && area.isValid()) {
+        // The default height is the screen's, so that the channel grid shows
+        // as many rows as the screen can hold.
+        height = std::max(height, area.bottom() + 1 - top - kWindowFrameAllowance);
+    }
     resize(std::max(width, 200), std::max(height, 150));
     move(left, top);
+    // A stored place from another screen, or a default larger than this one,
+    // is brought inside the work area.
+    if (area.isValid()) {
+        const QRect fitted =
+            FitInside(QRect(pos(), size() + QSize(0, kWindowFrameAllowance)), area);
+        resize(fitted.size() - QSize(0, kWindowFrameAllowance));
+        move(fitted.topLeft());
+    }
 }
 
 void frmMain::SaveGeometry() {
@@ -745,8 +767,8 @@ QStringList frmMain::OpenChildWindowNames() const {
 
 QWidget* frmMain::ShowChildWindow(const QString& name) {
     if (QMdiSubWindow* sub = SubWindowOf(name)) {
+        // Brought forward, it gets back the control it had.
         mdi_->setActiveSubWindow(sub);
-        sub->widget()->setFocus();
         return sub->widget();
     }
     QWidget* widget = registry_.Create(name, *this);
@@ -754,7 +776,10 @@ QWidget* frmMain::ShowChildWindow(const QString& name) {
         return nullptr;
     widget->setObjectName(name);
     if (auto* dialog = qobject_cast<QDialog*>(widget)) {
-        // A modal window of the registry (test data, batch settings).
+        // A modal window of the registry (test data, batch settings): over
+        // the main window, which it blocks while it is open.
+        if (!dialog->parentWidget())
+            dialog->setParent(this, dialog->windowFlags() | Qt::Dialog);
         ui_.RunDialog(*dialog);
         delete dialog;
         return nullptr;
@@ -764,11 +789,37 @@ QWidget* frmMain::ShowChildWindow(const QString& name) {
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(TreeIcon(2));
     KeepMenuShortcuts(sub);
+    // Closed, it hands the work area back to the window used before it.
+    connect(sub, &QObject::destroyed, this, [this] {
+        QTimer::singleShot(0, this, [this] { ActivateMostRecentWindow(); });
+    });
     sub->show();
     MakeRoomFor(sub);
     CascadeChildWindows();
     mdi_->setActiveSubWindow(sub);
     return widget;
+}
+
+void frmMain::NoteClosing(QMdiSubWindow* sub) {
+    // The work area itself activates the next window in its list when the
+    // active one closes; the window to return to is the one used before.
+    if (sub != mdi_->activeSubWindow())
+        return;
+    used_.removeAll(nullptr);
+    returnTo_ = nullptr;
+    for (const auto& w : used_)
+        if (w != sub) {
+            returnTo_ = w;
+            break;
+        }
+}
+
+void frmMain::ActivateMostRecentWindow() {
+    used_.removeAll(nullptr);
+    QMdiSubWindow* target = returnTo_ ? returnTo_.data() : nullptr;
+    returnTo_ = nullptr;
+    if (target && target != mdi_->activeSubWindow())
+        mdi_->setActiveSubWindow(target);
 }
 
 void frmMain::KeepMenuShortcuts(QMdiSubWindow* sub) {
@@ -789,11 +840,22 @@ void frmMain::MakeRoomFor(QMdiSubWindow* sub) {
     const int missing = sub->sizeHint().width() - mdi_->viewport()->width();
     if (missing <= 0)
         return;
-    int limit = width() + missing;
-    if (const QScreen* screen = this->screen())
-        limit = std::min(limit, screen->availableGeometry().width() - (frameGeometry().width() - width()));
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // The frame is known once the window is mapped; until then the window
+    // system adds nothing at the sides worth counting.
+    const QRect frame = frameGeometry();
+    const int sides = frame.width() - width();
+    const int limit = std::min(width() + missing, area.width() - sides);
     if (limit > width())
         resize(limit, height());
+    // Grown to the right, it may have to move left to stay inside.
+    const QRect grown = frameGeometry();
+    const QRect fitted = FitInside(grown, area);
+    if (fitted.topLeft() != grown.topLeft())
+        move(fitted.topLeft());
 }
 
 void frmMain::CloseWindowByName(const QString& name) {
@@ -862,14 +924,51 @@ QWidget* frmMain::ShowModelessWindow(const QString& name) {
 }
 
 void frmMain::CascadeChildWindows() {
-    mdi_->cascadeSubWindows();
+    // One step right and down from the window below, as the window system
+    // cascades, but every window fits the work area: a window that would
+    // leave it starts again at the top-left corner, and one larger than the
+    // area is shrunk to it where its controls allow (the area scrolls to
+    // the rest). The channel grid is as tall as the area, for as many rows
+    // as it holds.
+    const QRect area(QPoint(0, 0), mdi_->viewport()->size());
+    if (area.isEmpty())
+        return;
+    const int step = std::max(16, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    QPoint at(0, 0);
+    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::StackingOrder)) {
+        if (!sub->isVisible() || sub->isMinimized() || sub->isMaximized())
+            continue;
+        QSize size = sub->sizeHint().expandedTo(sub->minimumSizeHint());
+        if (sub->widget() && sub->widget()->objectName() == QLatin1String("frmCommChInfo"))
+            size.setHeight(std::max(size.height(), area.height() - at.y()));
+        if (at != QPoint(0, 0) &&
+            (at.x() + size.width() > area.width() || at.y() + size.height() > area.height()))
+            at = QPoint(0, 0);
+        sub->setGeometry(FitInside(QRect(at, size), area, sub->minimumSizeHint()));
+        at += QPoint(step, step);
+    }
 }
 
 void frmMain::OnSubWindowActivated(QMdiSubWindow* window) {
+    if (window) {
+        used_.removeAll(window);
+        used_.prepend(window);
+    }
+    const QString name = window && window->widget() ? window->widget()->objectName() : QString();
     // The grid's row commands are offered while it is the active window.
-    const bool grid = window && window->widget() &&
-                      window->widget()->objectName() == QLatin1String("frmCommChInfo");
-    ShowCHInfo(grid);
+    ShowCHInfo(name == QLatin1String("frmCommChInfo"));
+    // The tree shows which window is in front.
+    const WindowRow* row = name.isEmpty() ? nullptr : FindWindowRow(name);
+    const QString key = row && row->treeKey ? QString::fromLatin1(row->treeKey) : QString();
+    QTreeWidgetItem* node = nullptr;
+    if (QTreeWidgetItem* root = tree_->topLevelItem(0))
+        for (int i = 0; i < root->childCount() && !key.isEmpty(); ++i)
+            if (root->child(i)->data(0, Qt::UserRole).toString() == key)
+                node = root->child(i);
+    if (node)
+        tree_->setCurrentItem(node);
+    else if (window)
+        tree_->setCurrentItem(nullptr);
 }
 
 void frmMain::RebuildWindowList() {
@@ -1209,6 +1308,12 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close)
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && sub->mdiArea() == mdi_)
+            NoteClosing(sub);
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Resize) &&
+        watched->isWidgetType())
+        KeepOnScreen(static_cast<QWidget*>(watched));
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         if (auto* menu = qobject_cast<QMenu*>(watched)) {
             auto it = helpTopics_.find(menu->activeAction());
@@ -1221,6 +1326,27 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::KeepOnScreen(QWidget* window) {
+    // Every dialog and window of the program opens inside the screen's work
+    // area, and stays inside when it grows (the batch settings show their
+    // item list), so that its buttons can always be reached.
+    if (window == this) {
+        // The frame the window system puts around the main window is known
+        // once it is shown: then the whole frame is brought inside.
+        if (!fittedOnShow_) {
+            fittedOnShow_ = true;
+            QTimer::singleShot(0, this, [this] { FitToScreen(*this); });
+        }
+        return;
+    }
+    if (!window->isWindow() || !window->isVisible())
+        return;
+    const Qt::WindowType type = window->windowType();
+    if (type != Qt::Dialog && type != Qt::Window && type != Qt::Tool && type != Qt::Sheet)
+        return;
+    FitToScreen(*window);
 }
 
 int frmMain::HelpTopicOf(QWidget* widget) const {

@@ -177,6 +177,9 @@ private:
     void OnSubWindowActivated(QMdiSubWindow* window);
     void KeepMenuShortcuts(QMdiSubWindow* sub);
     void MakeRoomFor(QMdiSubWindow* sub);
+    void NoteClosing(QMdiSubWindow* sub);
+    void ActivateMostRecentWindow();
+    void KeepOnScreen(QWidget* window);
     void RebuildWindowList();
     bool AskSaveChanges(); // 9006; false when the command should end
     void SetTreePaneVisible(bool visible);
@@ -208,6 +211,9 @@ private:
     std::map<QString, QAction*> buttons_;
     std::map<QAction*, int> helpTopics_;
     QList<QPointer<QWidget>> modeless_;
+    QList<QPointer<QMdiSubWindow>> used_; // the child windows, last used first
+    QPointer<QMdiSubWindow> returnTo_;
+    bool fittedOnShow_ = false;    // activated once the closing window is gone
     QPointer<HelpWindow> help_;
     int dragStartX_ = 0;
 };

@@ -2,7 +2,7 @@
 //   --demo            a simulated radio on a pseudo-terminal is the configured port;
 //                     the run writes none of the program's files
 //   --startup-time    prints the milliseconds from process start to the window shown
-//   --quit-after-start  ends once the window is shown (with --startup-time)
+//   --quit-after-start  ends once the window is shown
 
 #include "DemoRadio.h"
 #include "DocumentBridge.h"
@@ -93,10 +93,13 @@ int main(int argc, char** argv) {
 
     main.show();
     main.OnActivated();
-    if (reportStartup) {
-        QTimer::singleShot(0, [quitAfterStart] {
-            std::printf("startup-ms: %.0f\n", ProcessAgeMs());
-            std::fflush(stdout);
+    if (reportStartup || quitAfterStart) {
+        // The first turn of the event loop: the window has been shown.
+        QTimer::singleShot(0, [reportStartup, quitAfterStart] {
+            if (reportStartup) {
+                std::printf("startup-ms: %.0f\n", ProcessAgeMs());
+                std::fflush(stdout);
+            }
             if (quitAfterStart)
                 QCoreApplication::exit(0);
         });

@@ -1,10 +1,14 @@
-// The tiled background picture and the Window menu's list of open windows.
+// The tiled background picture, the Window menu's list of open windows, and
+// how child windows are placed, brought forward and closed.
 
 #include "GuiTestSupport.h"
 
 #include <QImage>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QScrollBar>
+#include <QTreeWidget>
 
 using namespace pmr;
 using namespace pmr::testing;
@@ -59,6 +63,87 @@ TEST(WindowMenu, ListsTheOpenChildWindows) {
     for (QAction* a : menu->actions())
         count += a->property("windowListEntry").toBool();
     EXPECT_EQ(count, 2);
+}
+
+} // namespace
+
+namespace {
+
+QMdiSubWindow* FrameOf(QWidget* w) {
+    return qobject_cast<QMdiSubWindow*>(w->parentWidget());
+}
+
+TEST(WindowMenu, ClosingAWindowBringsBackTheOneUsedBeforeIt) {
+    TestInstall install;
+    Harness h(install);
+    QWidget* options = h.main->ShowChildWindow("FrmOptFeatures");
+    QWidget* scan = h.main->ShowChildWindow("FrmScan");
+    QWidget* keys = h.main->ShowChildWindow("FrmKey");
+    ASSERT_TRUE(options && scan && keys);
+    h.main->ShowChildWindow("FrmOptFeatures"); // used last before the keys again
+    h.main->ShowChildWindow("FrmKey");
+    FrameOf(keys)->close();
+    ASSERT_TRUE(WaitFor([&] { return h.main->FindChildWindow("FrmKey") == nullptr; }));
+    EXPECT_TRUE(WaitFor([&] { return h.main->Mdi()->activeSubWindow() == FrameOf(options); }))
+        << "in front: " << h.main->Mdi()->activeSubWindow()->widget()->objectName().toStdString();
+    (void)scan;
+}
+
+TEST(WindowMenu, TreeHighlightFollowsTheActiveWindow) {
+    TestInstall install;
+    Harness h(install);
+    auto current = [&] {
+        QTreeWidgetItem* item = h.main->Tree()->currentItem();
+        return item ? item->data(0, Qt::UserRole).toString() : QString();
+    };
+    h.main->ShowChildWindow("FrmScan");
+    EXPECT_EQ(current(), QString("N9"));
+    h.main->ShowChildWindow("FrmOptFeatures");
+    EXPECT_EQ(current(), QString("N2"));
+    h.main->ShowChildWindow("frmCommChInfo");
+    EXPECT_EQ(current(), QString("N1"));
+    FrameOf(h.main->FindChildWindow("frmCommChInfo"))->close();
+    EXPECT_TRUE(WaitFor([&] { return current() == QString("N2"); }));
+}
+
+TEST(ChildWindows, OpenOnTheirFirstFieldAndCloseOnEscape) {
+    TestInstall install;
+    Harness h(install);
+    for (const char* name : {"FrmOptFeatures", "FrmScan", "FrmAlert", "FrmKey", "FrmEmbMsg",
+                             "FrmRadio", "FrmRadioInfo"}) {
+        QWidget* w = h.main->ShowChildWindow(name);
+        ASSERT_NE(w, nullptr) << name;
+        QWidget* focus = w->focusWidget();
+        ASSERT_NE(focus, nullptr) << name;
+        EXPECT_NE(focus->objectName(), QString("CommandClose")) << name;
+        EXPECT_NE(focus->objectName(), QString("CommandHelp")) << name;
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_TRUE(WaitFor([&] { return h.main->FindChildWindow(name) == nullptr; })) << name;
+    }
+}
+
+TEST(ChildWindows, CascadedWindowsStayInsideTheWorkArea) {
+    TestInstall install;
+    Harness h(install);
+    h.main->resize(900, 620);
+    for (const char* name : {"FrmOptFeatures", "FrmRadio", "FrmKey", "FrmScan", "FrmAlert",
+                             "FrmEmbMsg", "FrmRadioInfo"})
+        ASSERT_NE(h.main->ShowChildWindow(name), nullptr) << name;
+    QApplication::processEvents();
+    const QRect area(QPoint(0, 0), h.main->Mdi()->viewport()->size());
+    for (QMdiSubWindow* sub : h.main->Mdi()->subWindowList()) {
+        const QString name = sub->widget()->objectName();
+        const auto* close = sub->widget()->findChild<QWidget*>("CommandClose");
+        // Either the whole window is in sight, or the work area scrolls to it.
+        const bool inside = area.contains(sub->geometry());
+        const bool scrolls = h.main->Mdi()->verticalScrollBar()->isVisible() ||
+                             h.main->Mdi()->horizontalScrollBar()->isVisible();
+        EXPECT_TRUE(inside || scrolls) << name.toStdString();
+        if (close && inside)
+            EXPECT_TRUE(area.contains(
+                QRect(close->mapTo(h.main->Mdi()->viewport(), QPoint(0, 0)), close->size())))
+                << name.toStdString();
+    }
 }
 
 } // namespace

@@ -3,11 +3,14 @@
 
 #include "GuiTestSupport.h"
 #include "HelpWindow.h"
+#include "QtInteraction.h"
 
 #include <QDialog>
 #include <QDirIterator>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
+#include <QWindow>
 
 using namespace pmr;
 using namespace pmr::testing;
@@ -99,4 +102,31 @@ TEST(Help, F1InsideAModalDialogOpensTheDialogsTopic) {
     ASSERT_NE(h.main->HelpViewer(), nullptr);
     EXPECT_TRUE(h.main->HelpViewer()->CurrentPage().endsWith("/help/english/500.html"))
         << h.main->HelpViewer()->CurrentPage().toStdString();
+}
+
+TEST(Help, StaysUsableWhileAModalDialogIsOpen) {
+    TestInstall install(1, /*help=*/true);
+    Harness h(install);
+    h.main->ShowHelpTopic(3700);
+    HelpWindow* help = h.main->HelpViewer();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    // The batch settings run modally, as the program runs every dialog.
+    QtInteraction real(h.app.texts);
+    real.SetParentWindow(h.main.get());
+    bool sawModal = false, helpClosed = false;
+    h.ui.HandleDialogNext([&](QDialog& dialog) {
+        QTimer::singleShot(0, &dialog, [&] {
+            sawModal = QApplication::activeModalWidget() == &dialog;
+            // Input reaches the help window through the window system's path,
+            // where a blocked window drops it.
+            QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+            helpClosed = !help->isVisible();
+            dialog.reject();
+        });
+        return real.RunDialog(dialog);
+    });
+    h.main->ShowChildWindow("FrmCHBatch");
+    EXPECT_TRUE(sawModal);
+    EXPECT_TRUE(helpClosed) << "the help window did not receive the key";
 }

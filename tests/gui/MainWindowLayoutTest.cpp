@@ -3,9 +3,13 @@
 
 #include "GuiTestSupport.h"
 
+#include <QDialog>
+#include <QDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -236,6 +240,49 @@ TEST(MainWindowLayout, TreePaneCloseButtonUnchecksItsMenuEntry) {
     EXPECT_TRUE(h.main->findChild<QWidget*>("Picture1")->isVisible());
     h.Menu("mnuViewStatusBar")->trigger();
     EXPECT_FALSE(h.main->statusBar()->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST(MainWindowLayout, DefaultGeometryFitsTheScreenAndTakesItsHeight) {
+    TestInstall install;
+    Harness h(install);
+    const QRect area = h.main->screen()->availableGeometry();
+    QApplication::processEvents();
+    const QRect frame = h.main->frameGeometry();
+    EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width()
+                                      << "x" << frame.height();
+    // As tall as the screen allows, less the room kept for a title bar.
+    EXPECT_GE(frame.bottom(), area.bottom() - 40);
+}
+
+TEST(MainWindowLayout, DialogsOpenInsideTheScreenAndStayThereWhenTheyGrow) {
+    TestInstall install;
+    Harness h(install);
+    const QRect area = h.main->screen()->availableGeometry();
+    h.main->move(area.topLeft() + QPoint(0, area.height() / 2)); // low on the screen
+    bool checked = false;
+    h.ui.HandleDialogNext([&](QDialog& dialog) {
+        dialog.show();
+        EXPECT_TRUE(area.contains(dialog.frameGeometry()));
+        // The item list makes the window taller.
+        auto* items = dialog.findChild<QPushButton*>("cmdSelectItems");
+        EXPECT_NE(items, nullptr);
+        if (items)
+            items->click();
+        QApplication::processEvents();
+        const QRect frame = dialog.frameGeometry();
+        if (frame.height() <= area.height())
+            EXPECT_TRUE(area.contains(frame)) << frame.y() << "+" << frame.height();
+        else
+            EXPECT_EQ(frame.top(), area.top());
+        checked = true;
+        return int(QDialog::Rejected);
+    });
+    h.main->ShowChildWindow("FrmCHBatch");
+    EXPECT_TRUE(checked);
 }
 
 } // namespace

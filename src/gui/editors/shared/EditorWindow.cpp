@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -23,6 +24,11 @@ EditorWindow::EditorWindow(const EditorContext& context, const QString& name, in
       helpTopic_(helpTopic) {
     setObjectName(name);
     setProperty("helpTopic", helpTopic);
+}
+
+void EditorWindow::SetBody(QLayout* body) {
+    // Close and Help are made after the window's fields, so that they come
+    // after them in the Tab order and the window opens on its first field.
     close_ = new QPushButton(this);
     close_->setObjectName(QStringLiteral("CommandClose"));
     connect(close_, &QPushButton::clicked, this, [this] { CloseEditor(); });
@@ -33,9 +39,6 @@ EditorWindow::EditorWindow(const EditorContext& context, const QString& name, in
         if (context_.showHelp)
             context_.showHelp(helpTopic_);
     });
-}
-
-void EditorWindow::SetBody(QLayout* body) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(close_);
@@ -103,6 +106,16 @@ void EditorWindow::CloseEditor() {
         frame->close();
     else
         close();
+}
+
+void EditorWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the window as its Close button does; a field that uses
+    // Escape itself (an open list, a grid cell being edited) keeps it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CloseEditor();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {

@@ -56,6 +56,7 @@ protected:
     /// Puts `entries` into `list`, keeping the selected index (a relabelling).
     static void RefillList(QComboBox* list, const QStringList& entries);
 
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     EditorContext context_;
