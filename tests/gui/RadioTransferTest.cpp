@@ -103,7 +103,8 @@ TEST(RadioTransfer, WriteSendsTheDocumentWhichAReadBringsBack) {
     r.h.ui.AnswerNext(Answer::Ok);
     r.h.main->StartWrite();
     EXPECT_TRUE(r.h.main->WaitSaveDataTimer.isActive()); // the write starts 100 ms later
-    ASSERT_TRUE(WaitFor([&] { return r.Said(9010) && !r.link.Busy(); }, 30000));
+    ASSERT_TRUE(WaitFor([&] { return r.Said(9010) && !r.link.Busy(); }, 30000))
+        << ::testing::PrintToString(r.h.ui.Messages());
     // The open editors committed their focused control before the write.
     EXPECT_NE(std::find(r.h.gridLog.begin(), r.h.gridLog.end(), -1), r.h.gridLog.end());
     EXPECT_EQ(r.link.Progress()->windowTitle().toStdString(), r.h.app.texts.GetLangText(9028));

@@ -75,7 +75,8 @@ TEST(RestoreBackupDialog, ListsNewestFirstRefusesADamagedOneAndAsksBeforeChoosin
     QTreeWidget* list = dialog.List();
     ASSERT_EQ(list->topLevelItemCount(), 2);
     EXPECT_EQ(list->topLevelItem(0)->text(0).toStdString(), newer->time);
-    EXPECT_EQ(list->topLevelItem(0)->text(1), "VX210");
+    // The list names the model as the main window does, not by its stored code.
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "VX-T210");
     EXPECT_FALSE(list->topLevelItem(0)->text(2).isEmpty());
     EXPECT_EQ(list->topLevelItem(0)->text(3), "SIM1");
 

@@ -6,8 +6,9 @@
 
 namespace pmr {
 
-/// The name as the radio can show it: a-z become A-Z, every other character
-/// (blanks, punctuation, bytes of letters outside A-Z) is left out.
+/// The name as the radio can show it: a-z become A-Z, a blank stays (an empty
+/// character box), every other character (punctuation, bytes of letters
+/// outside A-Z) is left out.
 std::string RadioNameText(std::string_view name);
 
 } // namespace pmr

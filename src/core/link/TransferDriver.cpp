@@ -62,15 +62,6 @@ Bytes OneByteAnswer(const Bytes& received, std::size_t echo) {
     return whole;
 }
 
-// A byte takes 10 bit times on the line at 9600 bit/s (start, 8 data bits,
-// stop): the least a frame can take to reach the radio.
-constexpr std::int64_t kLineBitsPerSecond = 9600;
-constexpr std::int64_t kBitsPerByte = 10;
-
-std::int64_t WireTimeMs(std::size_t bytes) {
-    return static_cast<std::int64_t>(bytes) * kBitsPerByte * 1000 / kLineBitsPerSecond;
-}
-
 std::string Hex4(int value) {
     static const char digits[] = "0123456789ABCDEF";
     std::string text = "0000";
@@ -364,7 +355,6 @@ void TransferDriver::SendFrame(const Bytes& frame, int threshold, int expectedLe
     DiscardUnreadInput();
     receiveBuffer_.clear();
     replyTaken_ = false;
-    answerDueMs_ = timers_.NowMs() + WireTimeMs(frame.size());
     sentFrame_ = frame;
     if (activate)
         linkActive_ = true;
@@ -458,27 +448,7 @@ void TransferDriver::OnLinkReceive() {
         return;
     if (receiveBuffer_.size() < static_cast<std::size_t>(expectedLength_))
         return;
-    if (DropEarlyAnswer())
-        return;
     TakeReply();
-}
-
-bool TransferDriver::DropEarlyAnswer() {
-    // Without an echo nothing but time ties a one-byte answer to the frame just
-    // sent, and the radio cannot answer a frame before the whole of it has
-    // reached it. On a line that runs at 9600 bit/s, an ACK that comes in while
-    // the frame is still on its way is a duplicate of the block before's (or a
-    // stray byte): it is dropped, so that it cannot acknowledge this block, and
-    // the radio's own answer (a refusal, say) is the one taken. A line that
-    // delivers faster (a pseudo-terminal) has no such time; the handshake
-    // tells which of the two the link has.
-    if (!answersAtLineSpeed_ || echoLength_ != 0 || expectedLength_ != kOneByteReplyLength ||
-        timers_.NowMs() >= answerDueMs_)
-        return false;
-    TraceNote("the " + std::to_string(receiveBuffer_.size()) +
-              " bytes above came before the frame could reach the radio: not its answer");
-    receiveBuffer_.clear();
-    return true;
 }
 
 void TransferDriver::TakeReply() {
@@ -545,12 +515,6 @@ bool TransferDriver::ClassifyReply(const Bytes& whole) {
         whole.size() >= echo && sentFrame_.size() >= echo &&
         std::equal(sentFrame_.begin(), sentFrame_.begin() + echo, whole.begin());
     const ReplyKind kind = echoIntact ? Classify(whole, ctx) : ReplyKind::None;
-    if (kind == ReplyKind::HandshakeReply) {
-        // A line at 9600 bit/s cannot bring the answer before the handshake
-        // and its answer have both crossed it.
-        answersAtLineSpeed_ =
-            timers_.NowMs() >= answerDueMs_ + WireTimeMs(kHandshakeReplyLength);
-    }
     const auto reply = ReplyPart(whole, echoLength_);
     if (mode_ == LinkMode::Search) {
         if (kind == ReplyKind::HandshakeReply && step_ == LinkStep::Handshake) {

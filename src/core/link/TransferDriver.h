@@ -202,9 +202,6 @@ private:
     /// At the handshake: a whole reply of either echo shape is taken and sets
     /// the echo assumption. True while the bytes may still become one (wait).
     bool AdoptHandshakeEcho();
-    /// A one-byte answer that came before the frame could reach the radio is
-    /// dropped (see the definition): true when it was.
-    bool DropEarlyAnswer();
     /// The expected bytes are there: classify them.
     void TakeReply();
     bool ClassifyReply(const Bytes& whole);
@@ -314,8 +311,6 @@ private:
     Bytes sentFrame_; // its echo must lead the reply
     Bytes receiveBuffer_;
     bool replyTaken_ = false; // the expected bytes have been classified
-    std::int64_t answerDueMs_ = 0;   // the frame has reached the radio by then
-    bool answersAtLineSpeed_ = false; // the handshake's answer took the line's time
 
     // Timers: the generation makes a time-out that was already due when the
     // timer was stopped or restarted harmless.

@@ -4,6 +4,7 @@
 #include "app/AppContext.h"
 #include "backup/BackupStore.h"
 #include "document/Bands.h"
+#include "document/Models.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -58,7 +59,7 @@ FrmRestoreBackup::FrmRestoreBackup(AppContext& app, Interaction& ui, std::string
     backups_ = BackupStore(folder_).List();
     for (const BackupInfo& b : backups_)
         list_->addTopLevelItem(new QTreeWidgetItem(
-            QStringList{Q(b.time), Q(b.model), Q(BandName(b.band)), Q(b.serial)}));
+            QStringList{Q(b.time), Q(ModelDisplayFromCode(b.model)), Q(BandName(b.band)), Q(b.serial)}));
     for (int c = 0; c < list_->columnCount(); ++c)
         list_->resizeColumnToContents(c);
     label_->setText(backups_.empty() ? Q(FillMarker(t.GetLangText(9126), "%1", folder_))
@@ -88,7 +89,7 @@ void FrmRestoreBackup::OnRestore() {
         ui_.ShowMessage(FillMarker(t.GetLangText(9125), "%1", error), Severity::Critical);
         return;
     }
-    const std::string what = backup.model + ", " + BandName(backup.band) +
+    const std::string what = ModelDisplayFromCode(backup.model) + ", " + BandName(backup.band) +
                              (backup.serial.empty() ? "" : ", " + backup.serial) + ", " +
                              backup.time;
     if (ui_.Ask(FillMarker(t.GetLangText(9124), "%1", what), Buttons::YesNo,

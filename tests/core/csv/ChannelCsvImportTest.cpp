@@ -95,7 +95,7 @@ TEST(ChannelCsvImport, OlderLayoutWithSemicolonsDecimalCommasAndOtherOrder) {
     EXPECT_EQ(plan.report.rowsTaken, 2);
     const ChannelRecord& one = Ch(plan.result, 1);
     EXPECT_EQ(one.RxFreq.raw(), "44600625");
-    EXPECT_EQ(TrimFix(one.Name), "HUTEAS"); // upper-cased, only A-Z and 0-9, six at most
+    EXPECT_EQ(TrimFix(one.Name), "HUT EA"); // upper-cased, A-Z, 0-9 and blanks, six at most
     EXPECT_EQ(one.TxTone, 9);               // 88.5
     EXPECT_EQ(one.RxTone, 0);
     const ChannelRecord& two = Ch(plan.result, 2);
@@ -107,7 +107,7 @@ TEST(ChannelCsvImport, OlderLayoutWithSemicolonsDecimalCommasAndOtherOrder) {
     EXPECT_EQ(notes[0], "line 1: the column \"Bank\" is not known and is ignored");
     const auto changed = Texts(plan.report, CsvLineKind::Changed);
     ASSERT_EQ(changed.size(), 2u);
-    EXPECT_EQ(changed[0], "line 2, Name \"Hut; east\": changed to \"HUTEAS\" (the radio shows A-Z "
+    EXPECT_EQ(changed[0], "line 2, Name \"Hut; east\": changed to \"HUT EA\" (the radio shows A-Z "
                           "and 0-9)");
 }
 

@@ -158,10 +158,10 @@ TEST_F(ChannelFieldTest, PowerAndSpacingTakeTheirOneValueWhateverIsChosen) {
 }
 
 TEST_F(ChannelFieldTest, NameKeepsOnlyWhatTheRadioShows) {
-    // A pasted or imported name: lower case raised, everything else left out
-    // before the name is cut to six characters.
+    // A pasted or imported name: lower case raised, a blank kept, everything
+    // else left out before the name is cut to six characters.
     Set(1, kColName, "caf\xC3\xA9 #1-b2x");
-    EXPECT_EQ(Ch(1).Name.raw(), "CAF1B2");
+    EXPECT_EQ(Ch(1).Name.raw(), "CAF 1B");
 }
 
 TEST_F(ChannelFieldTest, NameAndScanFlagAreNotForTheVfo) {

@@ -129,27 +129,6 @@ TEST(SafeWrite, ABlockTheRadioIgnoresIsCaughtAndNamed) {
     EXPECT_EQ(w.prunes, 0); // a failed write removes no backup
 }
 
-TEST(SafeWrite, ADuplicateAckBeforeARefusalDoesNotAcknowledgeTheRefusedBlock) {
-    // No echo; answers after the frame's time on the line. The ACK of 0x02D0
-    // comes twice, the duplicate just after 0x02E0 went out; 0x02E0 is refused once.
-    LinkWorld w;
-    w.port.echo[1] = false;
-    w.app.link.EchoExpected = false;
-    w.radio.latencyMs = 30;
-    RadioHoldsTheDocument(w);
-    w.encodedImage[0x02D3] ^= 0x01;
-    w.encodedImage[0x02E3] ^= 0x01;
-    w.radio.resendWrites[0x02E0] = 1;
-    w.radio.tamper = [&](const Bytes& request, const Bytes& reply) -> std::optional<Bytes> {
-        if (request[0] == 0x57 && request[1] == 0x02 && request[2] == 0xD0)
-            w.port.Inject({kAck}, w.radio.latencyMs + 1);
-        return reply;
-    };
-    EXPECT_EQ(SafeWrite(w), TransferResult::Success);
-    EXPECT_EQ(w.radio.writes[0x02E0], 2);
-    EXPECT_EQ(RadioImage(w), w.encodedImage);
-}
-
 TEST(SafeWrite, ACableDroppingMidWriteLeavesTheBackupAndRestoreBringsItBack) {
     LinkWorld w;
     RadioHoldsTheDocument(w);

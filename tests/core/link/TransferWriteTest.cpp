@@ -106,31 +106,6 @@ TEST(TransferWrite, BlockRefusedAgainAndAgainIsNamedAsRefusedNotAsSilence) {
     EXPECT_EQ(w.user.CountMessages(T(9010)), 0);
 }
 
-TEST(TransferWrite, ADuplicateAckBeforeARefusalDoesNotAcknowledgeTheRefusedBlock) {
-    // Without an echo: the radio answers 0x02D0 with an ACK and the line
-    // doubles it; the duplicate comes in just after 0x02E0 went out, which the
-    // radio then refuses once. Its answers come after the frame's time on the
-    // line, as on a real cable (22 bytes at 9600 bit/s take 23 ms).
-    for (const bool duplicate : {false, true}) {
-        LinkWorld w;
-        w.port.echo[1] = false;
-        w.app.link.EchoExpected = false;
-        w.radio.latencyMs = 30;
-        w.radio.resendWrites[0x02E0] = 1;
-        w.radio.tamper = [&](const Bytes& request, const Bytes& reply) -> std::optional<Bytes> {
-            if (duplicate && request[0] == 0x57 && request[1] == 0x02 && request[2] == 0xD0)
-                w.port.Inject({kAck}, w.radio.latencyMs + 1);
-            return reply;
-        };
-        w.Driver().StartWrite();
-        ASSERT_TRUE(w.RunToEnd()) << duplicate;
-        EXPECT_EQ(w.Result(), TransferResult::Success) << duplicate;
-        EXPECT_EQ(w.radio.writes[0x02E0], 2) << duplicate;
-        EXPECT_EQ(w.radio.writes[0x02F0], 1) << duplicate;
-        EXPECT_TRUE(RadioHoldsTheImage(w)) << duplicate;
-    }
-}
-
 TEST(TransferWrite, StrayAckAroundARefusalIsNoAcknowledgement) {
     // The radio refuses block 0x0100 once; an ACK that belongs to nothing comes
     // with the refusal. The block must still be written.

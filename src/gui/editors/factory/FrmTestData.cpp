@@ -5,6 +5,7 @@
 #include "../shared/KeyRules.h"
 #include "TestDataBoxText.h"
 #include "app/AppContext.h"
+#include "app/TextCatalog.h"
 #include "factory/TestDataFile.h"
 
 #include <QEvent>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cctype>
+#include <filesystem>
 #include <string>
 
 namespace pmr {
@@ -165,8 +167,15 @@ void FrmTestData::Save() {
         std::string extension = path->substr(path->size() - 4);
         for (char& c : extension)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (extension == ".dat")
+        if (extension == ".dat") {
             path->replace(path->size() - 4, 4, ".ted");
+            // The file dialog asked about the .dat it was given, not about this file.
+            std::error_code error;
+            if (std::filesystem::exists(*path, error) &&
+                ui_.Ask(FillMarker(app_.texts.GetLangText(9200), "%1", *path), Buttons::YesNo,
+                        Severity::Warning) != Answer::Yes)
+                return;
+        }
     }
     SaveTestDataFile(*path, buffer_);
 }

@@ -277,5 +277,33 @@ TEST_F(TestDataFixture, SaveWritesTheBoxesBesideTheDocumentNameAndNeverIntoADocu
     EXPECT_EQ(h.app.factory.TestData, before); // Cancel after a save
 }
 
+TEST_F(TestDataFixture, SavingOverAnExistingTestDataFileAsksFirst) {
+    // The file dialog asks about "radio.dat"; the bytes go to "radio.ted", which
+    // already holds another bench's data: No keeps it, Yes replaces it.
+    const std::string document = (install.Root() + "/radio.dat").toStdString();
+    const std::string testData = (install.Root() + "/radio.ted").toStdString();
+    const std::string other(16, '\x07');
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        SCOPED_TRACE(answer == Answer::Yes ? "Yes" : "No");
+        std::ofstream(testData, std::ios::binary | std::ios::trunc) << other;
+        h.ui.Clear();
+        h.ui.ChooseFileNext(document);
+        h.ui.AnswerNext(answer);
+        Run([](FrmTestData& w) {
+            Retype(w.Box(1), "42");
+            Click(w, "Command1(1)");
+            Click(w, "CommandCancel");
+        });
+        ASSERT_EQ(h.ui.Questions().size(), 1u);
+        EXPECT_NE(h.ui.Questions()[0].find("radio.ted"), std::string::npos);
+        std::ifstream in(testData, std::ios::binary);
+        const std::string now(std::istreambuf_iterator<char>(in), {});
+        if (answer == Answer::No)
+            EXPECT_EQ(now, other);
+        else
+            EXPECT_EQ(static_cast<unsigned char>(now.at(1)), 42);
+    }
+}
+
 } // namespace
 } // namespace pmr
