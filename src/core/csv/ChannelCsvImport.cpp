@@ -554,7 +554,7 @@ CsvImportPlan PlanChannelImport(const AppContext& app, std::string_view bytes, C
         const std::string location = row.Field(CsvColumn::Location);
         const auto no = ParseUnits(location, 0);
         const auto noExact = ParseUnits(location, 1);
-        if (!no || !noExact || *noExact != *no * 10 || *no < 1 || *no > kLastChannel) {
+        if (!no || !noExact || *no < 1 || *no > kLastChannel || *noExact != *no * 10) {
             refuse(line, *row.Refuse(CsvColumn::Location, kCsvTextNoSuchChannel));
             continue;
         }
