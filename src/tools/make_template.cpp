@@ -8,6 +8,7 @@
 #include "app/UserInteraction.h"
 #include "document/Bands.h"
 #include "document/ChannelTable.h"
+#include "document/DocumentDefaults.h"
 #include "document/NewDocument.h"
 #include "files/DocumentFiles.h"
 #include "files/ProgramLauncher.h"
@@ -37,32 +38,6 @@ public:
     void EndThisProgram() override {}
 };
 
-// Opening a settings window shows each value by choosing its list entry, as a
-// user would, and stores the entry's value back. The template holds those
-// values already: a value no entry stands for would be rewritten as soon as a
-// window is looked at, and the new document would count as changed.
-void StoreAsTheWindowsShow(pmr::RadioDocument& doc) {
-    pmr::OptFeatures& opt = doc.Settings.Opt;
-    // The channel display (DisplayMode 1) works in channel mode only.
-    opt.WorkMode = 1;
-    opt.PowerOnText = "";
-    pmr::DtmfSettings& dtmf = doc.Settings.Dtmf;
-    // In 50 ms units: the shortest tone is 50 ms, the shortest first-digit
-    // delay 100 ms.
-    dtmf.DtmfRate = 1;
-    dtmf.FirstDigitDelay = 2;
-    for (pmr::DtmfCode* code : {&dtmf.BotCode, &dtmf.EotCode, &dtmf.StunCode, &dtmf.KillCode})
-        *code = pmr::DtmfCode{0, pmr::FixedText<16>("")};
-    // Channel 1, the first channel every new document has.
-    doc.Settings.Scan.PriorityCh1 = 1;
-    doc.Settings.Scan.PriorityCh2 = 1;
-    doc.Settings.Alert.EmergencyCh = 1;
-    // The alert's times, in seconds, start at 1.
-    doc.Settings.Alert.AlarmTime = 1;
-    doc.Settings.Alert.TxTime = 1;
-    doc.Settings.Alert.RxTime = 1;
-}
-
 // "446.00625" for 44600625 (10 Hz units).
 std::string MegahertzText(int units) {
     const std::string digits = std::to_string(units);
@@ -85,7 +60,6 @@ int main(int argc, char** argv) {
 
     ConsoleUser user;
     pmr::NewDocument(app, user, nullptr);
-    StoreAsTheWindowsShow(app.doc);
 
     // The sixteen PMR446 channels, 12.5 kHz apart, and the VFO on channel 1.
     constexpr int kFirstChannel = 44600625;
@@ -98,6 +72,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make_template: the channel table did not take 17 entries\n");
         return 1;
     }
+    // After the channels: adding the first ones reconciles the settings that
+    // refer to channels, which would undo some of these values.
+    pmr::StoreAsTheWindowsShow(app.doc);
+    // A template starts without DTMF codes (a new document keeps the codes of
+    // the radio's owner).
+    pmr::DtmfSettings& dtmf = app.doc.Settings.Dtmf;
+    for (pmr::DtmfCode* code : {&dtmf.BotCode, &dtmf.EotCode, &dtmf.StunCode, &dtmf.KillCode})
+        *code = pmr::DtmfCode{0, pmr::FixedText<16>("")};
 
     // A fresh file: an older, longer one would otherwise keep its tail.
     std::error_code ec;

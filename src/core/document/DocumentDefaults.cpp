@@ -55,4 +55,36 @@ void ResetSettings(RadioDocument& doc) {
     s.Scan.WaitTime = 6;
 }
 
+namespace {
+
+template <typename T> void AtLeast(T& value, int least) {
+    if (value < least)
+        value = static_cast<T>(least);
+}
+
+} // namespace
+
+void StoreAsTheWindowsShow(RadioDocument& doc) {
+    OptFeatures& opt = doc.Settings.Opt;
+    // The channel display (DisplayMode 1) works in channel mode only.
+    if (opt.DisplayMode == 1 && doc.ChannelCount > 1)
+        opt.WorkMode = 1;
+    opt.PowerOnText = "";
+    DtmfSettings& dtmf = doc.Settings.Dtmf;
+    // In 50 ms units: the shortest tone is 50 ms, the shortest first-digit
+    // delay 100 ms.
+    AtLeast(dtmf.DtmfRate, 1);
+    AtLeast(dtmf.FirstDigitDelay, 2);
+    // Channel 1, the first channel every new document has.
+    ScanSettings& scan = doc.Settings.Scan;
+    AtLeast(scan.PriorityCh1, 1);
+    AtLeast(scan.PriorityCh2, 1);
+    AlertSettings& alert = doc.Settings.Alert;
+    AtLeast(alert.EmergencyCh, 1);
+    // The alert's times, in seconds, start at 1.
+    AtLeast(alert.AlarmTime, 1);
+    AtLeast(alert.TxTime, 1);
+    AtLeast(alert.RxTime, 1);
+}
+
 } // namespace pmr

@@ -51,6 +51,7 @@ void NewDocument(AppContext& app, UserInteraction& ui, TemplateLoader* templates
     state.TuningPoints = MakeTuningTable(state.BandText);
     doc.Model = StoreModelRecord(state, doc.Model);
     ResetRadioInfo(app);
+    StoreAsTheWindowsShow(doc);
     app.fileBuffer = doc;
 
     if (!templates)
@@ -70,6 +71,7 @@ void NewDocument(AppContext& app, UserInteraction& ui, TemplateLoader* templates
         // channels and its test frequencies belong to that band, not this one.
         ResetChannels(app);
         ApplyTestFreqDefaults(doc, state.BandText);
+        StoreAsTheWindowsShow(doc);
         app.fileBuffer = doc;
     }
 }
