@@ -2,11 +2,18 @@
 
 #include "CharSetValidator.h"
 
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDropEvent>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMimeData>
+#include <QMouseEvent>
 
 namespace pmr {
 
@@ -63,9 +70,11 @@ protected:
         if (event->type() == QEvent::FocusIn && box_->maxLength() == 1) {
             // A one-character box entered selects its character, so a typed one
             // replaces it.
-            QMetaObject::invokeMethod(box_, [box = box_] { box->selectAll(); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                box_, [box = box_] { box->selectAll(); }, Qt::QueuedConnection);
         }
+        if (TakesTextWithoutKeys(event))
+            return true;
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
         const auto& key = *static_cast<QKeyEvent*>(event);
@@ -93,6 +102,69 @@ protected:
     }
 
 private:
+    QString Accepted(const QString& text) const {
+        QString kept;
+        for (const QChar c : text)
+            if (const std::optional<QChar> accepted = AcceptedChar(c, set_))
+                kept += *accepted;
+        return kept;
+    }
+
+    /// The box inserts what it is given cut to the room left, and only then
+    /// does the validator see it: "No. 2" into a three-character box would be
+    /// cut to "No." and then emptied. So text that arrives without a key
+    /// (the selection pasted by the middle button, a drop from elsewhere, an
+    /// input method's commit) is held to the field's characters first.
+    /// True when the event has been dealt with here.
+    bool TakesTextWithoutKeys(QEvent* event) {
+        if (box_->isReadOnly())
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            QClipboard* clipboard = QGuiApplication::clipboard();
+            if (mouse->button() != Qt::MiddleButton || !clipboard->supportsSelection())
+                return false;
+            box_->deselect();
+            InsertAccepted(clipboard->text(QClipboard::Selection));
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            // A move inside the box carries its own text; the box does that.
+            if (drop->source() == box_ || !drop->mimeData()->hasText())
+                return false;
+            box_->setCursorPosition(box_->cursorPositionAt(drop->position().toPoint()));
+            InsertAccepted(drop->mimeData()->text());
+            drop->acceptProposedAction();
+            box_->setFocus(Qt::MouseFocusReason);
+            return true;
+        }
+        case QEvent::InputMethod: {
+            auto* input = static_cast<QInputMethodEvent*>(event);
+            const QString kept = Accepted(input->commitString());
+            if (kept == input->commitString())
+                return false;
+            QInputMethodEvent held(input->preeditString(), input->attributes());
+            held.setCommitString(kept, input->replacementStart(), input->replacementLength());
+            QCoreApplication::sendEvent(box_, &held);
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
+    void InsertAccepted(const QString& text) {
+        const QString kept = Accepted(text);
+        if (kept.isEmpty())
+            return;
+        box_->insert(kept);
+        emit box_->textEdited(box_->text());
+        if (typed_)
+            typed_();
+    }
+
     QLineEdit* box_;
     CharSet set_;
     std::function<void()> typed_;
@@ -103,8 +175,7 @@ private:
 // whose frame holds it in the main window's window area.
 QWidget* OwnWindow(QWidget* control) {
     QWidget* w = control;
-    while (!w->isWindow() && w->parentWidget() &&
-           !qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+    while (!w->isWindow() && w->parentWidget() && !qobject_cast<QMdiSubWindow*>(w->parentWidget()))
         w = w->parentWidget();
     return w;
 }

@@ -6,15 +6,17 @@
 #include "editors/shared/KeyRules.h"
 #include "gui/editors/shared/TextEntryRoutes.h"
 
+#include <QClipboard>
 #include <QLineEdit>
+#include <vector>
 
 namespace pmr {
 namespace {
 
 TEST(TextRules, EveryWayInEntersWhatTheSameKeyWouldEnter) {
     testing::App();
-    const CharSet sets[] = {CharSet::Printable, CharSet::AlphaNumeric, CharSet::Name,
-                            CharSet::Digits,    CharSet::Dtmf,         CharSet::Decimal,
+    const CharSet sets[] = {CharSet::Printable,    CharSet::AlphaNumeric, CharSet::Name,
+                            CharSet::Digits,       CharSet::Dtmf,         CharSet::Decimal,
                             CharSet::SignedDecimal};
     QString candidates;
     for (char16_t u = 1; u < 0x180; ++u)
@@ -33,7 +35,8 @@ TEST(TextRules, EveryWayInEntersWhatTheSameKeyWouldEnter) {
                 expected += typed.text();
         }
         ASSERT_FALSE(expected.isEmpty());
-        for (auto enter : {testing::PasteSelection, testing::DropText, testing::CommitInputMethod}) {
+        for (auto enter :
+             {testing::PasteSelection, testing::DropText, testing::CommitInputMethod}) {
             QLineEdit box;
             ApplyTextRules(&box, set);
             int edits = 0;
@@ -41,6 +44,29 @@ TEST(TextRules, EveryWayInEntersWhatTheSameKeyWouldEnter) {
             enter(&box, candidates);
             EXPECT_EQ(box.text(), expected);
             EXPECT_GT(edits, 0); // the field hears of it as of a typed key
+        }
+    }
+}
+
+TEST(TextRules, TextLongerThanTheBoxIsHeldToItsCharactersBeforeItIsCut) {
+    testing::App();
+    struct Case {
+        const char* text;
+        const char* kept;
+    };
+    for (const Case c : {Case{"No. 2", "2"}, Case{"a1b2c3d4", "123"}, Case{"Ch 10 / 446", "104"}}) {
+        SCOPED_TRACE(c.text);
+        std::vector<void (*)(QLineEdit*, const QString&)> routes{testing::DropText,
+                                                                 testing::CommitInputMethod};
+        // The offscreen platform keeps no selection to paste.
+        if (QGuiApplication::clipboard()->supportsSelection())
+            routes.push_back(testing::PasteSelection);
+        for (auto enter : routes) {
+            QLineEdit box;
+            box.setMaxLength(3);
+            ApplyTextRules(&box, CharSet::Digits);
+            enter(&box, QString::fromLatin1(c.text));
+            EXPECT_EQ(box.text(), QString::fromLatin1(c.kept));
         }
     }
 }
