@@ -142,6 +142,8 @@ TEST(RestoreBackupDialog, AWriteTheRadioDidNotTakeIsUndoneWhenTheUserSaysSo) {
     const auto questions = h.ui.Questions();
     ASSERT_EQ(questions.size(), 3u);
     EXPECT_NE(questions[1].find(h.Text(12002).toStdString()), std::string::npos) << questions[1];
+    // The last question is about writing the backup, not the data on screen.
+    EXPECT_EQ(questions[2], h.app.texts.GetLangText(9190));
     EXPECT_EQ(link.Driver().LastWrite().kind, WriteKind::Restore);
     ASSERT_TRUE(WaitFor([&] { return QFileInfo(saved).size() == kImageSize; }));
     QFile file(saved);

@@ -6,6 +6,7 @@
 #include "backup/RadioBackup.h"
 #include "backup/UserDataFolder.h"
 #include "document/Bands.h"
+#include "document/ChannelRaster.h"
 #include "files/DocumentModified.h"
 #include "files/VersionCheck.h"
 #include "image/ImageBuffers.h"
@@ -25,7 +26,16 @@ LinkHooks DefaultLinkHooks() {
         return unfit.empty() ? std::string() : RefusedWriteMessage(app.texts, unfit);
     };
     hooks.encodeImage = [](AppContext& app) { EncodeImage(app); };
-    hooks.decodeImage = [](AppContext& app) { DecodeImage(app); };
+    hooks.decodeImage = [](AppContext& app) {
+        DecodeImage(app);
+        // A radio programmed elsewhere may hold PMR446 channels between the
+        // sixteen channels: they come into the document on the nearest one,
+        // and the message names each, as when a file is opened.
+        if (!UsesChannelRaster(app.docState.BandText))
+            return std::string();
+        const auto moved = KeepTableOnChannelRaster(app.doc);
+        return moved.empty() ? std::string() : RasterMovesText(app.texts, moved);
+    };
     hooks.encodeOver = [](AppContext& app, const std::array<std::uint8_t, kImageSize>& radio) {
         EncodeImageOver(app, radio);
     };

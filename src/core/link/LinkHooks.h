@@ -24,8 +24,9 @@ struct LinkHooks {
     std::function<std::string(AppContext&)> refuseWrite;
     /// EncodeImage: the document into ImageBuf, before a write.
     std::function<void(AppContext&)> encodeImage;
-    /// DecodeImage: ImageBuf into the document, after a read.
-    std::function<void(AppContext&)> decodeImage;
+    /// DecodeImage: ImageBuf into the document, after a read; returns what the
+    /// user should be told about values it had to correct (empty for nothing).
+    std::function<std::string(AppContext&)> decodeImage;
     /// DecodeFeatureFlags: the feature byte at ImageBuf 0x13FC into RadioFeatures.
     std::function<void(AppContext&)> decodeFeatureFlags;
     /// DecodeRadioInfo: InfoBuf into the dealer and radio information.

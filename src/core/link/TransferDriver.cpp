@@ -169,8 +169,10 @@ void TransferDriver::BeginWriteAfterCommit() {
         return;
     }
     port_.ClosePort();
+    // A restore writes the backup, not the data the windows show.
+    const int question = request_.kind == WriteKind::Restore ? 9190 : 9005;
     const auto answer =
-        Ask(app_.texts.GetLangText(9005), Buttons::OkCancel, Severity::Question);
+        Ask(app_.texts.GetLangText(question), Buttons::OkCancel, Severity::Question);
     if (!answer)
         return;
     if (*answer != Answer::Ok) {
@@ -1129,10 +1131,11 @@ void TransferDriver::FinishTransfer(bool success) {
 
 void TransferDriver::OnReadOk() {
     readOkTimer_ = 0;
-    if (hooks_.decodeImage)
-        hooks_.decodeImage(app_);
+    const std::string corrected = hooks_.decodeImage ? hooks_.decodeImage(app_) : std::string();
     app_.docState.CurrentFileName = "new.dat";
     user_.ReadDecoded();
+    if (!corrected.empty())
+        user_.ShowMessage(corrected, Severity::Information);
     if (readDecoded_)
         readDecoded_();
 }

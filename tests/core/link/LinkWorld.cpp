@@ -343,7 +343,7 @@ pmr::Answer ScriptedUser::Ask(const std::string& text, Buttons buttons, Severity
         whileOpen();
     if (answer)
         return answer(text, buttons);
-    if (text == T(9004) || text == T(9005))
+    if (text == T(9004) || text == T(9005) || text == T(9190))
         return pmr::Answer::Ok;
     switch (buttons) {
     case Buttons::Ok:
@@ -396,7 +396,7 @@ namespace {
 // test process while another reads it when ctest runs them side by side.
 std::string TestTexts() {
     const int ids[] = {9003, 9004, 9005, 9006, 9008, 9009, 9010, 9012, 9027, 9028, 9029,
-                       9030, 9031, 9032, 9070, 9072, 9073, 9120, 9121, 9123, 9133, 9134, 9135, 9180,
+                       9030, 9031, 9032, 9070, 9072, 9073, 9120, 9121, 9123, 9133, 9134, 9135, 9180, 9190,
                        12008};
     std::map<std::string, std::vector<int>> bySection;
     for (int id : ids)
@@ -430,7 +430,10 @@ LinkWorld::LinkWorld() {
         ++encodes;
         a.images.ImageBuf = encodedImage;
     };
-    hooks.decodeImage = [this](AppContext&) { ++decodes; };
+    hooks.decodeImage = [this](AppContext&) {
+        ++decodes;
+        return std::string();
+    };
     hooks.decodeFeatureFlags = [](AppContext& a) {
         const std::uint8_t f = a.images.ImageBuf[0x13FC];
         for (int i = 0; i < 4; ++i)
