@@ -9,6 +9,7 @@
 #include "document/ChoiceLists.h"
 #include "document/ToneCodes.h"
 
+#include <algorithm>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pmr {
 
@@ -77,6 +79,7 @@ const std::vector<int> kListTexts[kBatchListCount] = {
     {15050, 15051},               // signalling relation
 };
 constexpr int kAutoDialList = kBatchAutoDialMem - kBatchFirstList;
+constexpr int kListMinimumWidth = 110;
 
 const char* const kListNames[kBatchListCount] = {
     "cboTxPower",  "cboOptSignal",   "cboPttId",       "cboChSpacing",
@@ -171,7 +174,7 @@ QLineEdit* FrmCHBatch::NewBox(const QString& name, int maxLength, int widthChars
 QComboBox* FrmCHBatch::NewList(const QString& name) {
     auto* list = new QComboBox(this);
     list->setObjectName(name);
-    list->setMinimumWidth(110);
+    list->setMinimumWidth(kListMinimumWidth);
     EnterMovesOn(list);
     return list;
 }
@@ -446,6 +449,24 @@ void FrmCHBatch::InitShowList() {
         list->addItems(entries);
         list->setCurrentIndex(at >= 0 && at < list->count() ? at : 0);
     }
+    EvenListWidths();
+}
+
+void FrmCHBatch::EvenListWidths() {
+    // The lists stand in one column: as wide as the widest of them, so that
+    // one with a longer entry (PTT ID) does not stick out.
+    int width = kListMinimumWidth;
+    for (const QComboBox* list : lists_)
+        width = std::max(width, list->sizeHint().width());
+    for (QComboBox* list : lists_)
+        list->setMinimumWidth(width);
+}
+
+void FrmCHBatch::showEvent(QShowEvent* event) {
+    // The entries' widths are known for sure once the dialog has its style
+    // and font.
+    EvenListWidths();
+    QDialog::showEvent(event);
 }
 
 void FrmCHBatch::ChangShowByLanguage() {

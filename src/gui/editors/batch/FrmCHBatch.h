@@ -57,7 +57,11 @@ public:
     /// The item list with its select-all and select-none buttons.
     QGroupBox* SwitchList() const { return switchList_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void EvenListWidths();
     struct Direction {
         QRadioButton* increase = nullptr;
         QRadioButton* decrease = nullptr;

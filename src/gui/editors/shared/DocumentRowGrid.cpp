@@ -77,8 +77,17 @@ DocumentRowGrid::DocumentRowGrid(QWidget* parent, int rows, int valueColumns, Ch
         }
     }
     Reload();
+    KeepEveryRowInView();
+    // A caption in another language may need a taller header (the Chinese
+    // glyphs are higher than the Latin ones).
+    connect(model(), &QAbstractItemModel::headerDataChanged, this,
+            &DocumentRowGrid::KeepEveryRowInView);
+}
+
+void DocumentRowGrid::KeepEveryRowInView() {
     // Every row in view at once: the lists are short.
-    setMinimumHeight(horizontalHeader()->sizeHint().height() + rows * rowHeight(0) + 2 * frameWidth());
+    setMinimumHeight(horizontalHeader()->sizeHint().height() + rowCount() * rowHeight(0) +
+                     2 * frameWidth());
 }
 
 void DocumentRowGrid::Reload() {

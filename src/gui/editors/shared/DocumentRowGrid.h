@@ -49,6 +49,7 @@ protected:
 
 private:
     friend class RowGridDelegate;
+    void KeepEveryRowInView();
     // Set by the Enter key's own close: the view also closes an editor with
     // the submit hint when a click moves the current cell to another row, and
     // that close must not move the edit on a second time.

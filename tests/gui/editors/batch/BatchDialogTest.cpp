@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <initializer_list>
 
 namespace pmr::testing {
@@ -45,7 +44,8 @@ template <typename W> W* Child(QWidget& window, const char* name) {
 // Turns on only the given edit items, as if the user had left just these ticked.
 void SwitchOnly(Harness& h, std::initializer_list<int> items) {
     h.app.config.BatchSwitches.fill(0);
-    for (int item : items) h.app.config.BatchSwitches[item] = 1;
+    for (int item : items)
+        h.app.config.BatchSwitches[item] = 1;
 }
 
 QByteArray SwitchFile(const TestInstall& install) {
@@ -245,6 +245,29 @@ TEST(BatchDialog, PmrTransmitFrequenciesOtherThanTheReceiveAreRefusedAndCounted)
     EXPECT_EQ(one->TxShiftDir, 0);
     EXPECT_EQ(h.ui.Messages(),
               std::vector<std::string>{FillMarker(h.app.texts.GetLangText(9166), "%1", "1")});
+}
+
+TEST(BatchDialog, TheListsStandInOneColumnOfOneWidthInEitherLanguage) {
+    for (const int language : {1, 2}) {
+        SCOPED_TRACE(language);
+        TestInstall install(language);
+        Harness h(install);
+        h.main->OnActivated();
+        h.app.config.BatchSwitches.fill(1);
+        WithBatchDialog(h, [&](FrmCHBatch& w) {
+            w.show();
+            QApplication::processEvents();
+            std::vector<int> widths;
+            for (const char* name :
+                 {"cboTxPower", "cboOptSignal", "cboPttId", "cboChSpacing", "cboBusyLock",
+                  "cboRevTalkMode", "cboAutoDialMem", "cboSignalRelation"})
+                if (auto* list = Child<QComboBox>(w, name))
+                    widths.push_back(list->width());
+            ASSERT_EQ(widths.size(), 8u);
+            for (const int width : widths)
+                EXPECT_EQ(width, widths.front());
+        });
+    }
 }
 
 } // namespace

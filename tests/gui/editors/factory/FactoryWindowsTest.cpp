@@ -33,7 +33,8 @@ bool Shown(QAction* a) {
 
 FrmTestFre* OpenTestFre(Harness& h) {
     h.Menu("MnuTestFre")->trigger();
-    return dynamic_cast<FrmTestFre*>(h.main->FindChildWindow(QString::fromLatin1(FrmTestFre::kName)));
+    return dynamic_cast<FrmTestFre*>(
+        h.main->FindChildWindow(QString::fromLatin1(FrmTestFre::kName)));
 }
 
 /// Opens cell (row, column), 1-based, types `keys` into its editor and presses Enter.
@@ -171,8 +172,9 @@ TEST_F(TestFreFixture, FivePointTableShowsTheBandsPointsAndTakesNoEdit) {
 
 TEST(TestDataBoxText, ShowsTheByteOfAnyText) {
     const std::pair<const char*, const char*> cases[] = {
-        {"007", "7"}, {"300", "255"}, {"255", "255"}, {"", "0"},  {"-3", "0"},
-        {"4.9", "4"}, {"1a", "0"},    {".", "0"},     {"99999999999999999999", "255"},
+        {"007", "7"}, {"300", "255"}, {"255", "255"},
+        {"", "0"},    {"-3", "0"},    {"4.9", "4"},
+        {"1a", "0"},  {".", "0"},     {"99999999999999999999", "255"},
     };
     for (const auto& [text, shown] : cases)
         EXPECT_EQ(TestDataBoxText(text), shown) << '"' << text << '"';
@@ -303,6 +305,34 @@ TEST_F(TestDataFixture, SavingOverAnExistingTestDataFileAsksFirst) {
         else
             EXPECT_EQ(static_cast<unsigned char>(now.at(1)), 42);
     }
+}
+
+TEST_F(TestFreFixture, AClickOnAnotherCellAfterAWarningEditsTheCellClicked) {
+    ASSERT_TRUE(window);
+    TestFreqGrid* grid = window->Grid();
+    const std::string secondPair = Stored(2, 1);
+    // The warning's message box takes the focus from the cell editor, as a
+    // real one does.
+    h->ui.OnMessage([&](const std::string&) {
+        QLineEdit box;
+        box.show();
+        QApplication::setActiveWindow(&box);
+        box.setFocus();
+        QApplication::processEvents();
+    });
+    grid->EditCell(0, 1);
+    ASSERT_TRUE(grid->Editor());
+    grid->Editor()->setText("480");
+    const QRect target = grid->visualItemRect(grid->item(3, 2));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, target.center());
+    QApplication::processEvents();
+    h->ui.OnMessage({});
+
+    EXPECT_EQ(h->ui.Messages(), std::vector<std::string>{h->Text(9021).toStdString()});
+    EXPECT_EQ(Stored(1, 1), "47000000");
+    EXPECT_EQ(Stored(2, 1), secondPair);
+    EXPECT_EQ(grid->currentRow(), 3);
+    EXPECT_EQ(grid->currentColumn(), 2);
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTabWidget>
 
 namespace pmr {
@@ -314,6 +315,21 @@ TEST(FrmRadio, AWriteCommitsTheCellBeingEdited) {
     grid->Editor()->setText("50");
     h.main->CommitEdits(true);
     EXPECT_EQ(h.app.doc.FmPresets[4].Freq.raw(), "07600000");
+}
+
+TEST(FrmRadio, EveryPresetIsInViewInEitherLanguage) {
+    for (const int language : {1, 2}) {
+        SCOPED_TRACE(language);
+        TestInstall install(language);
+        Harness h(install);
+        h.main->OnActivated(); // takes the language of the setup file
+        auto* w = Open<FrmRadio>(h, "MnuRadioFre");
+        ASSERT_TRUE(w);
+        QApplication::processEvents();
+        DocumentRowGrid* grid = w->Grid();
+        EXPECT_EQ(grid->verticalScrollBar()->maximum(), 0);
+        EXPECT_GE(grid->viewport()->height(), grid->rowCount() * grid->rowHeight(0));
+    }
 }
 
 } // namespace
