@@ -4,6 +4,7 @@
 #include "ChannelCsvCommands.h"
 
 #include "GuiTestSupport.h"
+#include "HelpWindow.h"
 #include "csv/ChannelCsvExport.h"
 #include "document/ChannelTable.h"
 #include "document/TrimFix.h"
@@ -342,6 +343,26 @@ TEST(ChannelCsvCommands, OpenChannelWindowShowsTheImportedTable) {
     EXPECT_EQ(grid->CellText(2, 3), "LAKE");
     EXPECT_EQ(grid->CellText(2, 1), "446.01875");
     EXPECT_EQ(grid->CellText(3, 1), ""); // replaced: channel 3 is gone
+}
+
+} // namespace
+
+namespace {
+
+TEST(ChannelCsvCommands, F1InTheReportOpensTheCsvHelpPage) {
+    TestInstall install(1, /*help=*/true);
+    Harness h(install);
+    h.ui.ChooseFileNext(
+        WriteFile(install, "one.csv", QByteArray(kHeader) + "1,ONE,446.006250,Low\r\n").toStdString());
+    h.ui.HandleDialogNext([](QDialog& dialog) {
+        dialog.show();
+        QTest::keyClick(dialog.findChild<QTreeWidget*>("csvImportReport"), Qt::Key_F1);
+        return int(QDialog::Rejected);
+    });
+    EXPECT_FALSE(h.main->ImportChannelsCsv());
+    ASSERT_NE(h.main->HelpViewer(), nullptr);
+    EXPECT_TRUE(h.main->HelpViewer()->CurrentPage().endsWith("/help/english/110.html"))
+        << h.main->HelpViewer()->CurrentPage().toStdString();
 }
 
 } // namespace
