@@ -11,6 +11,7 @@
 #include "editors/channels/frmCommChInfo.h"
 
 #include <QDialog>
+#include <QMenu>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -111,6 +112,12 @@ TEST(ChannelCsvCommands, ExportWritesTheChannelTableBesideTheDocumentName) {
     Harness h(install);
     const QString path = install.Root() + "/list.csv";
     WriteFile(install, "list.csv", "an older and longer file that is replaced as a whole");
+    // Both entries stand in the File menu under their texts.
+    const QList<QAction*> file = h.Menu("mnuFile")->menu()->actions();
+    EXPECT_TRUE(file.contains(h.Menu("mnuFileExportCsv")));
+    EXPECT_TRUE(file.contains(h.Menu("mnuFileImportCsv")));
+    EXPECT_EQ(h.Menu("mnuFileExportCsv")->text(), h.Text(10900));
+    EXPECT_EQ(h.Menu("mnuFileImportCsv")->text(), h.Text(10901));
     h.ui.ChooseFileNext(path.toStdString());
     h.Menu("mnuFileExportCsv")->trigger();
 
