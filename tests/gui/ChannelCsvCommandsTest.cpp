@@ -11,8 +11,8 @@
 #include "editors/channels/frmCommChInfo.h"
 
 #include <QDialog>
-#include <QMenu>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -154,8 +154,9 @@ TEST(ChannelCsvCommands, ReportShowsRefusedAndChangedRowsAndCancelChangesNothing
     Harness h(install);
     const RadioDocument before = h.app.doc;
     int announced = 0;
-    DocumentSubscription watch(h.app.docState.Events, ~0u,
-                               [&](DocumentChange c, int) { announced += c != DocumentChange::OptionRefs; });
+    DocumentSubscription watch(h.app.docState.Events, ~0u, [&](DocumentChange c, int) {
+        announced += c != DocumentChange::OptionRefs;
+    });
     h.ui.ChooseFileNext(WriteFile(install, "mixed.csv", kMixed).toStdString());
     Shown shown;
     h.ui.HandleDialogNext(Respond(shown, false, "cmdCsvCancel"));
@@ -164,9 +165,10 @@ TEST(ChannelCsvCommands, ReportShowsRefusedAndChangedRowsAndCancelChangesNothing
     EXPECT_EQ(h.ui.Events().back().text, "FrmCsvImport");
     EXPECT_EQ(shown.kinds, (QStringList{h.Text(9342), h.Text(9341)}));
     EXPECT_EQ(shown.lines, (QList<int>{2, 3}));
-    EXPECT_EQ(shown.texts,
-              (QStringList{"line 2, Name \"one\": changed to \"ONE\" (the radio shows A-Z and 0-9)",
-                           "line 3, Location 200: no such channel (the radio has channels 1 to 128)"}));
+    EXPECT_EQ(
+        shown.texts,
+        (QStringList{"line 2, Name \"one\": changed to \"ONE\" (the radio shows A-Z and 0-9)",
+                     "line 3, Location 200: no such channel (the radio has channels 1 to 128)"}));
     EXPECT_EQ(shown.summary, "3 rows will be imported, 1 refused, 1 of those imported changed.");
     EXPECT_TRUE(shown.replaceChecked);
     EXPECT_TRUE(shown.importEnabled);
@@ -248,8 +250,8 @@ TEST(ChannelCsvCommands, FileThatIsNoChannelListIsSaidAndChangesNothing) {
         ASSERT_EQ(h.ui.Messages().size(), 1u);
         const std::string message = h.ui.Messages()[0];
         EXPECT_EQ(message.rfind(path.toStdString(), 0), 0u) << message; // names the file
-        const std::string reason = c.text == 9325 ? FillMarker(T(h, 9325), "%1", "Frequency")
-                                                  : T(h, c.text);
+        const std::string reason =
+            c.text == 9325 ? FillMarker(T(h, 9325), "%1", "Frequency") : T(h, c.text);
         EXPECT_NE(message.find(reason), std::string::npos) << message;
         EXPECT_EQ(h.ui.Events().back().severity, Severity::Warning);
         // No report: the file is refused as a whole.
@@ -322,8 +324,9 @@ TEST(ChannelCsvCommands, ReportDialogWorksByKeyboardAndFitsTheScreen) {
 
     // Escape cancels.
     const RadioDocument before = h.app.doc;
-    h.ui.ChooseFileNext(WriteFile(install, "one.csv", QByteArray(kHeader) + "1,TWO,446.006250,Low\r\n")
-                            .toStdString());
+    h.ui.ChooseFileNext(
+        WriteFile(install, "one.csv", QByteArray(kHeader) + "1,TWO,446.006250,Low\r\n")
+            .toStdString());
     h.ui.HandleDialogNext([](QDialog& dialog) {
         dialog.show();
         QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -360,7 +363,8 @@ TEST(ChannelCsvCommands, F1InTheReportOpensTheCsvHelpPage) {
     TestInstall install(1, /*help=*/true);
     Harness h(install);
     h.ui.ChooseFileNext(
-        WriteFile(install, "one.csv", QByteArray(kHeader) + "1,ONE,446.006250,Low\r\n").toStdString());
+        WriteFile(install, "one.csv", QByteArray(kHeader) + "1,ONE,446.006250,Low\r\n")
+            .toStdString());
     h.ui.HandleDialogNext([](QDialog& dialog) {
         dialog.show();
         QTest::keyClick(dialog.findChild<QTreeWidget*>("csvImportReport"), Qt::Key_F1);

@@ -26,7 +26,8 @@ TEST(WholeFileWrite, ReplacesALongerFileWhollyAndRefusesAMissingFolder) {
     }
     ASSERT_TRUE(WriteWholeFile(path.toStdString(), "a,b\r\n"));
     EXPECT_EQ(Contents(path), QByteArray("a,b\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"list.csv"}); // no temporary left
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList{"list.csv"}); // no temporary left
 
     const QString nowhere = dir.filePath("missing/list.csv");
     EXPECT_FALSE(WriteWholeFile(nowhere.toStdString(), "a,b\r\n"));
