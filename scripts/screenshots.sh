@@ -2,9 +2,10 @@
 # Screenshots of the program against the simulated radio under a virtual X
 # display, into docs/screenshots/: the main window after a read, the progress
 # window during the read, the radio information window, the radio-wide settings
-# windows in English and Chinese, and the small dialogs; then, at 1366x768 and
-# at 1920x1080 and in both languages, every window opened in turn (fit-*.png),
-# failing when a window leaves the screen.
+# windows in English and Chinese, the small dialogs and the report of a CSV
+# channel list import; then, at 1366x768 and at 1920x1080 and in both
+# languages, every window opened in turn (fit-*.png), failing when a window
+# leaves the screen.
 # Also measures the start-up time (process start to main window shown), five runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -3,28 +3,10 @@
 
 #include "CliExitCodes.h"
 #include "CliSession.h"
+#include "WholeFileWrite.h"
 #include "csv/ChannelCsvExport.h"
 
-#include <QSaveFile>
-
 namespace pmr::cli {
-
-namespace {
-
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-    // Written beside and renamed over the old file: a failure keeps it whole.
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
-} // namespace
 
 int CsvExportCommand(CliSession& session, const CliOptions& options) {
     if (const int rc = OpenDocumentArgument(session, options.file); rc != kExitOk)

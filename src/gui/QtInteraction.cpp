@@ -63,6 +63,16 @@ std::string QtFileFilter(const std::string& paneFilter) {
     return bar == std::string::npos ? paneFilter : paneFilter.substr(0, bar);
 }
 
+std::string FileFilterSuffix(const std::string& paneFilter) {
+    const auto bar = paneFilter.find('|');
+    if (bar == std::string::npos)
+        return {};
+    const std::string pattern = paneFilter.substr(bar + 1);
+    if (pattern.rfind("*.", 0) != 0 || pattern.find_first_of("*?;|", 2) != std::string::npos)
+        return {};
+    return pattern.substr(2);
+}
+
 QtInteraction::QtInteraction(const TextCatalog& texts) : texts_(texts) {}
 
 void QtInteraction::ShowMessage(const std::string& text, Severity severity) {
@@ -108,8 +118,9 @@ std::optional<std::string> QtInteraction::AskSaveFile(const std::string& filter,
                        QString::fromStdString(QtFileFilter(filter)));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // A name typed without extension still becomes a document file.
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    // A name typed without extension gets the one of its kind (a document
+    // file stays a .dat, a channel list a .csv).
+    dialog.setDefaultSuffix(QString::fromStdString(FileFilterSuffix(filter)));
     dialog.selectFile(QString::fromStdString(startPath));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

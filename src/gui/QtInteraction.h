@@ -36,4 +36,8 @@ private:
 /// "Radio documents (*.dat)|*.dat" as Qt writes a filter: "Radio documents (*.dat)".
 std::string QtFileFilter(const std::string& paneFilter);
 
+/// The extension a saved file gets when its name is typed without one:
+/// "dat" for "Radio documents (*.dat)|*.dat"; empty without a single "*.ext".
+std::string FileFilterSuffix(const std::string& paneFilter);
+
 } // namespace pmr

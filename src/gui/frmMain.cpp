@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "ChannelCsvCommands.h"
 #include "ChildWindow.h"
 #include "StandardWindows.h"
 #include "editors/shared/EditorWindow.h"
@@ -70,6 +71,9 @@ constexpr MenuRow kMenu[] = {
     {"mnuFileSave", "mnuFile", nullptr, 103, false, false},
     {"mnuFileSaveAs", "mnuFile", nullptr, 104, false, false},
     {"mnuFileRestore", "mnuFile", nullptr, 402, false, false},
+    {"mnuFileBarCsv", "mnuFile", nullptr, 0, true, false},
+    {"mnuFileExportCsv", "mnuFile", nullptr, 110, false, false},
+    {"mnuFileImportCsv", "mnuFile", nullptr, 110, false, false},
     {"mnuFileBar0", "mnuFile", nullptr, 0, true, false},
     {"mnuFilePrint", "mnuFile", nullptr, 0, false, false},
     {"mnuFileBar1", "mnuFile", nullptr, 0, true, false},
@@ -329,6 +333,8 @@ void frmMain::BuildMenu() {
     on("mnuFileSave", [this] { FileSave(); });
     on("mnuFileSaveAs", [this] { FileSaveAs(); });
     on("mnuFileRestore", [this] { RestoreFromBackup(); });
+    on("mnuFileExportCsv", [this] { ExportChannelsCsv(); });
+    on("mnuFileImportCsv", [this] { ImportChannelsCsv(); });
     on("mnuFileExit", [this] { close(); });
     on("mnuModelInfo", [this] { ShowModelInfoDialog(); });
     for (const RowCommand& rc : kRowCommands) {
@@ -583,6 +589,8 @@ void frmMain::RelabelMainWindow() {
     m("mnuFileSave", t.GetLangText(10003));
     m("mnuFileSaveAs", t.GetLangText(10004));
     m("mnuFileRestore", t.GetLangText(10007));
+    m("mnuFileExportCsv", t.GetLangText(10900));
+    m("mnuFileImportCsv", t.GetLangText(10901));
     m("mnuFilePrint", t.GetLangText(10005));
     m("mnuFileExit", t.GetLangText(10006));
     m("mnuModel", t.GetLangText(10100));
@@ -1076,6 +1084,20 @@ bool frmMain::FileSaveAs() {
     DocumentUntitled = false;
     ShowMainTxt();
     return true;
+}
+
+void frmMain::ExportChannelsCsv() {
+    // An edit still open in the grid belongs to the table that is written.
+    SetSaveEditData();
+    ExportChannelsToCsv(app_.doc, app_.texts, ui_, CsvFileBeside(app_.docState.CurrentFileName));
+}
+
+bool frmMain::ImportChannelsCsv() {
+    // The grid's open edit goes into the document first, so that the report
+    // is about the table as the user sees it; the open windows show the
+    // imported table through the document's change announcement.
+    SetSaveEditData();
+    return ImportChannelsFromCsv(app_, ui_, CsvFileBeside(app_.docState.CurrentFileName), this);
 }
 
 // ---------------------------------------------------------------- row commands

@@ -85,6 +85,10 @@ public:
     void FileOpen();
     bool FileSave(); // true when the document was saved
     bool FileSaveAs();
+    /// File > Export Channels (CSV): the channel table into a CSV file.
+    void ExportChannelsCsv();
+    /// File > Import Channels (CSV): true when the channel table was imported.
+    bool ImportChannelsCsv();
     void StartRowCommand(int command);
     /// What runs a row command when TimerCHEdit fires (1 cut .. 8 habits).
     using RowCommandRunner = std::function<void(int command)>;

@@ -60,4 +60,13 @@ TEST(QtInteraction, FilterLosesItsPatternPartForQt) {
     EXPECT_EQ(QtFileFilter("plain"), "plain");
 }
 
+TEST(QtInteraction, SavedNameWithoutExtensionTakesTheOneOfItsFilter) {
+    EXPECT_EQ(FileFilterSuffix("Radio data file (*.dat)|*.dat"), "dat");
+    EXPECT_EQ(FileFilterSuffix("CSV files (*.csv)|*.csv"), "csv");
+    // No single extension to give: the name is kept as typed.
+    EXPECT_EQ(FileFilterSuffix("Any (*)|*"), "");
+    EXPECT_EQ(FileFilterSuffix("Lists (*.csv;*.txt)|*.csv;*.txt"), "");
+    EXPECT_EQ(FileFilterSuffix("plain"), "");
+}
+
 } // namespace

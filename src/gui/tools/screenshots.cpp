@@ -3,7 +3,8 @@
 //   pmr-screenshots <program folder> <output folder>
 // writes main-after-read.png, progress.png and radio-info.png (whole screen,
 // so run it under a virtual X display), dialog-*.png of the small dialogs and
-// testfre-*.png, testdata-*.png of the factory tools.
+// testfre-*.png, testdata-*.png of the factory tools and csv-import-report.png
+// of the CSV import's report.
 
 #include "DemoRadio.h"
 #include "DocumentBridge.h"
@@ -27,6 +28,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -205,6 +207,37 @@ int main(int argc, char** argv) {
         grab(model, "dialog-model.png");
         pmr::FrmAbout about(app, &main);
         grab(about, "dialog-about.png");
+    }
+    // The report of a CSV channel list import, with rows refused, changed and
+    // noted; cancelled, so the document stays as it was.
+    {
+        const QString csv = QDir::temp().filePath(QStringLiteral("channels.csv"));
+        QFile file(csv);
+        if (file.open(QIODevice::WriteOnly)) {
+            const char* header = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                                 "DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,"
+                                 "Power,Comment\r\n";
+            const char* rest = "Tone->Tone,NFM,6.25,,Low,\r\n";
+            file.write(header);
+            file.write(QByteArray("1,Hut,446.006250,,0.000000,,88.5,88.5,023,NN,023,") + rest);
+            file.write("2,LAKE,446.018750,,0.000000,Tone,94.8,88.5,023,NN,023,"
+                       "Tone->Tone,NFM,6.25,,High,\r\n");
+            file.write(QByteArray("3,CAMP,446.031250,,0.000000,TSQL,88.5,100.0,023,NN,023,") + rest);
+            file.write(QByteArray("4,RELAY,446.100000,+,0.600000,,88.5,88.5,023,NN,023,") + rest);
+            file.write(QByteArray("5,FAR,145.500000,,0.000000,,88.5,88.5,023,NN,023,") + rest);
+            file.write(QByteArray("6,BASE,446.068750,,0.000000,Tone,72.0,88.5,023,NN,023,") + rest);
+            file.write(QByteArray("200,EXTRA,446.081250,,0.000000,,88.5,88.5,023,NN,023,") + rest);
+            file.write("7,GATE,446.093750,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,6.25,,"
+                       "Low,\r\n");
+            file.close();
+        }
+        ui.ChooseFileNext(csv.toStdString());
+        ui.HandleDialogNext([&](QDialog& dialog) {
+            grab(dialog, "csv-import-report.png");
+            return int(QDialog::Rejected);
+        });
+        main.ImportChannelsCsv();
+        QFile::remove(csv);
     }
     // The factory tools, in English and in Chinese: the test frequencies
     // window and the test data dialog.

@@ -160,9 +160,8 @@ void FrmTestData::Save() {
     if (!path)
         return;
     // The 16 bytes overwrite the start of the chosen file and keep the rest:
-    // a document file named by mistake (or given its extension by the file
-    // dialog) would be ruined, so the bytes go to the test data file of that
-    // name instead.
+    // a document file named by mistake would be ruined, so the bytes go to the
+    // test data file of that name instead.
     if (path->size() >= 4) {
         std::string extension = path->substr(path->size() - 4);
         for (char& c : extension)
