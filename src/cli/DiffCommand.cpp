@@ -123,9 +123,10 @@ int DiffCommand(CliSession& session, const CliOptions& options) {
             out << DifferenceLine(english, d) << '\n';
     }
     const std::string other = options.output.empty() ? std::string("the radio") : options.output;
-    session.Tell(differences.empty() ? "no difference between " + options.file + " and " + other
-                                     : std::to_string(differences.size()) +
-                                           " differences between " + options.file + " and " + other);
+    const std::size_t n = differences.size();
+    session.Tell((n == 0 ? std::string("no difference")
+                         : std::to_string(n) + (n == 1 ? " difference" : " differences")) +
+                 " between " + options.file + " and " + other);
     return differences.empty() ? kExitOk : kExitDiffer;
 }
 
