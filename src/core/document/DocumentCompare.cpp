@@ -161,6 +161,7 @@ std::vector<DocumentDifference> CompareDocuments(const RadioDocument& older,
                                                  const RadioDocument& newer,
                                                  const TextCatalog& texts) {
     std::vector<DocumentDifference> out;
+    out.reserve(64);
     CompareChannels(older, newer, texts, out);
     CompareSettings(older, newer, texts, out);
     return out;
