@@ -171,7 +171,8 @@ std::string DifferenceCaption(const TextCatalog& texts, const DocumentDifference
     const std::string place = MemberPlace(texts, d.channelNo, d.name);
     if (d.kind == DifferenceKind::ChannelAdded || d.kind == DifferenceKind::ChannelRemoved)
         return place;
-    return place + ", " + MemberCaption(texts, d.name);
+    return FillMarker(FillMarker(texts.GetLangText(9189), "%1", place), "%2",
+                      MemberCaption(texts, d.name));
 }
 
 std::string DifferenceLine(const TextCatalog& texts, const DocumentDifference& d) {

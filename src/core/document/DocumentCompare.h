@@ -52,7 +52,7 @@ std::vector<DocumentDifference> CompareDocuments(const RadioDocument& older,
 std::string DifferenceLine(const TextCatalog& texts, const DocumentDifference& d);
 
 /// The difference's place and caption without the values ("Channel 3, RX
-/// frequency (MHz)", "DTMF Settings, DTMF memory 3", "Channel 5").
+/// frequency (MHz)", "DTMF Settings, DTMF memory 3", "Channel 5"; text 9189).
 std::string DifferenceCaption(const TextCatalog& texts, const DocumentDifference& d);
 
 /// Takes the value `from` holds for the difference into the working document
