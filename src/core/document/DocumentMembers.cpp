@@ -289,7 +289,6 @@ void AddOptions(std::vector<SettingMember>& t) {
     voxDelay.add = 1;
     voxDelay.times = 5;
     const NumberShape onOff = Entries({kOptOff, kOptOn});
-    const NumberShape channelNo = Shape(ShownAs::ChannelNo);
     t.push_back(Checked(add("FreqStep", &O::FreqStep, 16001, steps), {0, 8}));
     t.push_back(Checked(add("SqlLevel", &O::SqlLevel, 16002, {}), {0, 9}));
     t.push_back(Checked(add("DisplayMode", &O::DisplayMode, 16004, Entries({16040, 16041, 16042})), {0, 2}));
@@ -316,7 +315,7 @@ void AddOptions(std::vector<SettingMember>& t) {
                         {0, 3}));
     // A channel or preset reference may be 0: a radio without channels or
     // presets in use holds it, and its window keeps it while its list is empty.
-    t.push_back(Checked(add("CurrentCh", &O::CurrentCh, 16018, channelNo), {0, 128}));
+    t.push_back(Checked(add("CurrentCh", &O::CurrentCh, 16018, {}), {0, 128}));
     t.push_back(Checked(add("FmCurrentCh", &O::FmCurrentCh, 16019, {}), {0, 20}));
     t.push_back(Checked(add("Tot", &O::Tot, 16020, offOrNumber), {0, 240, 15}));
     t.push_back(Checked(add("ScanPause", &O::ScanPause, 0, Entries({16073, 16074, 16075})), {0, 2}));
@@ -328,8 +327,8 @@ void AddOptions(std::vector<SettingMember>& t) {
     t.push_back(Checked(add("VoxDelay", &O::VoxDelay, 16026, voxDelay), {0, 9}));
     t.push_back(Flag(add("NoInit", &O::NoInit, 16036, Shape(ShownAs::Flag))));
     t.push_back(Checked(add("ChannelLock", &O::ChannelLock, 0, Entries({16200, 16201})), kFlag));
-    t.push_back(Checked(add("DirectCh1", &O::DirectCh1, 16501, channelNo), {0, 128}));
-    t.push_back(Checked(add("DirectCh2", &O::DirectCh2, 16502, channelNo), {0, 128}));
+    t.push_back(Checked(add("DirectCh1", &O::DirectCh1, 16501, {}), {0, 128}));
+    t.push_back(Checked(add("DirectCh2", &O::DirectCh2, 16502, {}), {0, 128}));
     t.push_back(Checked(add("Spare", &O::Spare, 0, Shape(ShownAs::Flag)), kFlag));
     t.push_back(add("ScanMode", &O::ScanMode, 0, Entries({16066, 16067, 16068})));
     t.push_back(add("WiredClone", &O::WiredClone, 0, Shape(ShownAs::Flag)));
@@ -417,12 +416,14 @@ void AddAlert(std::vector<SettingMember>& t) {
     t.push_back(Checked(add("Type", &A::Type, 27001, Entries({27030, 27031, 27032, 27033})),
                         {0, 3, 1, Bit(1)}));
     t.push_back(Checked(add("IdType", &A::IdType, 27002, Entries({27037, 27038})), kFlag));
-    t.push_back(Checked(add("IdMemory", &A::IdMemory, 27003, Entries({27037})), {0, 16}));
+    NumberShape memory = Entries({27037});
+    memory.prefix = "M";
+    t.push_back(Checked(add("IdMemory", &A::IdMemory, 27003, memory), {0, 16}));
     t.push_back(Checked(add("AlarmTime", &A::AlarmTime, 27004, {}), kAnyByte));
     t.push_back(Checked(add("TxTime", &A::TxTime, 27005, {}), kAnyByte));
     t.push_back(Checked(add("RxTime", &A::RxTime, 27006, {}), kAnyByte));
     t.push_back(Checked(add("ChannelSel", &A::ChannelSel, 27007, Entries({27034, 27035})), kFlag));
-    t.push_back(Checked(add("EmergencyCh", &A::EmergencyCh, 27009, Shape(ShownAs::ChannelNo)), {0, 129}));
+    t.push_back(Checked(add("EmergencyCh", &A::EmergencyCh, 27009, NumberShape{}), {0, 129}));
     t.push_back(Checked(add("Cycles", &A::Cycles, 27010, Entries({27036})), kAnyByte));
 }
 
@@ -436,11 +437,10 @@ void AddScan(std::vector<SettingMember>& t) {
     priority.custom = PriorityModeShown;
     NumberShape revert = Shape(ShownAs::Custom);
     revert.custom = RevertShown;
-    const NumberShape channelNo = Shape(ShownAs::ChannelNo);
     t.push_back(Checked(add("Mode", &S::Mode, 28001, Entries({28030, 28031})), kFlag));
     t.push_back(Checked(add("PriorityMode", &S::PriorityMode, 28002, priority), {0, 3}));
-    t.push_back(Checked(add("PriorityCh1", &S::PriorityCh1, 28003, channelNo), {0, 129}));
-    t.push_back(Checked(add("PriorityCh2", &S::PriorityCh2, 28004, channelNo), {0, 129}));
+    t.push_back(Checked(add("PriorityCh1", &S::PriorityCh1, 28003, {}), {0, 129}));
+    t.push_back(Checked(add("PriorityCh2", &S::PriorityCh2, 28004, {}), {0, 129}));
     // The revert channels on offer depend on the priority mode: the write
     // check tests it on its own.
     t.push_back(add("RevertCh", &S::RevertCh, 28005, revert));

@@ -40,12 +40,12 @@ bool Holds(const Allowed& allowed, int value);
 /// How a number member is shown. In this order: a value 0..3 with a text in
 /// `texts`; a value below `textCount` as text `textBase` + value; a value with
 /// an entry in `symbols`; otherwise the number (value + add) x times, in tenths
-/// when `tenths`, followed by `suffix`.
+/// when `tenths`, between `prefix` and `suffix`. Channel numbers are numbers:
+/// the lists show the VFO as 129.
 enum class ShownAs : std::uint8_t {
     Number,    // as above
     Flag,      // a check box: text 16047 ("On") for any value but 0, else 16046
     Tone,      // a tone name ("67.0", "D023N"); 0 is text 15030 ("Off")
-    ChannelNo, // a channel number; 129 is "VFO"
     Custom,    // made by `custom` (entries whose texts are put together)
 };
 struct NumberShape {
@@ -57,6 +57,7 @@ struct NumberShape {
     int add = 0;
     int times = 1;
     bool tenths = false;
+    std::string_view prefix{};
     std::string_view suffix{};
     std::string (*custom)(const TextCatalog& texts, int value) = nullptr;
 };

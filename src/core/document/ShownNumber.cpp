@@ -19,7 +19,7 @@ std::string NumberText(const NumberShape& s, int value) {
     } else {
         text = std::to_string(n);
     }
-    return text + std::string(s.suffix);
+    return std::string(s.prefix) + text + std::string(s.suffix);
 }
 
 } // namespace
@@ -32,8 +32,6 @@ std::string ShownNumber(const TextCatalog& texts, const NumberShape& s, int valu
         std::string name = ToneName(value, texts.GetLangText(15030));
         return name.empty() ? std::to_string(value) : name;
     }
-    case ShownAs::ChannelNo:
-        return value == kVfoChannelNo ? std::string("VFO") : std::to_string(value);
     case ShownAs::Custom:
         return s.custom(texts, value);
     case ShownAs::Number:

@@ -57,9 +57,11 @@ TEST(DocumentMembers, ANumberMemberReadsAndWritesItsOwnField) {
         RadioDocument doc;
         m.set(doc, 1);
         EXPECT_EQ(m.get(doc), 1);
-        for (const SettingMember& other : SettingMembers())
-            if (other.get && &other != &m)
+        for (const SettingMember& other : SettingMembers()) {
+            if (other.get && &other != &m) {
                 EXPECT_EQ(other.get(doc), 0) << other.name.key;
+            }
+        }
         RadioDocument copy;
         m.take(copy, doc);
         EXPECT_EQ(copy, doc);
