@@ -101,7 +101,6 @@ std::vector<ChannelMember> MakeChannelMembers() {
         to.RxFreq = from.RxFreq;
         to.RxStep625 = from.RxStep625;
     };
-    rx.checked = true;
     t.push_back(rx);
     // The offset as the grid's offset column shows it: the transmit frequency
     // follows from it and the receive frequency.
@@ -113,13 +112,11 @@ std::vector<ChannelMember> MakeChannelMembers() {
         to.TxShiftDir = from.TxShiftDir;
         to.TxStep625 = from.TxStep625;
     };
-    tx.checked = true;
     t.push_back(tx);
     ChannelMember name;
     name.name = {"Name", 0, 15004};
     name.text = [](const ChannelRecord& c) { return Latin1ToUtf8(WithoutTrailingBlanks(TrimFix(c.Name))); };
     name.take = [](ChannelRecord& to, const ChannelRecord& from) { to.Name = from.Name; };
-    name.checked = true;
     t.push_back(name);
 
     t.push_back(Number("RxTone", 15005, &ChannelRecord::RxTone, Shape(ShownAs::Tone)));
@@ -153,7 +150,6 @@ std::vector<ChannelMember> MakeChannelMembers() {
         to.IdCode = from.IdCode;
         to.IdCodeMaxLen = from.IdCodeMaxLen;
     };
-    id.checked = true;
     t.push_back(id);
     return t;
 }
@@ -200,7 +196,6 @@ SettingMember TextSetting(std::string key, int windowId, int labelId, int number
     m.mend = Mend::Retype;
     m.text = std::move(text);
     m.take = std::move(take);
-    m.checked = true;
     return m;
 }
 

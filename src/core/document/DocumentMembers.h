@@ -84,7 +84,9 @@ struct ChannelMember {
     /// A text member: copies it from `from` to `to`, with the members that
     /// follow from it (a frequency's step flag, an ID code's length).
     void (*take)(ChannelRecord& to, const ChannelRecord& from) = nullptr;
-    /// The write check compares it on its way through the image.
+    /// A number the write check compares through the image as it is (the
+    /// scan skip flag, compared as the one bit the radio keeps, and the text
+    /// members have checks of their own).
     bool checked = false;
 };
 
@@ -99,7 +101,8 @@ struct SettingMember {
     /// A text member as its window shows it.
     std::function<std::string(const RadioDocument&)> text;
     std::function<void(RadioDocument& to, const RadioDocument& from)> take;
-    /// The write check compares it through the image and with `allowed`.
+    /// A number the write check compares through the image and with
+    /// `allowed` (the texts and the revert channel have checks of their own).
     bool checked = false;
     Allowed allowed{};
 };
