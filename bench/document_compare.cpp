@@ -32,7 +32,8 @@ pmr::RadioDocument FullDocument(int shift) {
         c.AutoDialMem = static_cast<pmr::Integer>(shift * 5);
     }
     for (int i = 0; i < 20; ++i)
-        doc.FmPresets[static_cast<std::size_t>(i)] = {0, pmr::FixedText<8>(shift ? "08750000" : "09050000")};
+        doc.FmPresets[static_cast<std::size_t>(i)] = {
+            0, pmr::FixedText<8>(shift ? "08750000" : "09050000")};
     for (auto& code : doc.Settings.Dtmf.DialMemory)
         code = {16, pmr::FixedText<16>(shift ? "0123456789ABCD*#" : "#*DCBA9876543210")};
     for (const pmr::SettingMember& m : pmr::SettingMembers())

@@ -99,9 +99,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
             return false;
         }
         if (o.fill || !o.into.empty() || o.plain || o.dryRun) {
-            error = std::string(o.fill ? "--fill" : !o.into.empty() ? "--into"
-                                : o.plain                      ? "--plain"
-                                                               : "--dry-run") +
+            error = std::string(o.fill            ? "--fill"
+                                : !o.into.empty() ? "--into"
+                                : o.plain         ? "--plain"
+                                                  : "--dry-run") +
                     " does not belong to diff";
             return false;
         }

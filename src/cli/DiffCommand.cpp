@@ -70,8 +70,8 @@ void PrintJson(std::ostream& out, const TextCatalog& texts,
     const char* separator = "\n";
     for (const DocumentDifference& d : differences) {
         const bool setting = d.kind == DifferenceKind::Setting;
-        out << separator << "  {\"kind\": \"" << KindName(d.kind) << "\", \"channel\": "
-            << d.channelNo << ", \"member\": " << JsonString(d.name.key)
+        out << separator << "  {\"kind\": \"" << KindName(d.kind)
+            << "\", \"channel\": " << d.channelNo << ", \"member\": " << JsonString(d.name.key)
             << ", \"window\": " << JsonString(setting ? texts.GetLangText(d.name.windowId) : "")
             << ", \"caption\": " << JsonString(DifferenceCaption(texts, d))
             << ", \"old\": " << JsonString(d.oldValue) << ", \"new\": " << JsonString(d.newValue)

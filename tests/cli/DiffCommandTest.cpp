@@ -46,7 +46,8 @@ protected:
     static void Save(const RadioDocument& doc, const std::string& path) {
         const DocumentRecordBytes bytes = EncodeDocumentRecord(doc);
         std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
     }
     static ChannelRecord& Ch(RadioDocument& d, int no) {
         for (int i = 0; i < d.ChannelCount; ++i)
@@ -86,11 +87,11 @@ TEST_F(DiffCli, EachDifferenceIsOneLineInEnglishAndTheStatusIsOne) {
     const RadioDocument after = Document(changed);
     const Outcome diff = Run({"diff", Template(), changed});
     EXPECT_EQ(diff.rc, kExitDiffer) << diff.err;
-    EXPECT_EQ(diff.out,
-              "Channel 1, RX frequency (MHz): 446.00625 -> 446.04375\n"
-              "Optional Features, Squelch level: " + std::to_string(before.Settings.Opt.SqlLevel) +
-                  " -> " + std::to_string(after.Settings.Opt.SqlLevel) + "\n" +
-                  "Embedded Message, Line 2: \"\" -> SAY \"HI\" \\ O\n");
+    EXPECT_EQ(diff.out, "Channel 1, RX frequency (MHz): 446.00625 -> 446.04375\n"
+                        "Optional Features, Squelch level: " +
+                            std::to_string(before.Settings.Opt.SqlLevel) + " -> " +
+                            std::to_string(after.Settings.Opt.SqlLevel) + "\n" +
+                            "Embedded Message, Line 2: \"\" -> SAY \"HI\" \\ O\n");
     // The other way round, the values change places.
     const Outcome back = Run({"diff", "-q", changed, Template()});
     EXPECT_EQ(back.rc, kExitDiffer);
@@ -103,7 +104,8 @@ TEST_F(DiffCli, JsonHoldsEveryDifferenceWithItsTextsEscaped) {
     const Outcome json = Run({"diff", "--json", Template(), Changed()});
     EXPECT_EQ(json.rc, kExitDiffer) << json.err;
     QJsonParseError error{};
-    const QJsonDocument parsed = QJsonDocument::fromJson(QByteArray::fromStdString(json.out), &error);
+    const QJsonDocument parsed =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.out), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out;
     const QJsonArray list = parsed.array();
     ASSERT_EQ(list.size(), 3);
@@ -162,8 +164,9 @@ TEST_F(DiffCli, TheRadioIsReadIntoMemoryAndComparedWithTheFile) {
     SimRadioThread radio;
     const Outcome diff = Run({"diff", "--port", radio.Path(), file});
     EXPECT_EQ(diff.rc, kExitDiffer) << diff.err;
-    EXPECT_EQ(diff.out, "Optional Features, Squelch level: " + std::to_string(doc.Settings.Opt.SqlLevel) +
-                            " -> " + std::to_string(radioLevel) + "\n");
+    EXPECT_EQ(diff.out,
+              "Optional Features, Squelch level: " + std::to_string(doc.Settings.Opt.SqlLevel) +
+                  " -> " + std::to_string(radioLevel) + "\n");
     EXPECT_NE(diff.err.find("the radio"), std::string::npos) << diff.err;
     EXPECT_EQ(Slurp(file), fileBytes); // the file is never written
 }

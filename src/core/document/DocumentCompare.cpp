@@ -157,9 +157,8 @@ bool TakeChannel(AppContext& app, const RadioDocument& from, int channelNo) {
 
 } // namespace
 
-std::vector<DocumentDifference> CompareDocuments(const RadioDocument& older,
-                                                 const RadioDocument& newer,
-                                                 const TextCatalog& texts) {
+std::vector<DocumentDifference>
+CompareDocuments(const RadioDocument& older, const RadioDocument& newer, const TextCatalog& texts) {
     std::vector<DocumentDifference> out;
     out.reserve(64);
     CompareChannels(older, newer, texts, out);
@@ -179,9 +178,11 @@ std::string DifferenceLine(const TextCatalog& texts, const DocumentDifference& d
     const std::string place = MemberPlace(texts, d.channelNo, d.name);
     switch (d.kind) {
     case DifferenceKind::ChannelAdded:
-        return FillMarker(FillMarker(texts.GetLangText(9186), "%1", place), "%2", Quoted(d.newValue));
+        return FillMarker(FillMarker(texts.GetLangText(9186), "%1", place), "%2",
+                          Quoted(d.newValue));
     case DifferenceKind::ChannelRemoved:
-        return FillMarker(FillMarker(texts.GetLangText(9187), "%1", place), "%2", Quoted(d.oldValue));
+        return FillMarker(FillMarker(texts.GetLangText(9187), "%1", place), "%2",
+                          Quoted(d.oldValue));
     case DifferenceKind::ChannelMember:
     case DifferenceKind::Setting:
         break;

@@ -43,9 +43,8 @@ struct DocumentDifference {
 /// values are in the language of `texts`. Members that only the stored bytes
 /// tell apart (blanks after a name) are equal; a number whose two values show
 /// alike (flags 1 and 5 are both ticked) shows each value after its text.
-std::vector<DocumentDifference> CompareDocuments(const RadioDocument& older,
-                                                 const RadioDocument& newer,
-                                                 const TextCatalog& texts);
+std::vector<DocumentDifference>
+CompareDocuments(const RadioDocument& older, const RadioDocument& newer, const TextCatalog& texts);
 
 /// One line for the difference: "Channel 3, RX frequency (MHz): 446.03125 ->
 /// 446.04375", "Channel 5: added (446.06250 MHz)" (texts 9186-9188).

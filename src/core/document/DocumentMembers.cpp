@@ -106,7 +106,9 @@ std::vector<ChannelMember> MakeChannelMembers() {
     // follows from it and the receive frequency.
     ChannelMember tx;
     tx.name = {"TxShift", 0, 15100};
-    tx.text = [](const ChannelRecord& c) { return ShiftStoredToText(c.TxShift.raw(), c.TxShiftDir); };
+    tx.text = [](const ChannelRecord& c) {
+        return ShiftStoredToText(c.TxShift.raw(), c.TxShiftDir);
+    };
     tx.take = [](ChannelRecord& to, const ChannelRecord& from) {
         to.TxShift = from.TxShift;
         to.TxShiftDir = from.TxShiftDir;
@@ -115,37 +117,43 @@ std::vector<ChannelMember> MakeChannelMembers() {
     t.push_back(tx);
     ChannelMember name;
     name.name = {"Name", 0, 15004};
-    name.text = [](const ChannelRecord& c) { return Latin1ToUtf8(WithoutTrailingBlanks(TrimFix(c.Name))); };
+    name.text = [](const ChannelRecord& c) {
+        return Latin1ToUtf8(WithoutTrailingBlanks(TrimFix(c.Name)));
+    };
     name.take = [](ChannelRecord& to, const ChannelRecord& from) { to.Name = from.Name; };
     t.push_back(name);
 
     t.push_back(Number("RxTone", 15005, &ChannelRecord::RxTone, Shape(ShownAs::Tone)));
     t.push_back(Number("TxTone", 15006, &ChannelRecord::TxTone, Shape(ShownAs::Tone)));
     t.push_back(Number("TxPower", 15007, &ChannelRecord::TxPower, Entries({15044})));
-    t.push_back(Number("OptSignal", 15008, &ChannelRecord::OptSignal, Entries({kChannelOff, 15043})));
-    t.push_back(Number("PttId", 15009, &ChannelRecord::PttId,
-                       Entries({kChannelOff, 15037, 15038, 15039})));
+    t.push_back(
+        Number("OptSignal", 15008, &ChannelRecord::OptSignal, Entries({kChannelOff, 15043})));
+    t.push_back(
+        Number("PttId", 15009, &ChannelRecord::PttId, Entries({kChannelOff, 15037, 15038, 15039})));
     t.push_back(Number("ChSpacing", 15010, &ChannelRecord::ChSpacing, Entries({15042})));
     t.push_back(Number("BusyLock", 15011, &ChannelRecord::BusyLock,
                        Entries({kChannelOff, 15031, 15032, 15033})));
     // Kept in the document only: the radio has no place for it.
-    t.push_back(Number("RevTalkMode", 15012, &ChannelRecord::RevTalkMode, Entries({15034, 15035}),
-                       false));
+    t.push_back(
+        Number("RevTalkMode", 15012, &ChannelRecord::RevTalkMode, Entries({15034, 15035}), false));
     t.push_back(Number("AutoDialMem", 15013, &ChannelRecord::AutoDialMem, Entries({14013})));
-    t.push_back(Number("SignalRelation", 15022, &ChannelRecord::SignalRelation,
-                       Entries({15050, 15051})));
+    t.push_back(
+        Number("SignalRelation", 15022, &ChannelRecord::SignalRelation, Entries({15050, 15051})));
     // Compared as a flag by the write check: the radio keeps one bit.
     t.push_back(Number("ScanSkip", 15014, &ChannelRecord::ScanSkip, Shape(ShownAs::Flag), false));
     t.push_back(Number("Scramble", 15015, &ChannelRecord::Scramble, Shape(ShownAs::Flag)));
     t.push_back(Number("TxInhibit", 15016, &ChannelRecord::TxInhibit, Shape(ShownAs::Flag)));
-    t.push_back(Number("Talkaround", 15017, &ChannelRecord::Talkaround, Shape(ShownAs::Flag), false));
+    t.push_back(
+        Number("Talkaround", 15017, &ChannelRecord::Talkaround, Shape(ShownAs::Flag), false));
     t.push_back(Number("Reverse", 15018, &ChannelRecord::Reverse, Shape(ShownAs::Flag), false));
     t.push_back(Number("Whisper", 15019, &ChannelRecord::Whisper, Shape(ShownAs::Flag)));
     t.push_back(Number("Compander", 15020, &ChannelRecord::Compander, Shape(ShownAs::Flag)));
 
     ChannelMember id;
     id.name = {"IdCode", 0, 15021};
-    id.text = [](const ChannelRecord& c) { return Latin1ToUtf8(WithoutTrailingBlanks(TrimFix(c.IdCode))); };
+    id.text = [](const ChannelRecord& c) {
+        return Latin1ToUtf8(WithoutTrailingBlanks(TrimFix(c.IdCode)));
+    };
     id.take = [](ChannelRecord& to, const ChannelRecord& from) {
         to.IdCode = from.IdCode;
         to.IdCodeMaxLen = from.IdCodeMaxLen;
@@ -162,7 +170,9 @@ SettingMember Setting(std::string key, int windowId, int labelId, S RadioSetting
     SettingMember m;
     m.name = {std::move(key), windowId, labelId};
     m.shape = shape;
-    m.get = [area, field](const RadioDocument& d) { return static_cast<int>(d.Settings.*area.*field); };
+    m.get = [area, field](const RadioDocument& d) {
+        return static_cast<int>(d.Settings.*area.*field);
+    };
     m.set = [area, field](RadioDocument& d, int v) { d.Settings.*area.*field = static_cast<T>(v); };
     m.take = [area, field](RadioDocument& to, const RadioDocument& from) {
         to.Settings.*area.*field = from.Settings.*area.*field;
@@ -212,9 +222,8 @@ std::string FmPresetShown(const FmPreset& p) {
     if (p.IsEmpty != 0)
         return {};
     const std::string freq = TrimFix(p.Freq);
-    if (freq.empty() || freq.size() > 8 || !std::all_of(freq.begin(), freq.end(), [](char c) {
-            return c >= '0' && c <= '9';
-        }))
+    if (freq.empty() || freq.size() > 8 ||
+        !std::all_of(freq.begin(), freq.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return Latin1ToUtf8(freq);
     std::string digits = freq;
     digits.resize(8, '0'); // the window pads fewer digits with 0 on the right
@@ -263,8 +272,8 @@ std::string RevertShown(const TextCatalog& texts, int value) {
     }
 }
 
-constexpr std::string_view kFreqSteps[] = {"5K", "6.25K", "10K", "12.5K", "15K",
-                                           "20K", "25K", "30K", "50K"};
+constexpr std::string_view kFreqSteps[] = {"5K",  "6.25K", "10K", "12.5K", "15K",
+                                           "20K", "25K",   "30K", "50K"};
 constexpr std::string_view kMiddleCodes[] = {"0", "1", "2", "3", "4", "5", "6", "7",
                                              "8", "9", "A", "B", "C", "D", "*", "#"};
 constexpr std::string_view kGroupCodes[] = {"", "A", "B", "C", "D", "*", "#"};
@@ -286,34 +295,40 @@ void AddOptions(std::vector<SettingMember>& t) {
     const NumberShape onOff = Entries({kOptOff, kOptOn});
     t.push_back(Checked(add("FreqStep", &O::FreqStep, 16001, steps), {0, 8}));
     t.push_back(Checked(add("SqlLevel", &O::SqlLevel, 16002, {}), {0, 9}));
-    t.push_back(Checked(add("DisplayMode", &O::DisplayMode, 16004, Entries({16040, 16041, 16042})), {0, 2}));
-    t.push_back(Checked(add("ScreenColor", &O::ScreenColor, 16005, Entries({16043, 16044, 16045})), {0, 2}));
-    t.push_back(Checked(add("Backlight", &O::Backlight, 16006, Entries({kOptOff, kOptOn, 16048})), {0, 2}));
-    t.push_back(Checked(add("BatterySave", &O::BatterySave, 16007,
-                            Entries({kOptOff, 16049, 16050, 16051})),
-                        {0, 3}));
-    t.push_back(Checked(add("TailElimMode", &O::TailElimMode, 16009,
-                            Entries({16300, 16301, 16054, 16055})),
-                        {0, 3}));
-    t.push_back(Checked(add("VoicePrompt", &O::VoicePrompt, 16010, Entries({16056, 0, 16058})), {0, 2, 2}));
+    t.push_back(Checked(add("DisplayMode", &O::DisplayMode, 16004, Entries({16040, 16041, 16042})),
+                        {0, 2}));
+    t.push_back(Checked(add("ScreenColor", &O::ScreenColor, 16005, Entries({16043, 16044, 16045})),
+                        {0, 2}));
+    t.push_back(
+        Checked(add("Backlight", &O::Backlight, 16006, Entries({kOptOff, kOptOn, 16048})), {0, 2}));
+    t.push_back(
+        Checked(add("BatterySave", &O::BatterySave, 16007, Entries({kOptOff, 16049, 16050, 16051})),
+                {0, 3}));
+    t.push_back(
+        Checked(add("TailElimMode", &O::TailElimMode, 16009, Entries({16300, 16301, 16054, 16055})),
+                {0, 3}));
+    t.push_back(
+        Checked(add("VoicePrompt", &O::VoicePrompt, 16010, Entries({16056, 0, 16058})), {0, 2, 2}));
     t.push_back(Checked(add("KeyBeep", &O::KeyBeep, 16011, onOff), kFlag));
     t.push_back(Checked(add("PromptVolume", &O::PromptVolume, 16012, promptVolume), {0, 4}));
     t.push_back(Flag(add("VoxTone", &O::VoxTone, 16030, Shape(ShownAs::Flag))));
-    t.push_back(Checked(add("PowerOnDisplay", &O::PowerOnDisplay, 16013, Entries({16059, 16060, 16061})), {0, 2}));
+    t.push_back(Checked(
+        add("PowerOnDisplay", &O::PowerOnDisplay, 16013, Entries({16059, 16060, 16061})), {0, 2}));
     t.push_back(Flag(add("NoSigTailElim", &O::NoSigTailElim, 16034, Shape(ShownAs::Flag))));
     t.push_back(Checked(add("WorkMode", &O::WorkMode, 16014, Entries({16062, 16063})), kFlag));
     // Members the window keeps without showing them have no caption.
     t.push_back(Checked(add("FmWorkMode", &O::FmWorkMode, 0, Entries({16064, 16065})), kFlag));
     t.push_back(Checked(add("FmRadio", &O::FmRadio, 16035, onOff), kFlag));
-    t.push_back(Checked(add("ScramblerFreq", &O::ScramblerFreq, 16017,
-                            Entries({16069, 16070, 16071, 16072})),
-                        {0, 3}));
+    t.push_back(Checked(
+        add("ScramblerFreq", &O::ScramblerFreq, 16017, Entries({16069, 16070, 16071, 16072})),
+        {0, 3}));
     // A channel or preset reference may be 0: a radio without channels or
     // presets in use holds it, and its window keeps it while its list is empty.
     t.push_back(Checked(add("CurrentCh", &O::CurrentCh, 16018, {}), {0, 128}));
     t.push_back(Checked(add("FmCurrentCh", &O::FmCurrentCh, 16019, {}), {0, 20}));
     t.push_back(Checked(add("Tot", &O::Tot, 16020, offOrNumber), {0, 240, 15}));
-    t.push_back(Checked(add("ScanPause", &O::ScanPause, 0, Entries({16073, 16074, 16075})), {0, 2}));
+    t.push_back(
+        Checked(add("ScanPause", &O::ScanPause, 0, Entries({16073, 16074, 16075})), {0, 2}));
     t.push_back(Checked(add("TotPreAlert", &O::TotPreAlert, 16022, offOrNumber), {0, 15}));
     t.push_back(Checked(add("TotRekey", &O::TotRekey, 16023, {}), {0, 60}));
     t.push_back(Checked(add("TotReset", &O::TotReset, 16024, {}), {0, 30}));
@@ -334,7 +349,8 @@ void AddOptions(std::vector<SettingMember>& t) {
     t.push_back(TextSetting(
         "Opt.PowerOnText", kOptWindow, 16039, 0,
         [](const RadioDocument& d) {
-            return Latin1ToUtf8(WithoutTrailingBlanks(PowerOnTextShown(d.Settings.Opt.PowerOnText)));
+            return Latin1ToUtf8(
+                WithoutTrailingBlanks(PowerOnTextShown(d.Settings.Opt.PowerOnText)));
         },
         [](RadioDocument& to, const RadioDocument& from) {
             to.Settings.Opt.PowerOnText = from.Settings.Opt.PowerOnText;
@@ -347,7 +363,9 @@ void AddFmPresets(std::vector<SettingMember>& t) {
         t.push_back(TextSetting(
             "FmPresets " + std::to_string(i + 1), kFmWindow, 17001, i + 1,
             [at](const RadioDocument& d) { return FmPresetShown(d.FmPresets[at]); },
-            [at](RadioDocument& to, const RadioDocument& from) { to.FmPresets[at] = from.FmPresets[at]; }));
+            [at](RadioDocument& to, const RadioDocument& from) {
+                to.FmPresets[at] = from.FmPresets[at];
+            }));
     }
 }
 
@@ -368,13 +386,17 @@ void AddDtmf(std::vector<SettingMember>& t) {
     // The timing lists show milliseconds, stored in units of 50 ms.
     t.push_back(Checked(add("DtmfRate", &D::DtmfRate, 18005, Scaled(50)), {0, 10}));
     t.push_back(Checked(add("FirstDigitTime", &D::FirstDigitTime, 18006, Scaled(50)), {0, 20, 2}));
-    t.push_back(Checked(add("FirstDigitDelay", &D::FirstDigitDelay, 18007, Scaled(50)), {0, 50, 2}));
-    t.push_back(Checked(add("StarHashTime", &D::StarHashTime, 18008, Scaled(50)),
-                        {0, 20, 2, Bit(4) | Bit(6) | Bit(8) | Bit(12) | Bit(14) | Bit(16) | Bit(18)}));
+    t.push_back(
+        Checked(add("FirstDigitDelay", &D::FirstDigitDelay, 18007, Scaled(50)), {0, 50, 2}));
+    t.push_back(
+        Checked(add("StarHashTime", &D::StarHashTime, 18008, Scaled(50)),
+                {0, 20, 2, Bit(4) | Bit(6) | Bit(8) | Bit(12) | Bit(14) | Bit(16) | Bit(18)}));
     t.push_back(Checked(add("DKey", &D::DKey, 18009, dKey), {0, 16}));
     t.push_back(Flag(add("SideTone", &D::SideTone, 18030, Shape(ShownAs::Flag))));
-    t.push_back(Checked(add("DtmfSignalling", &D::DtmfSignalling, 18010, Entries({18041, 18042})), kFlag));
-    t.push_back(Checked(add("CallPrompt", &D::CallPrompt, 18011, Entries({18043, 18044, 18045})), {0, 2}));
+    t.push_back(
+        Checked(add("DtmfSignalling", &D::DtmfSignalling, 18010, Entries({18041, 18042})), kFlag));
+    t.push_back(
+        Checked(add("CallPrompt", &D::CallPrompt, 18011, Entries({18043, 18044, 18045})), {0, 2}));
     t.push_back(Checked(add("MiddleCode", &D::MiddleCode, 18013, middle), {0, 15}));
     t.push_back(Checked(add("GroupCode", &D::GroupCode, 18014, groupCodes), {0, 6}));
     t.push_back(Checked(add("AutoResetTime", &D::AutoResetTime, 18015, autoReset), {0, 15}));
@@ -460,8 +482,9 @@ void AddKeys(std::vector<SettingMember>& t) {
     NumberShape function;
     function.textBase = 29040;
     function.textCount = 27;
-    t.push_back(Checked(Setting("Keys.LongPressTime", kKeyWindow, 29001, keys, &K::LongPressTime, Tenths()),
-                        {10, 25}));
+    t.push_back(
+        Checked(Setting("Keys.LongPressTime", kKeyWindow, 29001, keys, &K::LongPressTime, Tenths()),
+                {10, 25}));
     struct Press {
         const char* name;
         Integer K::*field;
@@ -469,18 +492,17 @@ void AddKeys(std::vector<SettingMember>& t) {
         bool longPress;
     };
     const Press presses[] = {
-        {"Pf1Long", &K::Pf1Long, 29003, true},     {"Pf1Short", &K::Pf1Short, 29003, false},
-        {"Pf2Long", &K::Pf2Long, 29004, true},     {"Pf2Short", &K::Pf2Short, 29004, false},
-        {"Key3Long", &K::Key3Long, 29007, true},   {"Key3Short", &K::Key3Short, 29007, false},
-        {"Key4Long", &K::Key4Long, 29008, true},   {"Key4Short", &K::Key4Short, 29008, false},
-        {"Key5Long", &K::Key5Long, 29009, true},   {"Key5Short", &K::Key5Short, 29009, false},
-        {"Key6Long", &K::Key6Long, 29010, true},   {"Key6Short", &K::Key6Short, 29010, false},
+        {"Pf1Long", &K::Pf1Long, 29003, true},   {"Pf1Short", &K::Pf1Short, 29003, false},
+        {"Pf2Long", &K::Pf2Long, 29004, true},   {"Pf2Short", &K::Pf2Short, 29004, false},
+        {"Key3Long", &K::Key3Long, 29007, true}, {"Key3Short", &K::Key3Short, 29007, false},
+        {"Key4Long", &K::Key4Long, 29008, true}, {"Key4Short", &K::Key4Short, 29008, false},
+        {"Key5Long", &K::Key5Long, 29009, true}, {"Key5Short", &K::Key5Short, 29009, false},
+        {"Key6Long", &K::Key6Long, 29010, true}, {"Key6Short", &K::Key6Short, 29010, false},
     };
     for (const Press& p : presses)
-        t.push_back(Checked(Setting(std::string("Keys.") + p.name, kKeyWindow, p.labelId, keys,
-                                    p.field, function),
-                            p.longPress ? kLongPress : kShortPress, Mend::Choose,
-                            p.longPress ? kLong : kShort));
+        t.push_back(Checked(
+            Setting(std::string("Keys.") + p.name, kKeyWindow, p.labelId, keys, p.field, function),
+            p.longPress ? kLongPress : kShortPress, Mend::Choose, p.longPress ? kLong : kShort));
 }
 
 void AddMessage(std::vector<SettingMember>& t) {
@@ -492,7 +514,9 @@ void AddMessage(std::vector<SettingMember>& t) {
         const Line line = lines[i];
         t.push_back(TextSetting(
             "EmbMsg.Line" + std::to_string(i + 1), kMessageWindow, kLineLabel, i + 1,
-            [line](const RadioDocument& d) { return Latin1ToUtf8(WithoutTrailingBlanks(TrimFix(d.Settings.EmbMsg.*line))); },
+            [line](const RadioDocument& d) {
+                return Latin1ToUtf8(WithoutTrailingBlanks(TrimFix(d.Settings.EmbMsg.*line)));
+            },
             [line](RadioDocument& to, const RadioDocument& from) {
                 to.Settings.EmbMsg.*line = from.Settings.EmbMsg.*line;
             }));

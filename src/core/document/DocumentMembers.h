@@ -43,10 +43,10 @@ bool Holds(const Allowed& allowed, int value);
 /// when `tenths`, between `prefix` and `suffix`. Channel numbers are numbers:
 /// the lists show the VFO as 129.
 enum class ShownAs : std::uint8_t {
-    Number,    // as above
-    Flag,      // a check box: text 16047 ("On") for any value but 0, else 16046
-    Tone,      // a tone name ("67.0", "D023N"); 0 is text 15030 ("Off")
-    Custom,    // made by `custom` (entries whose texts are put together)
+    Number, // as above
+    Flag,   // a check box: text 16047 ("On") for any value but 0, else 16046
+    Tone,   // a tone name ("67.0", "D023N"); 0 is text 15030 ("Off")
+    Custom, // made by `custom` (entries whose texts are put together)
 };
 struct NumberShape {
     ShownAs as = ShownAs::Number;

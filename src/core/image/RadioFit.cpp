@@ -146,7 +146,8 @@ void CheckCodes(Collector& c, const DtmfSettings& s, const DtmfSettings& b) {
                           digits.size() == static_cast<std::size_t>(sentCode.Len) &&
                           AllOf(digits, IsDtmfSymbol);
         if (!fits || sentCode.Len != backCode.Len || digits != CodeDigits(backCode))
-            c.AddSetting(SettingMemberNamed(key), Shown(std::string(WithoutTrailingBlanks(digits))));
+            c.AddSetting(SettingMemberNamed(key),
+                         Shown(std::string(WithoutTrailingBlanks(digits))));
     };
     code("Dtmf.BotCode", s.BotCode, b.BotCode);
     code("Dtmf.EotCode", s.EotCode, b.EotCode);
@@ -224,7 +225,8 @@ std::string RefusedLine(const TextCatalog& texts, const UnfitValue& v) {
     int textId = 9184;
     if (v.channelNo == 0)
         textId = v.mend == Mend::Tick ? 9182 : v.mend == Mend::Retype ? 9183 : 9181;
-    std::string line = FillEvery(texts.GetLangText(textId), "%1", MemberPlace(texts, v.channelNo, name));
+    std::string line =
+        FillEvery(texts.GetLangText(textId), "%1", MemberPlace(texts, v.channelNo, name));
     line = FillEvery(line, "%2", MemberCaption(texts, name));
     return FillEvery(line, "%3", v.value);
 }

@@ -3,9 +3,9 @@
 #include "app/AppContext.h"
 #include "backup/BackupStore.h"
 #include "backup/RadioBackup.h"
+#include "document/TrimFix.h"
 #include "image/ImageAreas.h"
 #include "image/ImageDifferences.h"
-#include "document/TrimFix.h"
 #include "link/LinkTrace.h"
 #include "link/LinkUser.h"
 #include "link/PortList.h"
@@ -827,8 +827,7 @@ void TransferDriver::CompareReadBack() {
         return;
     }
     report_.mismatchAreas = DescribeDifferences(expected, found, &app_.texts);
-    report_.mismatchMembers =
-        CompareImages(app_, expected, found, app_.texts, hooks_.decodeImage);
+    report_.mismatchMembers = CompareImages(app_, expected, found, app_.texts, hooks_.decodeImage);
     TraceNote(std::to_string(report_.mismatched.size()) + " blocks read back otherwise");
     // The members the user knows, where the bytes hold any; else their areas.
     std::vector<std::string> names;

@@ -3,11 +3,12 @@
 // channels added and removed are named by number; a difference's value can be
 // taken over from the other side.
 
+#include "document/DocumentCompare.h"
+
 #include "RecordingInteraction.h"
 #include "app/AppContext.h"
 #include "app/TextCatalog.h"
 #include "document/ChannelTable.h"
-#include "document/DocumentCompare.h"
 #include "document/NewDocument.h"
 
 #include <functional>
@@ -118,13 +119,22 @@ TEST(DocumentCompare, AChangedSettingIsNamedWithItsWindowAndCaption) {
          "Opt.VoxDelay", "Optional Features, VOX delay (s)", "0.5", "2.0"},
         {"power-on text", [](RadioDocument& d) { d.Settings.Opt.PowerOnText = "HELLO"; }, 0,
          "Opt.PowerOnText", "Optional Features, Power-on message", "", "HELLO"},
-        {"FM preset", [](RadioDocument& d) { d.FmPresets[2] = {0, FixedText<8>("0905")}; }, 0,
-         "FmPresets 3", "FM Radio, Preset 3", "", "90.50000"},
+        {"FM preset",
+         [](RadioDocument& d) {
+             d.FmPresets[2] = {0, FixedText<8>("0905")};
+         },
+         0, "FmPresets 3", "FM Radio, Preset 3", "", "90.50000"},
         {"DTMF rate in ms", [](RadioDocument& d) { d.Settings.Dtmf.DtmfRate = 4; }, 0,
          "Dtmf.DtmfRate", "DTMF Settings, DTMF rate (ms)", "0", "200"},
-        {"DTMF code", [](RadioDocument& d) { d.Settings.Dtmf.KillCode = {3, FixedText<16>("9*1")}; },
+        {"DTMF code",
+         [](RadioDocument& d) {
+             d.Settings.Dtmf.KillCode = {3, FixedText<16>("9*1")};
+         },
          0, "Dtmf.KillCode", "DTMF Settings, Remote kill code", "", "9*1"},
-        {"DTMF memory", [](RadioDocument& d) { d.Settings.Dtmf.DialMemory[6] = {2, FixedText<16>("42")}; },
+        {"DTMF memory",
+         [](RadioDocument& d) {
+             d.Settings.Dtmf.DialMemory[6] = {2, FixedText<16>("42")};
+         },
          0, "Dtmf.DialMemory 7", "DTMF Settings, DTMF memory 7", "", "42"},
         {"alert type", [](RadioDocument& d) { d.Settings.Alert.Type = 3; }, 0, "Alert.Type",
          "Emergency Alert, Emergency alarm", "Local alarm", "Silent call"},

@@ -1,8 +1,9 @@
 // The table of the document's members: every key names one member, and every
 // caption, window and entry text it refers to exists in both languages.
 
-#include "app/TextCatalog.h"
 #include "document/DocumentMembers.h"
+
+#include "app/TextCatalog.h"
 
 #include <gtest/gtest.h>
 #include <set>

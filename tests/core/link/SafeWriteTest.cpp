@@ -1,9 +1,8 @@
 // The write that keeps the radio's memory: backup first, the radio's own bytes
 // kept, only changed blocks sent, read-back verification, restore.
 
-#include "LinkWorld.h"
-
 #include "../document/RecordingInteraction.h"
+#include "LinkWorld.h"
 #include "document/ChannelTable.h"
 #include "document/DocumentCompare.h"
 #include "document/NewDocument.h"

@@ -17,10 +17,16 @@ TEST_F(ChannelEditDialogTest, EveryListEntryIsTheTextTheMembersTableGivesItsValu
     Channel(3).RxTone = 1;
     ASSERT_TRUE(Open(3));
     const std::pair<const char*, const char*> lists[] = {
-        {"cboRxTone", "RxTone"},   {"cboTxTone", "TxTone"},     {"cboPower", "TxPower"},
-        {"cboOptSignal", "OptSignal"}, {"cboPttId", "PttId"},   {"cboSpacing", "ChSpacing"},
-        {"cboBusyLock", "BusyLock"}, {"cboRevTalk", "RevTalkMode"},
-        {"cboSignalRelation", "SignalRelation"}, {"cboAutoDial", "AutoDialMem"},
+        {"cboRxTone", "RxTone"},
+        {"cboTxTone", "TxTone"},
+        {"cboPower", "TxPower"},
+        {"cboOptSignal", "OptSignal"},
+        {"cboPttId", "PttId"},
+        {"cboSpacing", "ChSpacing"},
+        {"cboBusyLock", "BusyLock"},
+        {"cboRevTalk", "RevTalkMode"},
+        {"cboSignalRelation", "SignalRelation"},
+        {"cboAutoDial", "AutoDialMem"},
     };
     for (const auto& [name, key] : lists) {
         SCOPED_TRACE(name);
@@ -31,7 +37,8 @@ TEST_F(ChannelEditDialogTest, EveryListEntryIsTheTextTheMembersTableGivesItsValu
         // Entry i stores i; the auto-dial list holds Off and the memories in use only.
         const int count = std::string(key) == "AutoDialMem" ? 1 : list->count();
         for (int entry = 0; entry < count; ++entry)
-            EXPECT_EQ(ShownNumber(h.app.texts, member.shape, entry), list->itemText(entry).toStdString())
+            EXPECT_EQ(ShownNumber(h.app.texts, member.shape, entry),
+                      list->itemText(entry).toStdString())
                 << "entry " << entry;
     }
 }

@@ -23,7 +23,8 @@ std::string WithoutNumber(const std::string& shown) {
     if (at == std::string::npos || shown.back() != ')')
         return shown;
     const std::string number = shown.substr(at + 2, shown.size() - at - 3);
-    const bool digits = !number.empty() && number.find_first_not_of("-0123456789") == std::string::npos;
+    const bool digits =
+        !number.empty() && number.find_first_not_of("-0123456789") == std::string::npos;
     return digits ? shown.substr(0, at) : shown;
 }
 
