@@ -246,10 +246,10 @@ old and the new value as the program shows them:
   Channel 3, RX frequency (MHz): 446.03125 -> 446.04375
 The exit status is 0 when there is no difference and 1 when there are, as
 diff(1) gives; a file that cannot be read gives 10, a failed read of the radio
-its status below, and a failure that would otherwise give 1 gives 16. With --json, stdout holds one JSON array of objects with "kind"
-("channel-added", "channel-removed", "channel-changed" or "setting"),
-"channel" (0 for a setting; 129 is the VFO), "member", "window", "caption",
-"old" and "new".
+its status below, and a failure that would otherwise give 1 gives 16. With
+--json, stdout holds one JSON array of objects with "kind" ("channel-added",
+"channel-removed", "channel-changed" or "setting"), "channel" (0 for a
+setting; 129 is the VFO), "member", "window", "caption", "old" and "new".
 
 Progress is shown on stderr when it is a terminal. When the radio does not
 answer, the program searches the serial ports and line settings for it and
