@@ -8,6 +8,7 @@ namespace pmr::cli {
 enum ExitCode : int {
     kExitOk = 0,
     kExitFailure = 1,       // anything not listed below
+    kExitDiffer = 1,        // diff: the documents differ (as diff(1) says it)
     kExitUsage = 2,         // bad command line
     kExitPortNotOpened = 3, // the port could not be opened, or went away during the transfer
     kExitRadioSilent = 4,   // the radio did not answer
@@ -22,6 +23,7 @@ enum ExitCode : int {
     kExitVerifyFailed = 13,  // read back after the write, the radio holds something else
     kExitBackupFailed = 14,  // the radio's memory could not be kept; nothing written
     kExitRowsNotTaken = 15,  // csv-import: rows of the file were refused or changed
+    kExitNotCompared = 16,   // diff: a failure that would otherwise be 1, read as "they differ"
     kExitInterrupted = 130,  // Ctrl+C or SIGTERM
 };
 

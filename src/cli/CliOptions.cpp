@@ -34,6 +34,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
             o.quiet = true;
         } else if (arg == "--plain") {
             o.plain = true;
+        } else if (arg == "--json") {
+            o.json = true;
         } else if (arg == "--fill") {
             o.fill = true;
         } else if (arg == "--into") {
@@ -84,6 +86,29 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         return false;
     }
     o.command = positional[0];
+    if (o.json && o.command != "diff") {
+        error = "--json belongs to diff";
+        return false;
+    }
+    if (o.command == "diff") {
+        const std::size_t files = o.port.empty() ? 2 : 1;
+        if (positional.size() != files + 1 || positional[1].empty() ||
+            (files == 2 && positional[2].empty())) {
+            error = o.port.empty() ? "diff needs A.dat and B.dat, or --port and one DOC.dat"
+                                   : "diff --port compares the radio with one DOC.dat";
+            return false;
+        }
+        if (o.fill || !o.into.empty() || o.plain || o.dryRun) {
+            error = std::string(o.fill            ? "--fill"
+                                : !o.into.empty() ? "--into"
+                                : o.plain         ? "--plain"
+                                                  : "--dry-run") +
+                    " does not belong to diff";
+            return false;
+        }
+        o.file = positional[1];
+        o.output = files == 2 ? positional[2] : std::string();
+    }
     const bool csv = o.command == "csv-export" || o.command == "csv-import";
     if (csv) {
         if (positional.size() != 3 || positional[1].empty() || positional[2].empty()) {
@@ -112,7 +137,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
     if (csv)
         return true;
     const bool needsFile = o.command == "read" || o.command == "write" || o.command == "restore";
-    if (!needsFile && o.command != "info") {
+    if (!needsFile && o.command != "info" && o.command != "diff") {
         error = "unknown command: " + o.command;
         return false;
     }
@@ -120,7 +145,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         error = o.command + " needs one file name";
         return false;
     }
-    if (!needsFile && positional.size() != 1) {
+    if (o.command == "info" && positional.size() != 1) {
         error = "info takes no file name";
         return false;
     }
@@ -162,6 +187,11 @@ Commands:
   csv-import IN.csv OUT.dat [--into DOC.dat] [--fill]
                     read a CSV channel list into a new document from the
                     model's template, or into DOC.dat, and save it as OUT.dat
+  diff A.dat B.dat  print every difference from A.dat to B.dat, one line each
+  diff --port PORT DOC.dat
+                    read the radio (into memory only) and print every
+                    difference from DOC.dat to what the radio holds; neither
+                    the file nor the radio is changed (see Differences below)
 
 Options:
   -p, --port PORT   the serial port: a number (3 = COM3, see the [ports]
@@ -185,6 +215,7 @@ Options:
                     channel table is replaced by the file's channels
       --fill        csv-import: change only the channels the file names and
                     keep the others (needs --into)
+      --json        diff: print the differences as JSON
       --program-dir DIR  the program folder (language files, templates);
                     default: the folder of this executable
   -h, --help        show this text
@@ -209,6 +240,17 @@ lacks, so that nothing is lost on the way back. Every row is checked as if it
 were typed into the channel grid; the report on stderr names each row that is
 refused or changed, by line and column. OUT.dat holds the rows that were taken.
 
+Differences: channels by number (added, removed, then each changed member),
+then every radio-wide setting by the window and caption that edit it, with the
+old and the new value as the program shows them:
+  Channel 3, RX frequency (MHz): 446.03125 -> 446.04375
+The exit status is 0 when there is no difference and 1 when there are, as
+diff(1) gives; a file that cannot be read gives 10, a failed read of the radio
+its status below, and a failure that would otherwise give 1 gives 16. With
+--json, stdout holds one JSON array of objects with "kind" ("channel-added",
+"channel-removed", "channel-changed" or "setting"), "channel" (0 for a
+setting; 129 is the VFO), "member", "window", "caption", "old" and "new".
+
 Progress is shown on stderr when it is a terminal. When the radio does not
 answer, the program searches the serial ports and line settings for it and
 saves the setting it finds to mysetup.ini.
@@ -222,7 +264,9 @@ Exit status:
   5 wrong password             13 the radio does not hold what was written
   6 other model                14 no backup could be kept: nothing written
   7 other band                 15 csv-import: rows refused or changed
+                               16 diff: the compare could not be made
                               130 interrupted
+  diff: 0 no difference, 1 the documents differ
 )";
 }
 

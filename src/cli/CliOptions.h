@@ -8,9 +8,11 @@
 namespace pmr::cli {
 
 struct CliOptions {
-    std::string command; // read, write, restore, info, csv-export, csv-import
-    std::string file;    // read: output, write: input, restore: a backup, csv-*: input
-    std::string output;  // csv-export: the CSV file, csv-import: the document file
+    std::string command; // read, write, restore, info, csv-export, csv-import, diff
+    std::string file;    // read: output, write: input, restore: a backup, csv-*: input,
+                         // diff: the older document
+    std::string output;  // csv-export: the CSV file, csv-import: the document file,
+                         // diff: the newer document ("" with --port: the radio)
     std::string into;    // csv-import: the document the channels go into
     bool fill = false;   // csv-import: only the channels the file names change
     std::string port;                    // a number (3 = COM3) or a device path
@@ -19,6 +21,7 @@ struct CliOptions {
     bool quiet = false;                  // only errors on stderr
     bool plain = false;                  // write: every block, no backup, no reading back
     bool dryRun = false;                 // write: say what would change, write nothing
+    bool json = false;                   // diff: the differences as JSON
     std::string trace;                   // serial trace file
     std::string programDir;              // the program folder (language files, templates)
     bool help = false;

@@ -195,7 +195,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     CliSession session(options, args, out, err);
     if (const int rc = session.Prepare(); rc != kExitOk)
-        return rc;
+        return options.command == "diff" && rc == kExitFailure ? kExitNotCompared : rc;
     if (options.command == "read")
         return ReadCommand(session, options);
     if (options.command == "write")
@@ -206,6 +206,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return CsvExportCommand(session, options);
     if (options.command == "csv-import")
         return CsvImportCommand(session, options);
+    if (options.command == "diff")
+        return DiffCommand(session, options);
     return InfoCommand(session, options);
 }
 

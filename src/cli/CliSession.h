@@ -92,6 +92,7 @@ int ReportWrite(CliSession& session, TransferResult result, const std::string& w
 int InfoCommand(CliSession& session, const CliOptions& options);
 int CsvExportCommand(CliSession& session, const CliOptions& options);
 int CsvImportCommand(CliSession& session, const CliOptions& options);
+int DiffCommand(CliSession& session, const CliOptions& options);
 /// Opens the document file `path` names; kExitOk or the failure's exit status.
 int OpenDocumentArgument(CliSession& session, const std::string& path);
 

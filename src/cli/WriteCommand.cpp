@@ -47,6 +47,9 @@ int ReportWrite(CliSession& session, TransferResult result, const std::string& w
         session.Tell("writing failed: read back, the radio does not hold what was written: " +
                          JoinAreaNames(report.mismatchAreas),
                      true);
+        // Member by member: what was written, then what was read back.
+        for (const DocumentDifference& d : report.mismatchMembers)
+            session.Tell("  " + DifferenceLine(session.App().texts, d), true);
         if (!report.restoreWanted)
             session.Tell("to put the radio back as it was: pmr-cli restore " + report.backupPath,
                          true);

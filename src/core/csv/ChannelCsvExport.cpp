@@ -4,6 +4,7 @@
 #include "csv/CsvText.h"
 #include "document/DecimalText.h"
 #include "document/FrequencyText.h"
+#include "document/Latin1Text.h"
 #include "document/RadioDocument.h"
 #include "document/TrimFix.h"
 
@@ -18,29 +19,13 @@ std::string Mhz6(std::int64_t units10Hz) {
     return FormatUnits(units10Hz * 10, 6);
 }
 
-/// A name as the file carries it: the document keeps one byte a character in
-/// the Latin-1 range, the file is UTF-8.
-std::string Utf8Of(const std::string& bytes) {
-    std::string out;
-    for (const char ch : bytes) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out += ch;
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 std::vector<std::string> RowOf(const ChannelRecord& e) {
     std::vector<std::string> f(static_cast<std::size_t>(kCsvColumnCount));
     auto set = [&f](CsvColumn c, std::string v) { f[static_cast<std::size_t>(c)] = std::move(v); };
     auto flag = [](int v) { return std::to_string(v); };
 
     set(CsvColumn::Location, std::to_string(e.ChannelNo));
-    set(CsvColumn::Name, Utf8Of(TrimFix(e.Name)));
+    set(CsvColumn::Name, Latin1ToUtf8(TrimFix(e.Name)));
     set(CsvColumn::Frequency, Mhz6(StoredFreqUnits(e.RxFreq.raw()).value_or(0)));
     const std::int64_t shift = ShiftUnits(e.TxShift.raw());
     if (e.TxShiftDir == 1 || e.TxShiftDir == 2) {
@@ -71,7 +56,7 @@ std::vector<std::string> RowOf(const ChannelRecord& e) {
     set(CsvColumn::Whisper, flag(e.Whisper));
     set(CsvColumn::TxInhibit, flag(e.TxInhibit));
     set(CsvColumn::AutoDialMemory, flag(e.AutoDialMem));
-    set(CsvColumn::IdCode, Utf8Of(TrimFix(e.IdCode)));
+    set(CsvColumn::IdCode, Latin1ToUtf8(TrimFix(e.IdCode)));
     set(CsvColumn::SignalRelation, flag(e.SignalRelation));
     set(CsvColumn::RevTalkMode, flag(e.RevTalkMode));
     set(CsvColumn::Talkaround, flag(e.Talkaround));

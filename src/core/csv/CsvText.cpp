@@ -1,5 +1,7 @@
 #include "csv/CsvText.h"
 
+#include "document/Latin1Text.h"
+
 #include <cstring>
 
 namespace pmr {
@@ -45,21 +47,6 @@ bool IsUtf8(std::string_view s) {
         i += len;
     }
     return true;
-}
-
-std::string Latin1ToUtf8(std::string_view s) {
-    std::string out;
-    out.reserve(s.size() * 2);
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out += ch;
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
 }
 
 /// The separator of the first record: the most frequent of ",", ";" and tab

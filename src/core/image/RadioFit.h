@@ -5,7 +5,10 @@
 // dropped on its way into the radio, so the write is refused and the value named.
 // A radio-wide value that comes back unchanged must still be one its window
 // would store (an entry of its list, the characters its boxes take, an FM
-// frequency on the grid): the radio has no meaning for any other.
+// frequency on the grid): the radio has no meaning for any other. Members are
+// named from the table of the document's members.
+
+#include "document/DocumentMembers.h"
 
 #include <string>
 #include <vector>
@@ -14,14 +17,6 @@ namespace pmr {
 
 struct AppContext;
 class TextCatalog;
-
-/// What the user does to mend a value: the line of the refusal says it.
-enum class Mend {
-    Channel, // correct it in the channel list
-    Choose,  // open the window and choose an entry of the list
-    Tick,    // open the window and tick or clear the box
-    Retype,  // open the window and type the text again
-};
 
 struct UnfitValue {
     int channelNo = 0;   // 1..128, 129 for the VFO; 0 for a radio-wide setting

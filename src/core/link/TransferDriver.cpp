@@ -3,8 +3,9 @@
 #include "app/AppContext.h"
 #include "backup/BackupStore.h"
 #include "backup/RadioBackup.h"
-#include "image/ImageAreas.h"
 #include "document/TrimFix.h"
+#include "image/ImageAreas.h"
+#include "image/ImageDifferences.h"
 #include "link/LinkTrace.h"
 #include "link/LinkUser.h"
 #include "link/PortList.h"
@@ -828,9 +829,15 @@ void TransferDriver::CompareReadBack() {
         return;
     }
     report_.mismatchAreas = DescribeDifferences(expected, found, &app_.texts);
+    report_.mismatchMembers = CompareImages(app_, expected, found, app_.texts, hooks_.decodeImage);
     TraceNote(std::to_string(report_.mismatched.size()) + " blocks read back otherwise");
+    // The members the user knows, where the bytes hold any; else their areas.
+    std::vector<std::string> names;
+    for (const DocumentDifference& d : report_.mismatchMembers)
+        if (std::find(names.begin(), names.end(), DifferenceCaption(app_.texts, d)) == names.end())
+            names.push_back(DifferenceCaption(app_.texts, d));
     std::string text = FillMarker(app_.texts.GetLangText(9123), "%1",
-                                  JoinAreaNames(report_.mismatchAreas));
+                                  JoinAreaNames(names.empty() ? report_.mismatchAreas : names));
     text = FillMarker(text, "%2", report_.backupPath);
     const auto answer = Ask(text, Buttons::YesNo, Severity::Critical);
     if (!answer)

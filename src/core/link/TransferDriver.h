@@ -20,6 +20,7 @@
 // its timers and removes the listener, closing the port.
 
 #include "app/UserInteraction.h"
+#include "document/DocumentCompare.h"
 #include "link/LinkFrames.h"
 #include "link/LinkHooks.h"
 #include "link/LinkMode.h"
@@ -120,6 +121,9 @@ struct WriteReport {
     bool noChange = false;     // the radio held the document already
     std::vector<int> mismatched;            // blocks that read back otherwise
     std::vector<std::string> mismatchAreas; // what those bytes hold, in words
+    /// The members those bytes hold, written (old) and read back (new), named
+    /// from the table of the document's members; empty when the bytes hold none.
+    std::vector<DocumentDifference> mismatchMembers;
     bool restoreWanted = false;             // the user asked for the backup back
     int refusedBlock = -1; // the block the radio refused again and again
     int refusals = 0;      // how often it refused it

@@ -1,8 +1,11 @@
 // The write that keeps the radio's memory: backup first, the radio's own bytes
 // kept, only changed blocks sent, read-back verification, restore.
 
+#include "../document/RecordingInteraction.h"
 #include "LinkWorld.h"
-
+#include "document/ChannelTable.h"
+#include "document/DocumentCompare.h"
+#include "document/NewDocument.h"
 #include "image/ImageCodec.h"
 
 #include <algorithm>
@@ -127,6 +130,40 @@ TEST(SafeWrite, ABlockTheRadioIgnoresIsCaughtAndNamed) {
     EXPECT_EQ(report.backupPath, "backup 1");
     EXPECT_EQ(w.user.CountMessages(T(9010)), 0);
     EXPECT_EQ(w.prunes, 0); // a failed write removes no backup
+}
+
+TEST(SafeWrite, TheMembersABlockFailedToChangeAreNamedAsTheCompareNamesThem) {
+    LinkWorld w;
+    // A real document's image, decoded as a read decodes it.
+    testing::RecordingInteraction ui;
+    AppContext source;
+    NewDocument(source, ui, nullptr);
+    ASSERT_TRUE(AddChannel(source, 3, "446.03125"));
+    EncodeImage(source);
+    std::copy(source.images.ImageBuf.begin(), source.images.ImageBuf.begin() + w.interpretedEnd,
+              w.encodedImage.begin());
+    w.hooks.decodeImage = [](AppContext& a) { DecodeImage(a); };
+    RadioHoldsTheDocument(w);
+    w.encodedImage[0x0041] ^= 0x10; // within channel 3's receive frequency
+    w.radio.ignoreWrites = {0x0040};
+    std::string asked;
+    w.user.answer = [&asked](const std::string& text, Buttons) {
+        if (text.rfind(T(9123), 0) != 0)
+            return Answer::Ok;
+        asked = text;
+        return Answer::No; // the backup stays where it is
+    };
+    EXPECT_EQ(SafeWrite(w), TransferResult::VerifyFailed);
+    const WriteReport& report = w.driver->LastWrite();
+    ASSERT_EQ(report.mismatchMembers.size(), 1u);
+    const DocumentDifference& d = report.mismatchMembers[0];
+    EXPECT_EQ(d.channelNo, 3);
+    EXPECT_EQ(d.name.key, "RxFreq");
+    EXPECT_NE(d.oldValue, d.newValue);  // written
+    EXPECT_EQ(d.newValue, "446.03125"); // read back: the radio kept its value
+    // The question names the member rather than the whole channel.
+    EXPECT_NE(asked.find(DifferenceCaption(w.app.texts, d)), std::string::npos) << asked;
+    EXPECT_FALSE(report.restoreWanted);
 }
 
 TEST(SafeWrite, ACableDroppingMidWriteLeavesTheBackupAndRestoreBringsItBack) {
