@@ -7,9 +7,11 @@
 #include "app/InstallPaths.h"
 #include "document/DocumentCompare.h"
 #include "document/MemberCaption.h"
+#include "image/ImageCodec.h"
 #include "link/TransferDriver.h"
 
 #include <cstdio>
+#include <memory>
 
 namespace pmr::cli {
 
@@ -114,7 +116,16 @@ int DiffCommand(CliSession& session, const CliOptions& options) {
         session.Tell("the English language file of the program folder cannot be read", true);
         return kExitNotCompared;
     }
-    const auto differences = CompareDocuments(older, app.doc, english);
+    // The radio as it is: a read moves PMR446 channels that lie between the
+    // sixteen channels onto the nearest one, which would hide the difference.
+    const RadioDocument* newer = &app.doc;
+    std::unique_ptr<AppContext> radio;
+    if (options.output.empty()) {
+        radio = std::make_unique<AppContext>(app);
+        DecodeImage(*radio);
+        newer = &radio->doc;
+    }
+    const auto differences = CompareDocuments(older, *newer, english);
     std::ostream& out = session.Out();
     if (options.json) {
         PrintJson(out, english, differences);

@@ -179,3 +179,19 @@ TEST_F(DiffCli, ASilentRadioIsAFailureNotADifference) {
     EXPECT_EQ(diff.rc, kExitRadioSilent) << diff.err;
     EXPECT_EQ(diff.out, "");
 }
+
+TEST_F(DiffCli, ARadioChannelBetweenThePmr446ChannelsIsShownAsTheRadioHoldsIt) {
+    const std::string file = install_.File("radio.dat");
+    {
+        SimRadioThread radio;
+        ASSERT_EQ(Run({"read", "-q", "--port", radio.Path(), file}).rc, kExitOk);
+    }
+    // Channel 2 one 6.25 kHz step above its PMR446 channel, as another
+    // programmer may leave it: a read into the window would move it back.
+    sim::RadioMemory memory = sim::MakeDefaultRadio();
+    ++memory.image[32 + 2];
+    SimRadioThread radio({}, memory);
+    const Outcome diff = Run({"diff", "--port", radio.Path(), file});
+    EXPECT_EQ(diff.rc, kExitDiffer) << diff.err;
+    EXPECT_EQ(diff.out, "Channel 2, RX frequency (MHz): 446.01875 -> 446.02500\n");
+}

@@ -142,7 +142,10 @@ TEST(SafeWrite, TheMembersABlockFailedToChangeAreNamedAsTheCompareNamesThem) {
     EncodeImage(source);
     std::copy(source.images.ImageBuf.begin(), source.images.ImageBuf.begin() + w.interpretedEnd,
               w.encodedImage.begin());
-    w.hooks.decodeImage = [](AppContext& a) { DecodeImage(a); };
+    w.hooks.decodeImage = [](AppContext& a) {
+        DecodeImage(a);
+        return std::string();
+    };
     RadioHoldsTheDocument(w);
     w.encodedImage[0x0041] ^= 0x10; // within channel 3's receive frequency
     w.radio.ignoreWrites = {0x0040};
