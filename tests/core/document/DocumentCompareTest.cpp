@@ -125,7 +125,7 @@ TEST(DocumentCompare, AChangedSettingIsNamedWithItsWindowAndCaption) {
          },
          0, "FmPresets 3", "FM Radio, Preset 3", "", "90.50000"},
         {"DTMF rate in ms", [](RadioDocument& d) { d.Settings.Dtmf.DtmfRate = 4; }, 0,
-         "Dtmf.DtmfRate", "DTMF Settings, DTMF rate (ms)", "0", "200"},
+         "Dtmf.DtmfRate", "DTMF Settings, DTMF rate (ms)", "50", "200"},
         {"DTMF code",
          [](RadioDocument& d) {
              d.Settings.Dtmf.KillCode = {3, FixedText<16>("9*1")};
