@@ -20,6 +20,7 @@
 // its timers and removes the listener, closing the port.
 
 #include "app/UserInteraction.h"
+#include "link/AnswerTiming.h"
 #include "link/LinkFrames.h"
 #include "link/LinkHooks.h"
 #include "link/LinkMode.h"
@@ -202,6 +203,9 @@ private:
     /// At the handshake: a whole reply of either echo shape is taken and sets
     /// the echo assumption. True while the bytes may still become one (wait).
     bool AdoptHandshakeEcho();
+    /// A one-byte answer that came before the frame could reach the radio is
+    /// dropped (see AnswerTiming): true when it was.
+    bool SetAsideEarlyAnswer();
     /// The expected bytes are there: classify them.
     void TakeReply();
     bool ClassifyReply(const Bytes& whole);
@@ -311,6 +315,7 @@ private:
     Bytes sentFrame_; // its echo must lead the reply
     Bytes receiveBuffer_;
     bool replyTaken_ = false; // the expected bytes have been classified
+    AnswerTiming timing_;     // whether a one-byte answer came too soon to be one
 
     // Timers: the generation makes a time-out that was already due when the
     // timer was stopped or restarted harmless.
