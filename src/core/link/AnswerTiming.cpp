@@ -29,11 +29,10 @@ void AnswerTiming::NamedReply(std::int64_t nowMs, std::size_t replyBytes, bool h
 
 bool AnswerTiming::SetAside(std::int64_t nowMs) {
     // The frame's own time, without the answer byte's: that byte's time is the
-    // margin for the milliseconds of the clock.
-    if (!lineSpeed_ || nowMs - sentAtMs_ >= WireMs(frameBytes_))
-        return false;
-    setAside_ = true;
-    return true;
+    // margin for the milliseconds of the clock. An answer in its own time after
+    // one set aside shows the radio did answer the frame.
+    setAside_ = lineSpeed_ && nowMs - sentAtMs_ < WireMs(frameBytes_);
+    return setAside_;
 }
 
 bool AnswerTiming::SetAsideAnswerStoodAlone() {

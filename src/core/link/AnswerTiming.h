@@ -10,13 +10,16 @@
 // so a byte that comes sooner is no answer to it and is set aside.
 //
 // Links that carry bytes faster than such a line (a pseudo-terminal, a radio
-// with a serial interface of its own) have no such time. So the rule holds
-// only while every reply that names its frame (the handshake's, the
-// identification, a block read) has come no sooner than the line could have
-// carried the frame and the reply, judged afresh from each handshake; and an
-// answer set aside that turns out to be the only one (the frame's time runs
-// out with nothing after it) gives the rule up for the session: the link
-// answers sooner than the line, and the frame is sent again.
+// with a serial interface of its own) have no such time, and nothing tells a
+// duplicate there from the answer. Their replies' times are no safe guide
+// either: a process not scheduled at once makes any reply late, and a rule
+// that waited longer than the link's fastest answer would drop true answers.
+// So the rule holds only while every reply that names its frame (the
+// handshake's, the identification, a block read) has come no sooner than the
+// line could have carried the frame and the reply, judged afresh from each
+// handshake; and an answer set aside that turns out to be the only one (the
+// frame's time runs out with nothing after it) gives the rule up for the
+// session: the link answers sooner than the line, and the frame is sent again.
 
 #include <cstddef>
 #include <cstdint>
@@ -34,8 +37,9 @@ public:
     /// could have reached the radio, on a link known to run at line speed. It
     /// is then no answer to the frame.
     bool SetAside(std::int64_t nowMs);
-    /// The frame's time ran out: true when an answer had been set aside, which
-    /// was then the radio's own; the link is no longer taken to run at line speed.
+    /// The frame's time ran out: true when an answer had been set aside and
+    /// none came after it, so that it was the radio's own; the link is then no
+    /// longer taken to run at line speed.
     bool SetAsideAnswerStoodAlone();
     bool LineSpeed() const { return lineSpeed_; }
 

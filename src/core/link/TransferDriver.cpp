@@ -461,7 +461,7 @@ bool TransferDriver::SetAsideEarlyAnswer() {
         !timing_.SetAside(timers_.NowMs()))
         return false;
     TraceNote("the " + std::to_string(receiveBuffer_.size()) +
-              " bytes above came before the frame could reach the radio: not its answer");
+              " bytes above came too soon to answer the frame: set aside");
     receiveBuffer_.clear();
     return true;
 }
@@ -935,8 +935,8 @@ void TransferDriver::OnResponseTimeout(std::uint64_t generation) {
     if (trace_)
         TraceTimeout();
     if (timing_.SetAsideAnswerStoodAlone())
-        TraceNote("nothing came after the answer set aside: this link answers sooner than a "
-                  "line at 9600 bit/s; answers are no longer judged by their time");
+        TraceNote("nothing came after the answer set aside: it was the radio's; answers are "
+                  "no longer judged by their time");
     if (mode_ == LinkMode::Search) {
         SearchTimeout();
         return;

@@ -203,8 +203,8 @@ private:
     /// At the handshake: a whole reply of either echo shape is taken and sets
     /// the echo assumption. True while the bytes may still become one (wait).
     bool AdoptHandshakeEcho();
-    /// A one-byte answer that came before the frame could reach the radio is
-    /// dropped (see AnswerTiming): true when it was.
+    /// A one-byte answer that came too soon to answer the frame is dropped
+    /// (see AnswerTiming): true when it was.
     bool SetAsideEarlyAnswer();
     /// The expected bytes are there: classify them.
     void TakeReply();
