@@ -197,6 +197,14 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& o, bool& hel
                 return bad();
             for (const auto& [address, count] : addresses)
                 o.ignoreWrites.insert(address);
+        } else if (arg == "--duplicate-ack") {
+            if (!needValue())
+                return false;
+            std::map<std::uint16_t, int> addresses;
+            if (!ParseResend(value, addresses))
+                return bad();
+            for (const auto& [address, count] : addresses)
+                o.duplicateAcks.insert(address);
         } else if (arg == "--noise") {
             if (!needValue())
                 return false;
@@ -281,6 +289,10 @@ read requests and write blocks of the main memory 0x0000-0x13FF, counted from 1)
                         defaults to 1)
   --ignore-write ADDR,...  acknowledge the write block at ADDR but keep the
                         memory as it was (a radio that loses a block)
+  --duplicate-ack ADDR,...  send the ACK of the write block that ends where
+                        ADDR begins twice, the second 5 ms after the first,
+                        then refuse the block at ADDR once with a resend
+                        request (a line that doubles an ACK)
   --bad-checksum N,...  send a wrong checksum in the reply to these frames
   --split N,...         send the reply to these frames in two parts
   --split-gap MS        pause between the two parts (default 20)

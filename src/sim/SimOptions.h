@@ -27,6 +27,9 @@ struct SimOptions {
     int exitAfterBlock = 0;                    // 0 = never; the pseudo-terminal is closed
     std::map<std::uint16_t, int> resendBlocks; // write address -> resend requests to send
     std::set<std::uint16_t> ignoreWrites;      // write blocks acknowledged but not stored
+    // Write blocks refused once, after the ACK of the block that ends where
+    // they begin came twice, the second shortly after the first.
+    std::set<std::uint16_t> duplicateAcks;
     std::set<int> badChecksumFrames;           // frame ordinals, from 1
     std::set<int> splitFrames;                 // frame ordinals, from 1
     bool ackEnd = true;                        // acknowledge the end frame

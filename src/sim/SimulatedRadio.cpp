@@ -5,6 +5,11 @@
 
 namespace pmr::sim {
 namespace {
+// --duplicate-ack: from the first ACK to its duplicate. Long enough for the
+// programmer to have sent the next block, far shorter than that block's time
+// on the line.
+constexpr std::int64_t kDuplicateAckGapNanos = 5'000'000;
+
 bool InMain(std::uint32_t address, std::uint32_t length) {
     return address + length <= kMainBase + kMainSize;
 }
@@ -17,7 +22,10 @@ std::string Hex(std::uint32_t v, int digits) {
 
 SimulatedRadio::SimulatedRadio(RadioMemory& memory, SimOptions options)
     : memory_(memory), options_(std::move(options)), resendsLeft_(options_.resendBlocks),
-      noise_(options_.seed) {}
+      noise_(options_.seed) {
+    for (const std::uint16_t address : options_.duplicateAcks)
+        ++resendsLeft_[address];
+}
 
 bool SimulatedRadio::Chance(int perMillion) {
     return perMillion > 0 &&
@@ -122,6 +130,7 @@ std::vector<std::uint8_t> SimulatedRadio::BlockReply(std::uint16_t address,
 void SimulatedRadio::Handle(const ProgramFrame& f, std::int64_t at) {
     const int ordinal = ++stats_.frames;
     std::vector<std::uint8_t> reply;
+    bool ackTwice = false; // --duplicate-ack
     if (exitAfterReply_ && f.kind != FrameKind::Handshake) {
         Log("frame " + std::to_string(ordinal) + " ignored: closing down");
         return;
@@ -187,6 +196,7 @@ void SimulatedRadio::Handle(const ProgramFrame& f, std::int64_t at) {
         for (std::uint32_t i = 0; i < f.data.size(); ++i)
             memory_.Write(f.address + i, f.data[i]);
         reply = {0x06};
+        ackTwice = options_.duplicateAcks.count(static_cast<std::uint16_t>(f.address + f.length)) > 0;
         break;
     }
     case FrameKind::End:
@@ -215,6 +225,10 @@ void SimulatedRadio::Handle(const ProgramFrame& f, std::int64_t at) {
         Reply({reply.begin() + half, reply.end()}, start + options_.splitGapMicros * 1000);
     } else {
         Reply(std::move(reply), start);
+    }
+    if (ackTwice) {
+        Log("  ACK sent twice");
+        Reply({0x06}, start + kDuplicateAckGapNanos);
     }
 }
 

@@ -80,7 +80,7 @@ private:
     bool silent_ = false;
     bool exitAfterReply_ = false;
     int blocks_ = 0;
-    std::map<std::uint16_t, int> resendsLeft_;
+    std::map<std::uint16_t, int> resendsLeft_; // --resend, and one for each --duplicate-ack
     std::mt19937 noise_;
     std::optional<std::int64_t> replyDoneAt_; // real time the last reply byte left
     bool awaitingNextFrame_ = false;

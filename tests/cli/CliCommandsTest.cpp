@@ -168,6 +168,36 @@ TEST_F(Cli, AValueTheRadioCannotHoldAndABlockItRefusesAreNamed) {
     EXPECT_EQ(o.err.find("did not answer"), std::string::npos) << o.err;
 }
 
+TEST_F(Cli, APlainWriteStoresTheBlockRefusedAfterADuplicateAck) {
+    const std::string file = install_.File("radio.dat");
+    // What the plain write leaves in a radio that takes every block.
+    sim::RadioMemory reference = Radio();
+    {
+        SimRadioThread radio({}, reference);
+        ASSERT_EQ(Run({"read", "-q", "--port", radio.Path(), file}).rc, kExitOk);
+        ASSERT_EQ(Run({"write", "--plain", "-q", "--port", radio.Path(), file}).rc, kExitOk);
+        radio.Stop();
+        reference = radio.Memory();
+    }
+    // At the line's own speed the ACK of 0x02D0 comes twice, the second while
+    // 0x02E0 is still on its way; the radio then refuses 0x02E0 once.
+    sim::SimOptions doubling;
+    doubling.pace = true;
+    doubling.duplicateAcks = {0x02E0};
+    sim::RadioMemory spoilt = Radio();
+    std::fill(spoilt.image.begin() + 0x02E0, spoilt.image.begin() + 0x02F0, 0x5A);
+    SimRadioThread radio(doubling, spoilt);
+    const Outcome o = Run({"write", "--plain", "-q", "--port", radio.Path(), file});
+    radio.Stop();
+    ASSERT_EQ(o.rc, kExitOk) << o.err;
+    EXPECT_EQ(radio.Stats().resendsSent, 1);
+    const auto& written = radio.Memory().image;
+    EXPECT_NE(reference.image[0x02E0], 0x5A);
+    EXPECT_TRUE(std::equal(written.begin() + 0x02E0, written.begin() + 0x02F0,
+                           reference.image.begin() + 0x02E0));
+    EXPECT_TRUE(std::equal(written.begin(), written.begin() + 0x1400, reference.image.begin()));
+}
+
 TEST_F(Cli, PortFileAndUsageFailures) {
     const Outcome noPort = Run({"info", "--port", "/dev/pmr-no-such-device"});
     EXPECT_EQ(noPort.rc, kExitPortNotOpened);

@@ -277,6 +277,31 @@ TEST(SimulatedRadio, AcknowledgesAnIgnoredWriteWithoutStoringIt) {
     EXPECT_EQ(b.memory.image[0x0050], 0x07);
 }
 
+TEST(SimulatedRadio, DoublesTheAckBeforeADuplicateAckBlockAndRefusesThatBlockOnce) {
+    Bench b;
+    const char* argv[] = {"sim", "--duplicate-ack", "0x0030"};
+    bool help = false;
+    std::string error;
+    ASSERT_TRUE(ParseSimOptions(3, argv, b.options, help, error)) << error;
+    EXPECT_EQ(b.options.duplicateAcks, std::set<std::uint16_t>{0x0030});
+    b.Connect();
+    // A block elsewhere is answered once.
+    EXPECT_EQ(b.Exchange(WriteBlock(0x0000, 0x01)), Bytes{0x06});
+    // The block that ends at 0x0030: its ACK at once, the duplicate 5 ms later.
+    b.Radio().Receive(WriteBlock(0x0020, 0x02), b.now);
+    EXPECT_EQ(b.Radio().TakeDue(b.now), Bytes{0x06});
+    EXPECT_TRUE(b.Radio().TakeDue(b.now + 5 * kMs - 1).empty());
+    EXPECT_EQ(b.Radio().TakeDue(b.now + 5 * kMs), Bytes{0x06});
+    EXPECT_FALSE(b.Radio().NextDue().has_value());
+    EXPECT_EQ(b.memory.image[0x0020], 0x02);
+    b.now += 10 * kMs;
+    // The block at 0x0030 is refused once, then stored.
+    EXPECT_EQ(b.Exchange(WriteBlock(0x0030, 0x03)), Bytes{0x0A});
+    EXPECT_NE(b.memory.image[0x0030], 0x03);
+    EXPECT_EQ(b.Exchange(WriteBlock(0x0030, 0x03)), Bytes{0x06});
+    EXPECT_EQ(b.memory.image[0x0030], 0x03);
+}
+
 TEST(SimOptions, ParsesFaultListsAndRejectsBadValues) {
     SimOptions o;
     bool help = false;
@@ -293,7 +318,7 @@ TEST(SimOptions, ParsesFaultListsAndRejectsBadValues) {
     EXPECT_TRUE(o.echo && o.pace);
 
     for (auto bad : {"--band=300", "--model=TOOLONGNAME", "--latency=x", "--split=0", "--noise=1001",
-                      "--bogus", "--ignore-write=x"}) {
+                      "--bogus", "--ignore-write=x", "--duplicate-ack=0x10000"}) {
         SimOptions other;
         const char* args[] = {"sim", bad};
         EXPECT_FALSE(ParseSimOptions(2, args, other, help, error)) << bad;

@@ -50,7 +50,8 @@ int PercentHalfEven(long value, long total) {
 // resend request anywhere in it asks for the block again; anything else is no
 // answer the driver knows (the time-out sends the block again). A stray ACK
 // that arrives in a receive of its own before the real answer cannot be told
-// from one; with an echoing cable it overtakes the echo and fails that check.
+// from one by its bytes: with an echoing cable it overtakes the echo and fails
+// that check; without one, its time gives it away (AnswerTiming).
 Bytes OneByteAnswer(const Bytes& received, std::size_t echo) {
     const auto answer = received.begin() + static_cast<std::ptrdiff_t>(echo);
     Bytes whole(received.begin(), answer);
@@ -358,6 +359,7 @@ void TransferDriver::SendFrame(const Bytes& frame, int threshold, int expectedLe
     DiscardUnreadInput();
     receiveBuffer_.clear();
     replyTaken_ = false;
+    timing_.FrameSent(timers_.NowMs(), frame.size());
     sentFrame_ = frame;
     if (activate)
         linkActive_ = true;
@@ -451,7 +453,20 @@ void TransferDriver::OnLinkReceive() {
         return;
     if (receiveBuffer_.size() < static_cast<std::size_t>(expectedLength_))
         return;
+    if (SetAsideEarlyAnswer())
+        return;
     TakeReply();
+}
+
+bool TransferDriver::SetAsideEarlyAnswer() {
+    // With an echo, a byte ahead of the radio's answer spoils the echo instead.
+    if (echoLength_ != 0 || expectedLength_ != kOneByteReplyLength ||
+        !timing_.SetAside(timers_.NowMs()))
+        return false;
+    TraceNote("the " + std::to_string(receiveBuffer_.size()) +
+              " bytes above came too soon to answer the frame: set aside");
+    receiveBuffer_.clear();
+    return true;
 }
 
 void TransferDriver::TakeReply() {
@@ -519,6 +534,8 @@ bool TransferDriver::ClassifyReply(const Bytes& whole) {
         std::equal(sentFrame_.begin(), sentFrame_.begin() + echo, whole.begin());
     const ReplyKind kind = echoIntact ? Classify(whole, ctx) : ReplyKind::None;
     const auto reply = ReplyPart(whole, echoLength_);
+    if (kind != ReplyKind::None && kind != ReplyKind::Ack && kind != ReplyKind::ResendRequest)
+        timing_.NamedReply(timers_.NowMs(), reply.size(), kind == ReplyKind::HandshakeReply);
     if (mode_ == LinkMode::Search) {
         if (kind == ReplyKind::HandshakeReply && step_ == LinkStep::Handshake) {
             SearchStep();
@@ -926,6 +943,9 @@ void TransferDriver::OnResponseTimeout(std::uint64_t generation) {
     ++waitGeneration_;
     if (trace_)
         TraceTimeout();
+    if (timing_.SetAsideAnswerStoodAlone())
+        TraceNote("nothing came after the answer set aside: it was the radio's; answers are "
+                  "no longer judged by their time");
     if (mode_ == LinkMode::Search) {
         SearchTimeout();
         return;

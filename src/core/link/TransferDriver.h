@@ -21,6 +21,7 @@
 
 #include "app/UserInteraction.h"
 #include "document/DocumentCompare.h"
+#include "link/AnswerTiming.h"
 #include "link/LinkFrames.h"
 #include "link/LinkHooks.h"
 #include "link/LinkMode.h"
@@ -206,6 +207,9 @@ private:
     /// At the handshake: a whole reply of either echo shape is taken and sets
     /// the echo assumption. True while the bytes may still become one (wait).
     bool AdoptHandshakeEcho();
+    /// A one-byte answer that came too soon to answer the frame is dropped
+    /// (see AnswerTiming): true when it was.
+    bool SetAsideEarlyAnswer();
     /// The expected bytes are there: classify them.
     void TakeReply();
     bool ClassifyReply(const Bytes& whole);
@@ -315,6 +319,7 @@ private:
     Bytes sentFrame_; // its echo must lead the reply
     Bytes receiveBuffer_;
     bool replyTaken_ = false; // the expected bytes have been classified
+    AnswerTiming timing_;     // whether a one-byte answer came too soon to be one
 
     // Timers: the generation makes a time-out that was already due when the
     // timer was stopped or restarted harmless.

@@ -275,21 +275,28 @@ bool FakePort::Output(const Bytes& bytes) {
     if ((r.handshaking >= 0 && r.handshaking != handshaking_) ||
         (r.stopBits >= 0 && r.stopBits != stopBits_))
         return true; // garbled at a wrong setting: the radio hears nothing
+    // Whole milliseconds, rounded up: bytes are never quicker than the line.
+    const auto lineMs = [this](std::size_t n) {
+        return lineTime ? static_cast<int>((n * 10 * 1000 + 9599) / 9600) : 0;
+    };
+    const int arrived = lineMs(bytes.size());
     for (const Bytes& reply : r.Receive(bytes)) {
         if (reply.empty())
             continue;
         std::size_t at = 0;
-        int delay = r.latencyMs;
+        int delay = arrived + r.latencyMs;
         for (std::size_t piece : r.split) {
             if (at >= reply.size())
                 break;
             const std::size_t n = std::min(piece, reply.size() - at);
             const Bytes part(reply.begin() + at, reply.begin() + at + n);
+            delay += lineMs(n);
             clock_.Post(delay++, [this, session, part] { Arrive(session, part); });
             at += n;
         }
         if (at < reply.size()) {
             const Bytes rest(reply.begin() + at, reply.end());
+            delay += lineMs(rest.size());
             clock_.Post(delay, [this, session, rest] { Arrive(session, rest); });
         }
     }

@@ -138,6 +138,11 @@ public:
     bool failed = false;              // device gone: writes fail, nothing arrives
     int failAfterWrites = -1;         // fail at the n-th write from now (-1: never)
     bool eventPerChunk = false;       // raise the event on every arrival (threshold ignored)
+    /// The radio's cable carries 9600 bit/s, 10 bits a byte: a frame reaches
+    /// the radio only after its bytes' time, and a reply takes its own time
+    /// back (the radio's latency comes in between). Off, bytes take no time,
+    /// as on a pseudo-terminal.
+    bool lineTime = false;
 
     // What the program did.
     std::vector<Bytes> sent;

@@ -167,6 +167,28 @@ TEST(SafeWrite, TheMembersABlockFailedToChangeAreNamedAsTheCompareNamesThem) {
     // The question names the member rather than the whole channel.
     EXPECT_NE(asked.find(DifferenceCaption(w.app.texts, d)), std::string::npos) << asked;
     EXPECT_FALSE(report.restoreWanted);
+
+TEST(SafeWrite, ADuplicateAckBeforeARefusalDoesNotAcknowledgeTheRefusedBlock) {
+    // No echo, a cable at 9600 bit/s. The ACK of 0x02D0 comes twice, the
+    // duplicate while 0x02E0 is on its way; the radio refuses 0x02E0 once. The
+    // block is sent again in the write phase, not found out by the read-back.
+    LinkWorld w;
+    w.port.echo[1] = false;
+    w.app.link.EchoExpected = false;
+    w.port.lineTime = true;
+    RadioHoldsTheDocument(w);
+    w.encodedImage[0x02D3] ^= 0x01;
+    w.encodedImage[0x02E3] ^= 0x01;
+    w.radio.resendWrites[0x02E0] = 1;
+    w.radio.tamper = [&](const Bytes& request, const Bytes& reply) -> std::optional<Bytes> {
+        if (request[0] == 0x57 && request[1] == 0x02 && request[2] == 0xD0)
+            w.port.Inject({kAck}, 30); // its own ACK is in after 27 ms
+        return reply;
+    };
+    EXPECT_EQ(SafeWrite(w), TransferResult::Success);
+    EXPECT_EQ(w.radio.writes[0x02E0], 2);
+    EXPECT_TRUE(w.driver->LastWrite().mismatched.empty());
+    EXPECT_EQ(RadioImage(w), w.encodedImage);
 }
 
 TEST(SafeWrite, ACableDroppingMidWriteLeavesTheBackupAndRestoreBringsItBack) {

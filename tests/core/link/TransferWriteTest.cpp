@@ -142,6 +142,95 @@ TEST(TransferWrite, StrayAckAroundARefusalIsNoAcknowledgement) {
     }
 }
 
+TEST(TransferWrite, ADuplicateAckOnALineAt9600AcknowledgesNoOtherBlock) {
+    // Without an echo, on a cable at 9600 bit/s: the ACK of 0x02D0 comes a
+    // second time 3 ms after the first, in a receive of its own, while 0x02E0
+    // is still on its way to the radio (22 bytes take 23 ms). Then the radio
+    // refuses 0x02E0 once, or never hears it at all.
+    struct Case {
+        const char* name;
+        bool duplicate;
+        bool refused; // else the frame is lost on the way
+        int timeouts; // the end frame is never acknowledged: one at least
+    };
+    const Case cases[] = {
+        {"refused, no duplicate", false, true, 1},
+        {"duplicate, then the refusal", true, true, 1},
+        {"duplicate, then silence", true, false, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkWorld w;
+        w.port.echo[1] = false;
+        w.app.link.EchoExpected = false;
+        w.port.lineTime = true;
+        if (c.refused)
+            w.radio.resendWrites[0x02E0] = 1;
+        else
+            w.radio.dropRequests[0x02E0] = 1;
+        // The radio's ACK of 0x02D0 is in 23 + 2 + 2 ms after the frame went out.
+        w.radio.tamper = [&](const Bytes& request, const Bytes& reply) -> std::optional<Bytes> {
+            if (c.duplicate && request[0] == 0x57 && request[1] == 0x02 && request[2] == 0xD0)
+                w.port.Inject({kAck}, 30);
+            return reply;
+        };
+        RecordingTrace trace;
+        w.Driver().SetTrace(&trace);
+        w.Driver().StartWrite();
+        ASSERT_TRUE(w.RunToEnd());
+        EXPECT_EQ(w.Result(), TransferResult::Success);
+        EXPECT_EQ(w.radio.writes[0x02E0], 2);
+        EXPECT_EQ(w.radio.writes[0x02F0], 1);
+        EXPECT_EQ(w.radio.writes[0x0000], 1); // true answers are taken at once
+        EXPECT_TRUE(RadioHoldsTheImage(w));
+        EXPECT_EQ(trace.timeouts, c.timeouts);
+    }
+}
+
+TEST(TransferWrite, ALinkFasterThanTheLineLosesNoAcknowledgement) {
+    // No echo and no line time, as on a pseudo-terminal: the radio answers
+    // after its latency whatever the length of the frame. In the last case the
+    // replies that name their frame come late, so the link looks like a line
+    // at 9600 bit/s, while a write block's ACK comes at once: the first one
+    // is set aside, and when nothing follows it within the time-out the block
+    // goes again and the link's answers are no longer judged by their time.
+    struct Case {
+        const char* name;
+        int latencyMs;
+        int namedRepliesMs; // 0: with the latency
+        int firstBlockWrites;
+        int timeouts;
+    };
+    const Case cases[] = {
+        {"answers at once", 2, 0, 1, 1},
+        {"the handshake's answer as slow as the line", 12, 0, 1, 1},
+        {"every answer later than the line", 30, 0, 1, 1},
+        {"identification and reads late, ACKs at once", 2, 40, 2, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkWorld w;
+        w.port.echo[1] = false;
+        w.app.link.EchoExpected = false;
+        w.radio.latencyMs = c.latencyMs;
+        w.radio.tamper = [&](const Bytes& request, const Bytes& reply) -> std::optional<Bytes> {
+            if (c.namedRepliesMs == 0 || request[0] == 0x57 || reply.empty())
+                return reply;
+            w.port.Inject(reply, c.namedRepliesMs);
+            return std::nullopt;
+        };
+        RecordingTrace trace;
+        w.Driver().SetTrace(&trace);
+        w.Driver().StartWrite();
+        ASSERT_TRUE(w.RunToEnd());
+        EXPECT_EQ(w.Result(), TransferResult::Success);
+        EXPECT_TRUE(RadioHoldsTheImage(w));
+        EXPECT_EQ(w.radio.writes[0x0000], c.firstBlockWrites);
+        EXPECT_EQ(w.radio.writes[0x0010], 1);
+        EXPECT_EQ(trace.timeouts, c.timeouts);
+    }
+}
+
 TEST(TransferWrite, RadioReportingFeature0Or1RefusesTheWrite) {
     const std::pair<std::uint8_t, int> cases[] = {{0x08, 9031}, {0x04, 9032}, {0x0C, 9031}};
     for (const auto& [feature, text] : cases) {
