@@ -27,6 +27,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDockWidget>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -39,6 +40,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -1336,6 +1338,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if ((event->type() == QEvent::Show || event->type() == QEvent::Resize) &&
         watched->isWidgetType())
         KeepOnScreen(static_cast<QWidget*>(watched));
+    if (event->type() == QEvent::KeyPress && TakeKeyboardKey(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         if (auto* menu = qobject_cast<QMenu*>(watched)) {
             auto it = helpTopics_.find(menu->activeAction());
@@ -1348,6 +1352,55 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::TakeKeyboardKey(QObject* watched, const QKeyEvent& key) {
+    const bool plain = !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    // F6 moves between the tree and the window in front, as in other programs
+    // with panes.
+    if (key.key() == Qt::Key_F6 && plain && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        SwitchPane();
+        return true;
+    }
+    // Enter or Space on a tree item opens its window, as a click does.
+    if (watched == tree_ && plain && tree_->currentItem() &&
+        (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Space)) {
+        OnTreeNodeClicked(tree_->currentItem()->data(0, Qt::UserRole).toString());
+        return true;
+    }
+    // Return presses a focused button. A dialog does that itself (its
+    // default button follows the focus); a child window or a tool window
+    // would leave the key unused.
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button && button->hasFocus() && button->isEnabled() && plain &&
+        (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+        !qobject_cast<QDialog*>(button->window())) {
+        button->animateClick();
+        return true;
+    }
+    return false;
+}
+
+void frmMain::SwitchPane() {
+    QWidget* focus = QApplication::focusWidget();
+    const bool inTree = focus && (focus == tree_ || tree_->isAncestorOf(focus));
+    QMdiSubWindow* sub = mdi_->activeSubWindow();
+    if (!inTree || !sub || !sub->widget()) {
+        if (tree_->isVisibleTo(this))
+            tree_->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    // Back to the control last used in the window, else its first one.
+    QWidget* window = sub->widget();
+    QWidget* target = window->focusWidget();
+    for (QWidget* next = window->nextInFocusChain(); !target && next && next != window;
+         next = next->nextInFocusChain())
+        if (window->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) &&
+            next->isVisibleTo(window) && next->isEnabled())
+            target = next;
+    mdi_->setActiveSubWindow(sub);
+    (target ? target : window)->setFocus(Qt::ShortcutFocusReason);
 }
 
 void frmMain::KeepOnScreen(QWidget* window) {

@@ -18,6 +18,7 @@
 class QAction;
 class QFrame;
 class QLabel;
+class QKeyEvent;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -184,6 +185,11 @@ private:
     void NoteClosing(QMdiSubWindow* sub);
     void ActivateMostRecentWindow();
     void KeepOnScreen(QWidget* window);
+    /// The keys that work across windows: F6, Enter or Space on a tree item,
+    /// Return on a focused button. True when the key was used here.
+    bool TakeKeyboardKey(QObject* watched, const QKeyEvent& key);
+    /// F6: from the tree to the window in front, from anywhere else to the tree.
+    void SwitchPane();
     void RebuildWindowList();
     bool AskSaveChanges(); // 9006; false when the command should end
     void SetTreePaneVisible(bool visible);
