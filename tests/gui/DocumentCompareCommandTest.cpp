@@ -86,7 +86,7 @@ RadioDocument TwoChangesOf(const RadioDocument& doc) {
     return other;
 }
 
-TEST(DocumentCompare, FileLikeTheDocumentListsNoDifference) {
+TEST(CompareWindow, FileLikeTheDocumentListsNoDifference) {
     TestInstall install;
     Harness h(install);
     EXPECT_TRUE(h.Menu("mnuFile")->menu()->actions().contains(h.Menu("mnuFileCompare")));
@@ -107,7 +107,7 @@ TEST(DocumentCompare, FileLikeTheDocumentListsNoDifference) {
     EXPECT_FALSE(h.docs.IsModified());
 }
 
-TEST(DocumentCompare, ListsExactlyTheChannelMemberAndTheSettingThatDiffer) {
+TEST(CompareWindow, ListsExactlyTheChannelMemberAndTheSettingThatDiffer) {
     TestInstall install;
     Harness h(install);
     const RadioDocument before = h.app.doc;
@@ -134,7 +134,7 @@ TEST(DocumentCompare, ListsExactlyTheChannelMemberAndTheSettingThatDiffer) {
     EXPECT_FALSE(h.docs.IsModified());
 }
 
-TEST(DocumentCompare, TakingBothValuesByKeyboardMakesTheDocumentTheFilesAndChanged) {
+TEST(CompareWindow, TakingBothValuesByKeyboardMakesTheDocumentTheFilesAndChanged) {
     TestInstall install;
     Harness h(install);
     const RadioDocument other = TwoChangesOf(h.app.doc);
@@ -179,7 +179,7 @@ TEST(DocumentCompare, TakingBothValuesByKeyboardMakesTheDocumentTheFilesAndChang
     EXPECT_TRUE(again.rows.empty());
 }
 
-TEST(DocumentCompare, TakingOneRowLeavesTheOtherListed) {
+TEST(CompareWindow, TakingOneRowLeavesTheOtherListed) {
     TestInstall install;
     Harness h(install);
     const RadioDocument other = TwoChangesOf(h.app.doc);
@@ -199,7 +199,7 @@ TEST(DocumentCompare, TakingOneRowLeavesTheOtherListed) {
     EXPECT_NE(TrimFix(FindChannel(h.app.doc, 1)->Name), "LAKE");
 }
 
-TEST(DocumentCompare, FileThatIsNoDocumentIsSaidAndChangesNothing) {
+TEST(CompareWindow, FileThatIsNoDocumentIsSaidAndChangesNothing) {
     TestInstall install;
     Harness h(install);
     const RadioDocument before = h.app.doc;
@@ -228,7 +228,7 @@ TEST(DocumentCompare, FileThatIsNoDocumentIsSaidAndChangesNothing) {
     EXPECT_TRUE(h.ui.Messages().empty());
 }
 
-TEST(DocumentCompare, WindowIsInTheUsersLanguage) {
+TEST(CompareWindow, WindowIsInTheUsersLanguage) {
     TestInstall install(2);
     Harness h(install);
     h.main->OnActivated(); // takes the chosen language
@@ -247,7 +247,7 @@ TEST(DocumentCompare, WindowIsInTheUsersLanguage) {
     EXPECT_NE(shown.rows[0][0], Q(MemberPlace(english, 1, name)));
 }
 
-TEST(DocumentCompare, OpenChannelWindowShowsTheTakenValue) {
+TEST(CompareWindow, OpenChannelWindowShowsTheTakenValue) {
     TestInstall install;
     Harness h(install, false, 0, false);
     ASSERT_TRUE(WaitFor([&] { return h.main->FindChildWindow("frmCommChInfo") != nullptr; }));
@@ -265,7 +265,7 @@ TEST(DocumentCompare, OpenChannelWindowShowsTheTakenValue) {
     EXPECT_EQ(grid->CellText(1, 3), "LAKE");
 }
 
-TEST(DocumentCompare, HelpButtonOpensTheComparePage) {
+TEST(CompareWindow, HelpButtonOpensTheComparePage) {
     TestInstall install(1, /*help=*/true);
     Harness h(install);
     h.ui.ChooseFileNext(WriteDocument(install, "same.dat", h.app.doc).toStdString());
