@@ -199,6 +199,73 @@ TEST(CompareWindow, TakingOneRowLeavesTheOtherListed) {
     EXPECT_NE(TrimFix(FindChannel(h.app.doc, 1)->Name), "LAKE");
 }
 
+/// Selects every row of the compare window and presses Take this value.
+ScriptedInteraction::DialogScript TakeAll(Shown& before, Shown& after) {
+    return [&before, &after](QDialog& dialog) {
+        before = Read(dialog);
+        dialog.findChild<QTableWidget*>("tblDifferences")->selectAll();
+        dialog.findChild<QPushButton*>("cmdTakeValue")->click();
+        after = Read(dialog);
+        return int(QDialog::Accepted);
+    };
+}
+
+TEST(CompareWindow, ChannelsTheFileReplacesAreTakenWithoutEmptyingTheTable) {
+    TestInstall install;
+    Harness h(install);
+    // The document holds channel 1 only; the file holds channel 2 only.
+    RadioDocument other = h.app.doc;
+    ChannelRecord* one = FindChannel(other, 1);
+    ASSERT_NE(one, nullptr);
+    one->ChannelNo = 2;
+    // The channel references follow the channel, as in a file the program wrote.
+    for (Integer* ref : {&other.Settings.Opt.CurrentCh, &other.Settings.Opt.DirectCh1,
+                         &other.Settings.Opt.DirectCh2})
+        if (*ref == 1)
+            *ref = 2;
+    ASSERT_EQ(FindChannel(h.app.doc, 2), nullptr);
+    h.ui.ChooseFileNext(WriteDocument(install, "moved.dat", other).toStdString());
+    Shown before, after;
+    h.ui.HandleDialogNext(TakeAll(before, after));
+    ASSERT_TRUE(h.main->CompareWithFile());
+
+    // Removed channel 1 stands first in the list, yet is taken after channel 2
+    // came; the channel references that follow it come after.
+    ASSERT_GE(before.rows.size(), 3u);
+    EXPECT_EQ(before.rows[2][1], h.Text(16018));
+    EXPECT_EQ(before.rows[0][1], h.Text(9360));
+    EXPECT_EQ(before.rows[0][3], h.Text(9361));
+    EXPECT_TRUE(before.rows[1][3].endsWith(" MHz")) << before.rows[1][3].toStdString();
+    EXPECT_TRUE(after.rows.empty());
+    EXPECT_TRUE(h.ui.Messages().empty());
+    EXPECT_EQ(FindChannel(h.app.doc, 1), nullptr);
+    EXPECT_NE(FindChannel(h.app.doc, 2), nullptr);
+}
+
+TEST(CompareWindow, ValueThatCannotBeTakenIsNamedAndStaysListed) {
+    TestInstall install;
+    Harness h(install);
+    // A file with the VFO only: the document's last channel cannot go.
+    RadioDocument other = h.app.doc;
+    const int at = FindChannelIndex(other, kVfoChannelNo);
+    ASSERT_GE(at, 0);
+    other.Channels[0] = other.Channels[static_cast<std::size_t>(at)];
+    other.ChannelCount = 1;
+    ASSERT_EQ(FindChannel(h.app.doc, 2), nullptr); // channel 1 is the document's only one
+    h.ui.ChooseFileNext(WriteDocument(install, "vfo.dat", other).toStdString());
+    Shown before, after;
+    h.ui.HandleDialogNext(TakeAll(before, after));
+    ASSERT_TRUE(h.main->CompareWithFile());
+
+    ASSERT_EQ(before.rows.size(), 1u);
+    EXPECT_EQ(after.rows, before.rows);
+    ASSERT_EQ(h.ui.Messages().size(), 1u);
+    EXPECT_EQ(h.ui.Messages()[0],
+              h.app.texts.GetLangText(9362) + "\r\n" + before.rows[0][0].toStdString());
+    EXPECT_NE(FindChannel(h.app.doc, 1), nullptr);
+    EXPECT_FALSE(h.docs.IsModified());
+}
+
 TEST(CompareWindow, FileThatIsNoDocumentIsSaidAndChangesNothing) {
     TestInstall install;
     Harness h(install);

@@ -161,11 +161,19 @@ void FrmCompare::TakeSelected() {
         rows.push_back(index.row());
     if (rows.empty())
         return;
-    std::sort(rows.begin(), rows.end());
-    // Each difference names its channel by number and its member by its
-    // place in the table of members, so one taken first leaves the others
-    // naming what they named.
+    // Channels the file adds come first and those it lacks last, so that a
+    // document whose channels the file replaces keeps one channel at each
+    // step. Each difference names its channel by number and its member by
+    // its place in the table of members, so the order changes nothing else.
     const std::vector<DocumentDifference> chosen = differences_;
+    auto step = [&chosen](int row) {
+        const DifferenceKind kind = chosen[static_cast<std::size_t>(row)].kind;
+        return kind == DifferenceKind::ChannelAdded     ? 0
+               : kind == DifferenceKind::ChannelRemoved ? 2
+                                                        : 1;
+    };
+    std::sort(rows.begin(), rows.end(),
+              [&step](int a, int b) { return step(a) != step(b) ? step(a) < step(b) : a < b; });
     QStringList refused;
     for (const int row : rows) {
         const DocumentDifference& d = chosen[static_cast<std::size_t>(row)];
@@ -175,7 +183,8 @@ void FrmCompare::TakeSelected() {
     Compare();
     // The keyboard goes on where the user was.
     if (table_->rowCount() > 0) {
-        const int row = std::min(rows.front(), table_->rowCount() - 1);
+        const int row =
+            std::min(*std::min_element(rows.begin(), rows.end()), table_->rowCount() - 1);
         table_->selectRow(row);
     }
     table_->setFocus();

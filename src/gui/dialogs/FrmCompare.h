@@ -32,8 +32,9 @@ public:
 
     /// The differences the table shows, row by row.
     const std::vector<DocumentDifference>& Differences() const { return differences_; }
-    /// Takes the file's value of every selected row (in row order) and
-    /// compares again; says which could not be taken.
+    /// Takes the file's value of every selected row (channels the file adds
+    /// first, those it lacks last, the rest in row order) and compares
+    /// again; says which could not be taken.
     void TakeSelected();
 
     QTableWidget* Table() const { return table_; }
