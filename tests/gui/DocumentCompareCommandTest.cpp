@@ -129,6 +129,7 @@ TEST(CompareWindow, ListsExactlyTheChannelMemberAndTheSettingThatDiffer) {
     EXPECT_EQ(shown.rows[1][1], Q(MemberCaption(t, lookBack)));
     EXPECT_NE(shown.rows[1][2], shown.rows[1][3]);
     EXPECT_EQ(shown.count, Q(FillMarker(t.GetLangText(9355), "%1", "2")));
+    EXPECT_TRUE(shown.takeEnabled); // the first row is chosen
     // Looking changes nothing.
     EXPECT_EQ(h.app.doc, before);
     EXPECT_FALSE(h.docs.IsModified());

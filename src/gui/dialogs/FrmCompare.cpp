@@ -117,6 +117,9 @@ FrmCompare::FrmCompare(AppContext& app, Interaction& ui, RadioDocument file,
     connect(table_, &QTableWidget::itemSelectionChanged, this,
             [this] { take_->setEnabled(!table_->selectionModel()->selectedRows().isEmpty()); });
     Compare();
+    // The first row is chosen, so that the keyboard can take it at once.
+    if (table_->rowCount() > 0)
+        table_->selectRow(0);
 
     // Room for the four columns side by side, within the screen (the main
     // window keeps the frame inside it once it is shown).
