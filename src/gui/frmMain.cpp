@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "ChannelCsvCommands.h"
+#include "DocumentCompareCommand.h"
 #include "ChildWindow.h"
 #include "StandardWindows.h"
 #include "editors/shared/EditorWindow.h"
@@ -76,6 +77,7 @@ constexpr MenuRow kMenu[] = {
     {"mnuFileBarCsv", "mnuFile", nullptr, 0, true, false},
     {"mnuFileExportCsv", "mnuFile", nullptr, 110, false, false},
     {"mnuFileImportCsv", "mnuFile", nullptr, 110, false, false},
+    {"mnuFileCompare", "mnuFile", nullptr, 111, false, false},
     {"mnuFileBar0", "mnuFile", nullptr, 0, true, false},
     {"mnuFilePrint", "mnuFile", nullptr, 0, false, false},
     {"mnuFileBar1", "mnuFile", nullptr, 0, true, false},
@@ -337,6 +339,7 @@ void frmMain::BuildMenu() {
     on("mnuFileRestore", [this] { RestoreFromBackup(); });
     on("mnuFileExportCsv", [this] { ExportChannelsCsv(); });
     on("mnuFileImportCsv", [this] { ImportChannelsCsv(); });
+    on("mnuFileCompare", [this] { CompareWithFile(); });
     on("mnuFileExit", [this] { close(); });
     on("mnuModelInfo", [this] { ShowModelInfoDialog(); });
     for (const RowCommand& rc : kRowCommands) {
@@ -593,6 +596,7 @@ void frmMain::RelabelMainWindow() {
     m("mnuFileRestore", t.GetLangText(10007));
     m("mnuFileExportCsv", t.GetLangText(10900));
     m("mnuFileImportCsv", t.GetLangText(10901));
+    m("mnuFileCompare", t.GetLangText(10902));
     m("mnuFilePrint", t.GetLangText(10005));
     m("mnuFileExit", t.GetLangText(10006));
     m("mnuModel", t.GetLangText(10100));
@@ -1100,6 +1104,14 @@ bool frmMain::ImportChannelsCsv() {
     // imported table through the document's change announcement.
     SetSaveEditData();
     return ImportChannelsFromCsv(app_, ui_, CsvFileBeside(app_.docState.CurrentFileName), this);
+}
+
+bool frmMain::CompareWithFile() {
+    // The grid's open edit is part of the document that is compared.
+    SetSaveEditData();
+    return CompareWithDocumentFile(app_, ui_, fileFilter_.toStdString(),
+                                   app_.docState.CurrentFileName, [this](int topic) { ShowHelpTopic(topic); },
+                                   this);
 }
 
 // ---------------------------------------------------------------- row commands

@@ -90,6 +90,9 @@ public:
     void ExportChannelsCsv();
     /// File > Import Channels (CSV): true when the channel table was imported.
     bool ImportChannelsCsv();
+    /// File > Compare...: the differences from a document file, each value to
+    /// be taken over. True when a file was compared.
+    bool CompareWithFile();
     void StartRowCommand(int command);
     /// What runs a row command when TimerCHEdit fires (1 cut .. 8 habits).
     using RowCommandRunner = std::function<void(int command)>;
