@@ -167,6 +167,7 @@ TEST(SafeWrite, TheMembersABlockFailedToChangeAreNamedAsTheCompareNamesThem) {
     // The question names the member rather than the whole channel.
     EXPECT_NE(asked.find(DifferenceCaption(w.app.texts, d)), std::string::npos) << asked;
     EXPECT_FALSE(report.restoreWanted);
+}
 
 TEST(SafeWrite, ADuplicateAckBeforeARefusalDoesNotAcknowledgeTheRefusedBlock) {
     // No echo, a cable at 9600 bit/s. The ACK of 0x02D0 comes twice, the
