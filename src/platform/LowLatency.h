@@ -8,9 +8,9 @@
 namespace pmr {
 
 enum class LowLatency {
-    Asked,      // the device took the request
-    AlreadyOn,  // it was in low-latency mode before
-    Refused,    // the device has no such mode (pseudo-terminals, some adapters) or refused it
+    Asked,     // the device took the request
+    AlreadyOn, // it was in low-latency mode before
+    Refused,   // the device has no such mode (pseudo-terminals, some adapters) or refused it
 };
 
 /// Puts the open serial device `fd` in low-latency mode where it has one. A
