@@ -73,7 +73,7 @@ void LinkController::LogWrite(TransferResult result) {
     // A restore writes a kept memory, not the open document.
     const std::string document =
         report.kind == WriteKind::Restore ? std::string() : app_.docState.CurrentFileName;
-    const WriteLogEntry entry = WriteLogEntryFor(app_.docState, report, result, port_->Device(),
+    const WriteLogEntry entry = WriteLogEntryFor(app_.docState, app_.link, report, result, port_->Device(),
                                                  document, std::time(nullptr));
     std::string error;
     if (!AppendWriteLog(DefaultWriteLogPath(), entry, error))

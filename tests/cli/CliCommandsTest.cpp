@@ -416,6 +416,20 @@ TEST_F(Cli, EveryWriteAddsOneLineToTheLogOfWritesOrToTheFileLogNames) {
         EXPECT_EQ(records(other)[1].fields.at(7), "done");
     }
     {
+        // A restore is a write too: its line names the backup it wrote back.
+        const std::string kept = BackupImages().at(0);
+        const std::string restores = install_.File("restores.csv");
+        SimRadioThread radio({}, Radio());
+        const Outcome o = Run({"restore", "--log", restores, "--port", radio.Path(), kept});
+        ASSERT_EQ(o.rc, kExitOk) << o.err;
+        const auto rows = records(restores);
+        ASSERT_EQ(rows.size(), 2u);
+        EXPECT_EQ(rows[1].fields.at(2), "VX210");
+        EXPECT_EQ(rows[1].fields.at(5), kept);
+        EXPECT_EQ(rows[1].fields.at(7), "done");
+        EXPECT_EQ(rows[1].fields.at(8), std::to_string(kImageBlocks));
+    }
+    {
         // A write the radio refuses is logged with the reason pmr-cli gives.
         SimRadioThread radio({}, Radio("VX210", 4, "V100", 0x08));
         const Outcome o = Run({"write", "--port", radio.Path(), file});

@@ -3,6 +3,7 @@
 #include "backup/BackupStore.h"
 #include "backup/UserDataFolder.h"
 #include "csv/CsvText.h"
+#include "document/Bands.h"
 #include "link/TransferDriver.h"
 #include "link/TransferResultWords.h"
 
@@ -58,14 +59,16 @@ std::string WriteLogRecord(const WriteLogEntry& e) {
     return out;
 }
 
-WriteLogEntry WriteLogEntryFor(const DocumentState& doc, const WriteReport& report,
-                               TransferResult result, const std::string& port,
-                               const std::string& documentFile, std::time_t now) {
+WriteLogEntry WriteLogEntryFor(const DocumentState& doc, const LinkState& link,
+                               const WriteReport& report, TransferResult result,
+                               const std::string& port, const std::string& documentFile,
+                               std::time_t now) {
     WriteLogEntry e;
     e.time = IsoUtcTime(now);
     e.port = port;
-    e.model = doc.ModelNameText;
-    e.band = doc.BandText;
+    const bool radios = report.kind == WriteKind::Restore && !link.RadioModelName.empty();
+    e.model = radios ? link.RadioModelName : doc.ModelNameText;
+    e.band = radios ? BandTextFromCode(link.RadioBandCode) : doc.BandText;
     e.serialNumber = report.serial;
     e.documentFile = documentFile;
     e.documentCrc32 = documentFile.empty() ? std::string() : FileCrc32Text(documentFile);

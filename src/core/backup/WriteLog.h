@@ -6,6 +6,7 @@
 
 #include "document/DocumentState.h"
 #include "link/LinkMode.h"
+#include "link/LinkState.h"
 
 #include <ctime>
 #include <string>
@@ -46,10 +47,13 @@ std::string WriteLogHeader();
 /// One entry as a CSV record, ended by CRLF.
 std::string WriteLogRecord(const WriteLogEntry& entry);
 
-/// The entry of a write that ended with `result`.
-WriteLogEntry WriteLogEntryFor(const DocumentState& doc, const WriteReport& report,
-                               TransferResult result, const std::string& port,
-                               const std::string& documentFile, std::time_t now);
+/// The entry of a write that ended with `result`: the model and band of the
+/// document, or for a restore (which writes a kept memory, not the document)
+/// those the radio gave when it answered.
+WriteLogEntry WriteLogEntryFor(const DocumentState& doc, const LinkState& link,
+                               const WriteReport& report, TransferResult result,
+                               const std::string& port, const std::string& documentFile,
+                               std::time_t now);
 
 /// Appends the entry to the log at `path` (its folder made when missing), with
 /// the header first when the file is new or empty. False with the reason when

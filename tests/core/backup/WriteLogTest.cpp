@@ -5,6 +5,7 @@
 #include "backup/WriteLog.h"
 
 #include "csv/CsvText.h"
+#include "document/Bands.h"
 #include "link/TransferDriver.h"
 #include "link/TransferResultWords.h"
 
@@ -122,14 +123,24 @@ TEST(WriteLog, AnEntryTakesTheWritesFactsAndTheFilesCrc) {
     report.blocksWritten = 3;
     report.backupPath = "/b/VX210.img";
 
-    WriteLogEntry e =
-        WriteLogEntryFor(state, report, TransferResult::Success, "/dev/ttyUSB1", doc.string(), 0);
+    LinkState link;
+    link.RadioModelName = "VX220";
+    link.RadioBandCode = 8;
+    WriteLogEntry e = WriteLogEntryFor(state, link, report, TransferResult::Success, "/dev/ttyUSB1",
+                                       doc.string(), 0);
     EXPECT_EQ(Fields(e),
               (std::vector<std::string>{"1970-01-01T00:00:00Z", "/dev/ttyUSB1", "VX210",
                                         "446.00625 - 446.19375 MHz", "A1234", doc.string(),
                                         "CBF43926", "done", "3", "/b/VX210.img"}));
 
-    e = WriteLogEntryFor(state, WriteReport{}, TransferResult::RadioSilent, "COM3",
+    // A restore writes the radio's own kind of memory: its model and band.
+    report.kind = WriteKind::Restore;
+    e = WriteLogEntryFor(state, link, report, TransferResult::Success, "COM3", "", 0);
+    EXPECT_EQ(e.model, "VX220");
+    EXPECT_EQ(e.band, BandTextFromCode(8));
+    EXPECT_EQ(e.documentCrc32, "");
+
+    e = WriteLogEntryFor(state, link, WriteReport{}, TransferResult::RadioSilent, "COM3",
                          (dir.path / "gone.dat").string(), 0);
     EXPECT_EQ(e.documentCrc32, "");
     EXPECT_EQ(e.result, DescribeResult(TransferResult::RadioSilent));
