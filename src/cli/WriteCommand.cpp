@@ -47,9 +47,9 @@ void LogWrite(CliSession& session, TransferResult result, const std::string& doc
         return;
     const std::string& chosen = session.Options().log;
     const std::string path = chosen.empty() ? DefaultWriteLogPath() : chosen;
-    const WriteLogEntry entry = WriteLogEntryFor(session.App().docState, session.App().link, report, result,
-                                                 session.PortDevice(), documentFile,
-                                                 std::time(nullptr));
+    const WriteLogEntry entry =
+        WriteLogEntryFor(session.App().docState, session.App().link, report, result,
+                         session.PortDevice(), documentFile, std::time(nullptr));
     std::string error;
     if (!AppendWriteLog(path, entry, error))
         session.Tell("warning: the write is not in the log of writes: " + error, true);

@@ -5,7 +5,6 @@
 #include "LinkTimers.h"
 #include "PortMapping.h"
 #include "QtSerialPortService.h"
-#include "image/RadioInfoDecoder.h"
 #include "app/AppContext.h"
 #include "backup/PlainWriteSetting.h"
 #include "backup/WriteLog.h"
@@ -14,6 +13,7 @@
 #include "files/ProgramLauncher.h"
 #include "files/SiblingProgram.h"
 #include "frmMain.h"
+#include "image/RadioInfoDecoder.h"
 #include "link/TransferDriver.h"
 
 #include <QTimer>
@@ -73,8 +73,8 @@ void LinkController::LogWrite(TransferResult result) {
     // A restore writes a kept memory, not the open document.
     const std::string document =
         report.kind == WriteKind::Restore ? std::string() : app_.docState.CurrentFileName;
-    const WriteLogEntry entry = WriteLogEntryFor(app_.docState, app_.link, report, result, port_->Device(),
-                                                 document, std::time(nullptr));
+    const WriteLogEntry entry = WriteLogEntryFor(app_.docState, app_.link, report, result,
+                                                 port_->Device(), document, std::time(nullptr));
     std::string error;
     if (!AppendWriteLog(DefaultWriteLogPath(), entry, error))
         ui_.ShowMessage(FillMarker(app_.texts.GetLangText(9191), "%1", error), Severity::Warning);

@@ -5,12 +5,11 @@
 #include "CliSession.h"
 #include "backup/BackupStore.h"
 #include "csv/CsvText.h"
-#include "link/TransferResultWords.h"
 #include "link/TransferDriver.h"
+#include "link/TransferResultWords.h"
 #include "platform/LinkTestSupport.h"
 
 #include <algorithm>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>

@@ -17,12 +17,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
 
 using namespace pmr;
 using namespace pmr::testing;
