@@ -2,6 +2,7 @@
 // The exit status of pmr-cli: one distinct code for every way a command fails.
 
 #include "link/LinkMode.h"
+#include "link/TransferResultWords.h"
 
 namespace pmr::cli {
 
@@ -29,8 +30,5 @@ enum ExitCode : int {
 
 /// The exit code of a transfer's outcome.
 int ExitCodeFor(TransferResult result);
-
-/// One line saying what went wrong, for stderr.
-const char* DescribeResult(TransferResult result);
 
 } // namespace pmr::cli

@@ -68,6 +68,14 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
             if (!takeValue())
                 return false;
             o.trace = value;
+        } else if (arg == "--log") {
+            if (!takeValue())
+                return false;
+            if (value.empty()) {
+                error = "--log needs a file name";
+                return false;
+            }
+            o.log = value;
         } else if (arg == "--program-dir") {
             if (!takeValue())
                 return false;
@@ -86,6 +94,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         return false;
     }
     o.command = positional[0];
+    if (!o.log.empty() && o.command != "write" && o.command != "restore") {
+        error = "--log belongs to write and restore";
+        return false;
+    }
     if (o.json && o.command != "diff") {
         error = "--json belongs to diff";
         return false;
@@ -204,6 +216,8 @@ Options:
                     given (no retry, no program switch)
       --trace FILE  log every byte sent and received, with millisecond time
                     stamps, and every time-out to FILE
+      --log FILE    write, restore: add the line of the write to FILE instead
+                    of the log of writes in the data folder (see Writing below)
   -q, --quiet       print nothing but errors
       --plain       write: send every block of the file over a cleared
                     memory, with no backup and no reading back (the same as
@@ -231,6 +245,14 @@ fewer than one. A folder that cannot be written stops the write before anything
 is sent. When the radio does not hold what was written, the channels and
 settings concerned are named, and with --yes the backup is written back at
 once; otherwise use "pmr-cli restore" with the backup named.
+
+Every write and restore, whatever its outcome (but not a --dry-run), adds one
+line to the log of writes, $XDG_DATA_HOME/pmrprog/writes.csv (default
+~/.local/share/pmrprog/writes.csv), or to the file --log names: time (ISO 8601,
+UTC), port, model, band, serial number, document file, its CRC-32, result
+("done" or the reason it failed), blocks written and backup file. The window's
+writes go into the same log. A log that cannot be written gives a warning; the
+write itself is not failed by it.
 
 Channel lists: the CSV layout that radio programs exchange (Location, Name,
 Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity,

@@ -23,6 +23,7 @@ struct CliOptions {
     bool dryRun = false;                 // write: say what would change, write nothing
     bool json = false;                   // diff: the differences as JSON
     std::string trace;                   // serial trace file
+    std::string log;                     // write, restore: the log of writes ("": the default)
     std::string programDir;              // the program folder (language files, templates)
     bool help = false;
 };

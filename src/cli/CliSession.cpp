@@ -44,6 +44,10 @@ CliSession::~CliSession() {
     driver_.reset(); // before the port and timers it uses
 }
 
+std::string CliSession::PortDevice() const {
+    return port_ ? port_->Device() : std::string();
+}
+
 void CliSession::Tell(const std::string& text, bool error) {
     if (error || !options_.quiet)
         err_ << "pmr-cli: " << text << '\n';

@@ -54,6 +54,9 @@ public:
     CliUser& User() { return *user_; }
     CliLauncher& Launcher() { return launcher_; }
     TransferDriver& Driver() { return *driver_; }
+    const CliOptions& Options() const { return options_; }
+    /// The device of the port the last transfer opened.
+    std::string PortDevice() const;
     std::ostream& Out() { return out_; }
     /// A line on stderr (not when quiet, unless it is an error).
     void Tell(const std::string& text, bool error = false);

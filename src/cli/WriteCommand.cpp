@@ -3,10 +3,12 @@
 #include "CliExitCodes.h"
 #include "CliSession.h"
 #include "backup/PlainWriteSetting.h"
+#include "backup/WriteLog.h"
 #include "files/DocumentFiles.h"
 #include "image/ImageAreas.h"
 #include "link/TransferDriver.h"
 
+#include <ctime>
 #include <iomanip>
 #include <sstream>
 
@@ -37,9 +39,26 @@ void PrintChanges(CliSession& session, const WriteReport& report) {
     }
 }
 
+// The write's line in the log of writes; a log that cannot be written costs
+// only a warning.
+void LogWrite(CliSession& session, TransferResult result, const std::string& documentFile) {
+    const WriteReport& report = session.Driver().LastWrite();
+    if (report.dryRun)
+        return;
+    const std::string& chosen = session.Options().log;
+    const std::string path = chosen.empty() ? DefaultWriteLogPath() : chosen;
+    const WriteLogEntry entry =
+        WriteLogEntryFor(session.App().docState, session.App().link, report, result,
+                         session.PortDevice(), documentFile, std::time(nullptr));
+    std::string error;
+    if (!AppendWriteLog(path, entry, error))
+        session.Tell("warning: the write is not in the log of writes: " + error, true);
+}
+
 } // namespace
 
 int ReportWrite(CliSession& session, TransferResult result, const std::string& what) {
+    LogWrite(session, result, what);
     const WriteReport& report = session.Driver().LastWrite();
     if (!report.backupPath.empty())
         session.Tell("the radio's memory before the write is kept in " + report.backupPath);

@@ -5,17 +5,19 @@
 #include "LinkTimers.h"
 #include "PortMapping.h"
 #include "QtSerialPortService.h"
-#include "image/RadioInfoDecoder.h"
 #include "app/AppContext.h"
 #include "backup/PlainWriteSetting.h"
+#include "backup/WriteLog.h"
 #include "dialogs/FrmPassWord.h"
 #include "dialogs/FrmProgress.h"
 #include "files/ProgramLauncher.h"
 #include "files/SiblingProgram.h"
 #include "frmMain.h"
+#include "image/RadioInfoDecoder.h"
 #include "link/TransferDriver.h"
 
 #include <QTimer>
+#include <ctime>
 
 namespace pmr {
 
@@ -48,6 +50,8 @@ LinkController::LinkController(AppContext& app, Interaction& ui, frmMain& main,
     // kept before it goes back, whole.
     driver_->SetFinishedHandler([this](LinkMode mode, TransferResult result) {
         const WriteReport& report = driver_->LastWrite();
+        if (mode == LinkMode::Write && !report.dryRun)
+            LogWrite(result);
         if (mode == LinkMode::Write && result == TransferResult::VerifyFailed &&
             report.restoreWanted) {
             const auto image = report.radioBefore;
@@ -62,6 +66,18 @@ LinkController::~LinkController() {
     main_.SetRadioLink(nullptr);
     main_.SetPortList(nullptr);
     driver_.reset();
+}
+
+void LinkController::LogWrite(TransferResult result) {
+    const WriteReport& report = driver_->LastWrite();
+    // A restore writes a kept memory, not the open document.
+    const std::string document =
+        report.kind == WriteKind::Restore ? std::string() : app_.docState.CurrentFileName;
+    const WriteLogEntry entry = WriteLogEntryFor(app_.docState, app_.link, report, result,
+                                                 port_->Device(), document, std::time(nullptr));
+    std::string error;
+    if (!AppendWriteLog(DefaultWriteLogPath(), entry, error))
+        ui_.ShowMessage(FillMarker(app_.texts.GetLangText(9191), "%1", error), Severity::Warning);
 }
 
 const PortList& LinkController::Ports() const {

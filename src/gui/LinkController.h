@@ -4,6 +4,7 @@
 // password dialog, progress window, window actions), all on the GUI thread.
 
 #include "RadioLink.h"
+#include "link/LinkMode.h"
 #include "link/LinkUser.h"
 
 #include <QObject>
@@ -65,6 +66,10 @@ public:
     void CancelTransfer();
 
 private:
+    /// The write's line in the log of writes; a log that cannot be written
+    /// costs only a warning, never the write.
+    void LogWrite(TransferResult result);
+
     /// The read or write the user started last (the driver's mode is Search
     /// while it looks for the radio).
     LinkMode started_ = LinkMode::Idle;

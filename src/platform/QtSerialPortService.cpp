@@ -1,11 +1,11 @@
 #include "QtSerialPortService.h"
 
+#include "LowLatency.h"
+
 #include <QMetaObject>
 #include <cerrno>
 #include <cstring>
 #include <grp.h>
-#include <linux/serial.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -159,13 +159,8 @@ void QtSerialPortService::ApplyHandle() {
         t.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
         tcsetattr(fd, TCSANOW, &t);
     }
-    // USB adapters otherwise hold received bytes for their latency timer
-    // (16 ms) before passing them on; pseudo-terminals refuse this, harmlessly.
-    serial_struct ss{};
-    if (ioctl(fd, TIOCGSERIAL, &ss) == 0 && !(ss.flags & ASYNC_LOW_LATENCY)) {
-        ss.flags |= ASYNC_LOW_LATENCY;
-        ioctl(fd, TIOCSSERIAL, &ss);
-    }
+    // A refusal (pseudo-terminals, adapters without the mode) costs only speed.
+    AskLowLatency(fd);
 }
 
 PortOpenResult QtSerialPortService::OpenPort() {

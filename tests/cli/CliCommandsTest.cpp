@@ -4,11 +4,13 @@
 #include "CliExitCodes.h"
 #include "CliSession.h"
 #include "backup/BackupStore.h"
+#include "csv/CsvText.h"
 #include "link/TransferDriver.h"
+#include "link/TransferResultWords.h"
 #include "platform/LinkTestSupport.h"
 
 #include <algorithm>
-
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -388,4 +390,95 @@ TEST_F(Cli, DryRunBackupFolderAndDamagedBackup) {
     EXPECT_NE(o.err.find("cannot be restored"), std::string::npos) << o.err;
     EXPECT_EQ(Run({"read", "--plain", "x.dat"}).rc, kExitUsage);
     EXPECT_EQ(Run({"restore"}).rc, kExitUsage);
+}
+
+TEST_F(Cli, EveryWriteAddsOneLineToTheLogOfWritesOrToTheFileLogNames) {
+    const std::string file = install_.File("fleet, radio.dat");
+    const std::string log = install_.File("data") + "/pmrprog/writes.csv";
+    sim::RadioMemory memory = Radio();
+    {
+        SimRadioThread radio({}, memory);
+        ASSERT_EQ(Run({"read", "-q", "--port", radio.Path(), file}).rc, kExitOk);
+    }
+    auto records = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return ReadCsv(text.str()).records;
+    };
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                          std::istreambuf_iterator<char>()};
+    char crc[9];
+    std::snprintf(crc, sizeof crc, "%08X", static_cast<unsigned>(Crc32(bytes)));
+
+    memory.image[1] ^= 0x01; // channel 1 differs: one block to write
+    {
+        SimRadioThread radio({}, memory);
+        const Outcome o = Run({"write", "--port", radio.Path(), file});
+        ASSERT_EQ(o.rc, kExitOk) << o.err;
+        const auto rows = records(log);
+        ASSERT_EQ(rows.size(), 2u);
+        EXPECT_EQ(rows[0].fields.at(0), "time");
+        const auto& f = rows[1].fields;
+        ASSERT_EQ(f.size(), 10u);
+        EXPECT_EQ(f[0].size(), 20u) << f[0]; // 2026-12-11T00:41:05Z
+        EXPECT_EQ(f[0].back(), 'Z');
+        EXPECT_EQ(f[1], radio.Path());
+        EXPECT_EQ(f[2], "VX210");
+        EXPECT_EQ(f[3], "446.00625 - 446.19375 MHz");
+        EXPECT_EQ(f[4], "SIM00000001");
+        EXPECT_EQ(f[5], file);
+        EXPECT_EQ(f[6], crc);
+        EXPECT_EQ(f[7], "done");
+        EXPECT_EQ(f[8], "1");
+        EXPECT_EQ(f[9], BackupImages().at(0));
+    }
+    {
+        // --log puts the line elsewhere; a dry run writes nothing and logs nothing.
+        const std::string other = install_.File("other/log.csv");
+        SimRadioThread radio({}, Radio());
+        EXPECT_EQ(Run({"write", "--log", other, "--port", radio.Path(), file}).rc, kExitOk);
+        EXPECT_EQ(Run({"write", "--dry-run", "--port", radio.Path(), file}).rc, kExitOk);
+        EXPECT_EQ(records(log).size(), 2u);
+        ASSERT_EQ(records(other).size(), 2u);
+        EXPECT_EQ(records(other)[1].fields.at(7), "done");
+    }
+    {
+        // A restore is a write too: its line names the backup it wrote back.
+        const std::string kept = BackupImages().at(0);
+        const std::string restores = install_.File("restores.csv");
+        SimRadioThread radio({}, Radio());
+        const Outcome o = Run({"restore", "--log", restores, "--port", radio.Path(), kept});
+        ASSERT_EQ(o.rc, kExitOk) << o.err;
+        const auto rows = records(restores);
+        ASSERT_EQ(rows.size(), 2u);
+        EXPECT_EQ(rows[1].fields.at(2), "VX210");
+        EXPECT_EQ(rows[1].fields.at(5), kept);
+        EXPECT_EQ(rows[1].fields.at(7), "done");
+        EXPECT_EQ(rows[1].fields.at(8), std::to_string(kImageBlocks));
+    }
+    {
+        // A write the radio refuses is logged with the reason pmr-cli gives.
+        SimRadioThread radio({}, Radio("VX210", 4, "V100", 0x08));
+        const Outcome o = Run({"write", "--port", radio.Path(), file});
+        EXPECT_EQ(o.rc, kExitWriteRefused);
+        const auto rows = records(log);
+        ASSERT_EQ(rows.size(), 3u);
+        EXPECT_EQ(rows[2].fields.at(7), DescribeResult(TransferResult::WriteRefused));
+        EXPECT_NE(o.err.find(rows[2].fields.at(7)), std::string::npos) << o.err;
+        EXPECT_EQ(rows[2].fields.at(8), "0");
+    }
+    {
+        // A log that cannot be written is a warning; the write stands.
+        std::ofstream(install_.File("plain-file")) << "x";
+        SimRadioThread radio({}, Radio());
+        const Outcome o = Run({"write", "--log", install_.File("plain-file") + "/log.csv", "--port",
+                               radio.Path(), file});
+        EXPECT_EQ(o.rc, kExitOk) << o.err;
+        EXPECT_NE(o.err.find("warning: the write is not in the log of writes"), std::string::npos)
+            << o.err;
+    }
+    EXPECT_EQ(Run({"read", "--log", "x.csv", "--port", "3", file}).rc, kExitUsage);
+    EXPECT_NE(Run({"--help"}).out.find("~/.local/share/pmrprog/writes.csv"), std::string::npos);
 }

@@ -1,6 +1,6 @@
 // File > Restore from Backup: the list of kept backups, a damaged one refused,
 // a sound one handed back only after the user said yes; a write the radio did
-// not take, undone from the window.
+// not take, undone from the window, and both writes in the log of writes.
 
 #include "DemoRadio.h"
 #include "GuiTestSupport.h"
@@ -8,18 +8,21 @@
 #include "PortMapping.h"
 #include "backup/BackupStore.h"
 #include "backup/UserDataFolder.h"
+#include "backup/WriteLog.h"
+#include "csv/CsvText.h"
 #include "dialogs/FrmRestoreBackup.h"
 #include "link/TransferDriver.h"
+#include "link/TransferResultWords.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
 
 using namespace pmr;
 using namespace pmr::testing;
@@ -152,6 +155,21 @@ TEST(RestoreBackupDialog, AWriteTheRadioDidNotTakeIsUndoneWhenTheUserSaysSo) {
     EXPECT_TRUE(std::equal(before.begin(), before.begin() + 0x13F0,
                            reinterpret_cast<const std::uint8_t*>(radioNow.constData())));
     EXPECT_EQ(BackupStore(BackupFolder()).List().size(), keptBefore + 2); // write, then restore
+
+    // Both are in the log of writes: the write the radio did not take, then the restore.
+    QFile logFile(QString::fromStdString(DefaultWriteLogPath()));
+    ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
+    const CsvTable log = ReadCsv(logFile.readAll().toStdString());
+    ASSERT_GE(log.records.size(), 3u);
+    const auto& write = log.records[log.records.size() - 2].fields;
+    const auto& restore = log.records.back().fields;
+    EXPECT_EQ(write.at(5), h.app.docState.CurrentFileName);
+    EXPECT_EQ(write.at(7), DescribeResult(TransferResult::VerifyFailed));
+    EXPECT_EQ(write.at(8), "1");
+    EXPECT_EQ(restore.at(5), "");
+    EXPECT_EQ(restore.at(7), "done");
+    EXPECT_EQ(restore.at(8), std::to_string(kImageBlocks));
+    EXPECT_EQ(restore.at(1), radio.Device().toStdString());
 }
 
 } // namespace

@@ -568,6 +568,8 @@ bool TransferDriver::HandleReply(ReplyKind kind, std::span<const std::uint8_t> r
             return false;
         if (blockSteps && !WritingBlocks())
             return false;
+        if (step_ == LinkStep::Blocks)
+            ++report_.blocksWritten;
         StopWaitTimer();
         NextStep();
         return true;
@@ -761,6 +763,7 @@ void TransferDriver::StoreWriteSessionBlock(std::span<const std::uint8_t> reply)
         std::array<std::uint8_t, kBlockLength> block{};
         std::copy(data.begin(), data.end(), block.begin());
         serial_ = SerialFromBlock(block.data());
+        report_.serial = serial_;
         return;
     }
     if (currentAddress_ < 0 || currentAddress_ + kBlockLength > kImageSize)

@@ -128,6 +128,8 @@ struct WriteReport {
     bool restoreWanted = false;             // the user asked for the backup back
     int refusedBlock = -1; // the block the radio refused again and again
     int refusals = 0;      // how often it refused it
+    int blocksWritten = 0; // blocks the radio took (acknowledged), the test data not counted
+    std::string serial;    // the radio's serial number, when the write read it
 };
 
 /// The phases of a write that keeps a backup.

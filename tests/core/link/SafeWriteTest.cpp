@@ -63,7 +63,10 @@ TEST(SafeWrite, SendsOnlyTheBlocksThatDifferAndReadsThemBack) {
         ASSERT_EQ(w.backups.size(), 1u);
         EXPECT_EQ(w.backups[0], before);
         EXPECT_EQ(w.backupSerials[0], "SN0042");
+        EXPECT_EQ(w.driver->LastWrite().serial, "SN0042");
         EXPECT_EQ(w.driver->LastWrite().changed.addresses, c.changed);
+        // What the log of writes counts: the blocks the radio took, not those read.
+        EXPECT_EQ(w.driver->LastWrite().blocksWritten, static_cast<int>(c.changed.size()));
         std::vector<int> written;
         for (const auto& [address, count] : w.radio.writes)
             written.push_back(address);
