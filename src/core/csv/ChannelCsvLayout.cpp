@@ -143,7 +143,7 @@ std::optional<int> CtcssCodeFromCsv(std::string_view text) {
     const auto tenths = ParseUnits(text, 1);
     // A value with more digits than tenths is no tone of the table.
     const auto hundredths = ParseUnits(text, 2);
-    if (!tenths || !hundredths || *hundredths != *tenths * 10)
+    if (!tenths || !hundredths || *hundredths % 10 != 0 || *hundredths / 10 != *tenths)
         return std::nullopt;
     const auto& table = CtcssToneTexts();
     for (std::size_t i = 0; i < table.size(); ++i)
