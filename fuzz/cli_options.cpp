@@ -1,7 +1,7 @@
 // Any command line for pmr-cli (the input's NUL bytes separate the arguments):
 // parsing never crashes, a refusal always says why, and an accepted line
-// names a command the programmer has, with a file where the command needs one
-// and a password the radio can store.
+// names a command the programmer has, with the files the command needs, only
+// the options that belong to it and a password the radio can store.
 
 #include "CliOptions.h"
 
@@ -35,9 +35,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (options.help)
         return 0;
-    const bool needsFile = options.command == "read" || options.command == "write";
-    Check(needsFile || options.command == "info");
-    Check(!needsFile || !options.file.empty());
+    // What each command needs before it may run.
+    const std::string& command = options.command;
+    const bool oneFile = command == "read" || command == "write" || command == "restore";
+    const bool twoFiles = command == "csv-export" || command == "csv-import";
+    const bool diff = command == "diff";
+    Check(oneFile || twoFiles || diff || command == "info");
+    Check(!(oneFile || twoFiles || diff) || !options.file.empty());
+    Check(!twoFiles || !options.output.empty());
+    Check(!diff || options.output.empty() == !options.port.empty());
+    Check(command != "info" || (options.file.empty() && options.output.empty()));
+    Check(options.log.empty() || command == "write" || command == "restore");
+    Check(!options.json || diff);
+    Check(!options.fill || (command == "csv-import" && !options.into.empty()));
+    Check(!(options.plain || options.dryRun) || command == "write");
     Check(!options.password || options.password->size() <= 4);
     return 0;
 }

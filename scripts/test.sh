@@ -12,7 +12,7 @@ bash scripts/build.sh
 # Every test again in an AddressSanitizer and UndefinedBehaviorSanitizer build:
 # use after free and calls into half-destroyed windows fail here, not in the field.
 if [ ! -f build-asan/build.ninja ]; then
-    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
         -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer" \
         -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 fi
@@ -25,4 +25,4 @@ if [ ! -f build-fuzz/build.ninja ]; then
         -DCMAKE_CXX_COMPILER=clang++
 fi
 cmake --build build-fuzz --parallel "$(nproc)"
-(cd build-fuzz && ctest --output-on-failure --timeout 600)
+(cd build-fuzz && ctest --output-on-failure --parallel "$(nproc)" --timeout 600)

@@ -276,7 +276,7 @@ std::optional<Refusal> RowReader::Read(Intent& in,
             continue;
         const auto v = ParseUnits(text, 0);
         const auto exact = ParseUnits(text, 1);
-        if (!v || !exact || *exact != *v * 10 || *v < nc.low || *v > nc.high) {
+        if (!v || !exact || *v < nc.low || *v > nc.high || *exact != *v * 10) {
             std::string reason = texts_.GetLangText(kCsvTextNotInRange);
             reason = FillMarker(reason, "%1", std::to_string(nc.low));
             reason = FillMarker(reason, "%2", std::to_string(nc.high));

@@ -236,6 +236,26 @@ TEST(ChannelCsvImport, FilesThatAreNoChannelListChangeNothing) {
     EXPECT_EQ(app.doc, before);
 }
 
+TEST(ChannelCsvImport, NumbersLongerThanAnyValueRefuseTheRowWithoutOverflow) {
+    // 19 digits reach past what a 64-bit count of hundredths holds once
+    // multiplied; each is refused by its column like any other value.
+    const AppContext app = CsvApp();
+    const std::string huge = "9999999999999999999";
+    const CsvImportPlan plan = PlanChannelImport(
+        app,
+        "Location,Frequency,Tone,rToneFreq,Signalling\n"
+        "1,446.006250,Tone," + huge + ",0\n"
+        "2,446.018750,,88.5," + huge + "\n"
+        "3,446.031250,,88.5,0\n",
+        CsvImportMode::Replace);
+    EXPECT_EQ(Texts(plan.report, CsvLineKind::Refused),
+              (std::vector<std::string>{
+                  "line 2, rToneFreq " + huge + ": not a CTCSS tone this radio has",
+                  "line 3, Signalling " + huge + ": not a value of this column (0 to 3)",
+              }));
+    EXPECT_EQ(plan.report.rowsTaken, 1);
+}
+
 TEST(ChannelCsvImport, LatinOneFileIsReadAndSaidSo) {
     const AppContext app = CsvApp();
     const CsvImportPlan plan = PlanChannelImport(
