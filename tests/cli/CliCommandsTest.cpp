@@ -7,7 +7,7 @@
 #include "csv/CsvText.h"
 #include "link/TransferDriver.h"
 #include "link/TransferResultWords.h"
-#include "platform/LinkTestSupport.h"
+#include "CliTestSupport.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,7 +22,7 @@ using namespace pmr::cli;
 
 namespace {
 
-class Cli : public QtLinkTest {
+class Cli : public CliTest {
 protected:
     // Backups go into the test's own data folder, never the user's.
     void SetUp() override {
@@ -38,18 +38,6 @@ protected:
                 found.push_back(e.path().string());
         return found;
     }
-    struct Outcome {
-        int rc;
-        std::string out, err;
-    };
-    Outcome Run(std::vector<std::string> args) {
-        args.push_back("--program-dir");
-        args.push_back(install_.ProgramFolder());
-        std::ostringstream out, err;
-        const int rc = RunCli(args, out, err);
-        return {rc, out.str(), err.str()};
-    }
-    InstallCopy install_;
 };
 
 sim::RadioMemory Radio(const std::string& model = "VX210", int band = 4,

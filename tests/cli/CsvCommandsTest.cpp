@@ -4,7 +4,7 @@
 #include "CliExitCodes.h"
 #include "CliSession.h"
 #include "files/DocumentRecord.h"
-#include "platform/LinkTestSupport.h"
+#include "CliTestSupport.h"
 
 #include <filesystem>
 #include <fstream>
@@ -17,24 +17,8 @@ using namespace pmr::cli;
 
 namespace {
 
-class CsvCli : public QtLinkTest {
+class CsvCli : public CliTest {
 protected:
-    struct Outcome {
-        int rc;
-        std::string out, err;
-    };
-    Outcome Run(std::vector<std::string> args) {
-        args.push_back("--program-dir");
-        args.push_back(install_.ProgramFolder());
-        std::ostringstream out, err;
-        const int rc = RunCli(args, out, err);
-        return {rc, out.str(), err.str()};
-    }
-    std::string Template() { return install_.ProgramFolder() + "/Init/VX210_4.dat"; }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream f(path, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(f)), {});
-    }
     static void Put(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
     }
@@ -49,7 +33,6 @@ protected:
                 return &d.Channels[static_cast<std::size_t>(i)];
         return nullptr;
     }
-    InstallCopy install_;
 };
 
 TEST_F(CsvCli, ExportThenImportGivesTheSameChannels) {

@@ -4,7 +4,7 @@
 #include "CliExitCodes.h"
 #include "CliSession.h"
 #include "files/DocumentRecord.h"
-#include "platform/LinkTestSupport.h"
+#include "CliTestSupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,24 +20,8 @@ using namespace pmr::cli;
 
 namespace {
 
-class DiffCli : public QtLinkTest {
+class DiffCli : public CliTest {
 protected:
-    struct Outcome {
-        int rc;
-        std::string out, err;
-    };
-    Outcome Run(std::vector<std::string> args) {
-        args.push_back("--program-dir");
-        args.push_back(install_.ProgramFolder());
-        std::ostringstream out, err;
-        const int rc = RunCli(args, out, err);
-        return {rc, out.str(), err.str()};
-    }
-    std::string Template() { return install_.ProgramFolder() + "/Init/VX210_4.dat"; }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream f(path, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(f)), {});
-    }
     static RadioDocument Document(const std::string& path) {
         const std::string b = Slurp(path);
         return DecodeDocumentRecord(
@@ -66,7 +50,6 @@ protected:
         Save(doc, path);
         return path;
     }
-    InstallCopy install_;
 };
 
 } // namespace
