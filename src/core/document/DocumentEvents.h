@@ -24,6 +24,9 @@ enum class DocumentChange : std::uint8_t {
     /// Channels were added, deleted or changed in bulk (batch settings): the
     /// windows that show channels show them all again.
     ChannelTable = 16,
+    /// The whole document was put back as it was at another time (undo,
+    /// redo): every open window shows all of it again.
+    Whole = 32,
 };
 
 class DocumentEvents {
