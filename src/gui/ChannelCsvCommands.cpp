@@ -73,6 +73,8 @@ bool ImportChannelsFromCsv(AppContext& app, Interaction& ui, const std::string& 
     const CsvImportPlan& chosen = dialog.Mode() == CsvImportMode::Fill ? fill : replace;
     if (chosen.report.Refused())
         return false;
+    app.docState.NextStepName =
+        FillMarker(texts.GetLangText(9376), "%1", std::filesystem::path(*path).filename().string());
     ApplyChannelImport(app, chosen);
     return true;
 }

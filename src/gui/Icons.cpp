@@ -166,6 +166,24 @@ QIcon Draw(const QString& key) {
     } else if (key == QLatin1String("CHMoveDown")) {
         Rows(g, 2, kBlue.lighter(160));
         Arrow(g, QPointF(20, 3), QPointF(20, 18), kBlue);
+    } else if (key == QLatin1String("Undo") || key == QLatin1String("Redo")) {
+        // A hook-shaped arrow back to the left (undo) or on to the right.
+        const bool back = key == QLatin1String("Undo");
+        if (!back)
+            g.translate(kSize, 0), g.scale(-1, 1);
+        QPainterPath hook;
+        hook.moveTo(7, 10);
+        hook.lineTo(15, 10);
+        hook.cubicTo(23, 10, 23, 21, 15, 21);
+        hook.lineTo(9, 21);
+        g.setPen(QPen(kBlue, 2.4, Qt::SolidLine, Qt::RoundCap));
+        g.setBrush(Qt::NoBrush);
+        g.drawPath(hook);
+        QPolygonF head;
+        head << QPointF(2, 10) << QPointF(9, 4.5) << QPointF(9, 15.5);
+        g.setPen(Qt::NoPen);
+        g.setBrush(kBlue);
+        g.drawPolygon(head);
     } else if (key == QLatin1String("About")) {
         g.setPen(QPen(kBlue.darker(130), 1.2));
         g.setBrush(kBlue);

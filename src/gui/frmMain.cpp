@@ -6,6 +6,7 @@
 #include "StandardWindows.h"
 #include "editors/shared/EditorWindow.h"
 #include "DocumentBridge.h"
+#include "DocumentUndo.h"
 #include "HelpWindow.h"
 #include "Icons.h"
 #include "Interaction.h"
@@ -39,6 +40,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -94,6 +96,9 @@ constexpr MenuRow kMenu[] = {
     {"MnuCHMoveUp", "MnuCHEdit", "Ctrl+U", 906, false, false},
     {"MnuCHMoveDown", "MnuCHEdit", "Ctrl+D", 907, false, false},
     {"mnuEdit", nullptr, nullptr, 300, false, false},
+    {"mnuEditUndo", "mnuEdit", "Ctrl+Z", 300, false, false},
+    {"mnuEditRedo", "mnuEdit", "Ctrl+Y", 300, false, false},
+    {"mnuEditBarUndo", "mnuEdit", nullptr, 0, true, false},
     {"mnuChannelInfo", "mnuEdit", nullptr, 3100, false, false},
     {"mnuEditBar0", "mnuEdit", nullptr, 0, true, false},
     {"mnuOptFeature", "mnuEdit", nullptr, 3200, false, false},
@@ -143,6 +148,7 @@ constexpr const char* kToolbar[] = {
     "NewFile",  "OpenFile",   "SaveFile", nullptr,      "Print",  nullptr,   "ReadRadio",
     "CommSet",  "WriteRadio", nullptr,    "CHCut",      "CHCopy", "CHPaste", nullptr,
     "CHInsert", "CHDelete",   "CHMoveUp", "CHMoveDown", nullptr,  "About",
+    nullptr,    "Undo",       "Redo",
 };
 // Positions 11 to 19 (index 10 to 18) belong to the channel grid.
 constexpr int kFirstChannelButton = 10;
@@ -240,10 +246,15 @@ frmMain::frmMain(AppContext& app, Interaction& ui, DocumentBridge& docs, QWidget
     // ReadOKTimer and WaitSaveDataTimer are run by the radio link (LinkTimers).
     connect(&TimerCHEdit, &QTimer::timeout, this, &frmMain::OnTimerCHEdit);
 
+    history_ = new DocumentUndo(app_, this);
     BuildMenu();
     BuildToolbar();
     BuildTreePane();
     BuildStatusBar();
+    connect(history_, &DocumentUndo::Changed, this, &frmMain::ShowHistory);
+    // The windows have shown the document put back; the caption may name
+    // another model.
+    connect(history_, &DocumentUndo::Restored, this, &frmMain::ShowMainTxt);
 }
 
 void frmMain::Load() {
@@ -342,6 +353,11 @@ void frmMain::BuildMenu() {
     on("mnuFileCompare", [this] { CompareWithFile(); });
     on("mnuFileExit", [this] { close(); });
     on("mnuModelInfo", [this] { ShowModelInfoDialog(); });
+    on("mnuEditUndo", [this] { UndoChange(); });
+    on("mnuEditRedo", [this] { RedoChange(); });
+    menu_.at(QStringLiteral("mnuEditRedo"))
+        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")),
+                        QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     for (const RowCommand& rc : kRowCommands) {
         const int cmd = rc.command;
         on(rc.menu, [this, cmd] { StartRowCommand(cmd); });
@@ -405,6 +421,8 @@ void frmMain::BuildToolbar() {
     on("CommSet", [this] { ShowPortDialog(); });
     on("WriteRadio", [this] { StartWrite(); });
     on("About", [this] { ShowAboutBox(); });
+    on("Undo", [this] { UndoChange(); });
+    on("Redo", [this] { RedoChange(); });
     // Printing is switched off: its button stays in place without an action.
     buttons_.at(QStringLiteral("Print"))->setEnabled(false);
     for (const RowCommand& rc : kRowCommands) {
@@ -665,6 +683,39 @@ void frmMain::RelabelMainWindow() {
     b("CHMoveUp", t.GetLangText(11015));
     b("CHMoveDown", t.GetLangText(11016));
     b("About", t.GetLangText(11007));
+    ShowHistory();
+}
+
+void frmMain::ShowHistory() {
+    // Before the first relabelling the entries have no texts yet.
+    if (!history_ || menu_.empty() || buttons_.empty())
+        return;
+    const std::pair<QAction*, QAction*> entries[] = {
+        {menu_.at(QStringLiteral("mnuEditUndo")), buttons_.at(QStringLiteral("Undo"))},
+        {menu_.at(QStringLiteral("mnuEditRedo")), buttons_.at(QStringLiteral("Redo"))}};
+    const QString texts[] = {history_->UndoText(), history_->RedoText()};
+    const bool can[] = {history_->CanUndo(), history_->CanRedo()};
+    for (int i = 0; i < 2; ++i) {
+        auto [entry, button] = entries[i];
+        entry->setText(texts[i]);
+        entry->setEnabled(can[i]);
+        // The button says the same without the menu's access key.
+        QString tip = texts[i];
+        tip.remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove(QLatin1Char('&'));
+        button->setText(tip);
+        button->setToolTip(tip);
+        button->setEnabled(can[i]);
+    }
+}
+
+void frmMain::UndoChange() {
+    CommitEdits(true);
+    history_->Undo();
+}
+
+void frmMain::RedoChange() {
+    CommitEdits(true);
+    history_->Redo();
 }
 
 void frmMain::Change_Language() {
@@ -1019,6 +1070,7 @@ void frmMain::LoadNewDoc2() {
     RelabelMainWindow();
     OpenChannelWindow();
     ShowMainTxt();
+    history_->StartNewHistory();
 }
 
 bool frmMain::AskSaveChanges() {
@@ -1063,7 +1115,9 @@ void frmMain::FileOpen() {
         app_.docState.CurrentFileName = previous;
         ShowMainTxt();
         ShowChildWindow(QStringLiteral("frmCommChInfo"));
+        return;
     }
+    history_->StartNewHistory();
 }
 
 bool frmMain::FileSave() {
@@ -1215,6 +1269,7 @@ void frmMain::OnReadDecoded() {
     ShowMainTxt();
     OpenChannelWindow();
     CascadeChildWindows();
+    history_->StartNewHistory();
 }
 
 void frmMain::OnRadioInfoRead() {

@@ -34,6 +34,7 @@ class Interaction;
 class RadioLink;
 class HelpWindow;
 class DocumentBridge;
+class DocumentUndo;
 class PortList;
 
 class frmMain : public QMainWindow, public DocumentWindows, public ChannelWindowHost {
@@ -48,6 +49,11 @@ public:
     AppContext& App() { return app_; }
     Interaction& Ui() { return ui_; }
     DocumentBridge& Docs() { return docs_; }
+    /// The undo history of the document.
+    DocumentUndo& History() { return *history_; }
+    /// Edit > Undo and Redo: an edit still open in a window is committed first.
+    void UndoChange();
+    void RedoChange();
     ChildWindowRegistry& Windows() { return registry_; }
     void SetRadioLink(RadioLink* link) { link_ = link; }
     /// The system's serial ports, for the port dialog.
@@ -194,6 +200,8 @@ private:
     /// F6: from the tree to the window in front, from anywhere else to the tree.
     void SwitchPane();
     void RebuildWindowList();
+    /// The Undo and Redo entries and buttons follow the history.
+    void ShowHistory();
     bool AskSaveChanges(); // 9006; false when the command should end
     void SetTreePaneVisible(bool visible);
     QMdiSubWindow* SubWindowOf(const QString& name) const;
@@ -202,6 +210,7 @@ private:
     AppContext& app_;
     Interaction& ui_;
     DocumentBridge& docs_;
+    DocumentUndo* history_ = nullptr;
     RadioLink* link_ = nullptr;
     RowCommandRunner rowCommands_;
     const PortList* ports_ = nullptr;

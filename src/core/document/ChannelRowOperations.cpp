@@ -111,6 +111,7 @@ bool PasteChannelRow(AppContext& app, UserInteraction& ui, ChannelRowWindows& wi
         windows.AskPasteMode();
     if (app.habits.PasteInserts)
         InsertChannelRow(app, windows, row);
+    app.docState.NextStepName = FillMarker(app.texts.GetLangText(9374), "%1", std::to_string(row));
 
     RadioDocument& doc = app.doc;
     const ChannelRecord& clip = app.habits.ChannelClipboard;

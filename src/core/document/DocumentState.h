@@ -32,6 +32,10 @@ struct DocumentState {
     DocumentHooks Hooks;
     /// What changed, for the open windows that show it.
     DocumentEvents Events;
+    /// The name the undo step of the change under way takes, set by a
+    /// command that knows it better than the differences tell ("paste of 4
+    /// channels"); the history takes and clears it.
+    std::string NextStepName;
 };
 
 } // namespace pmr

@@ -178,6 +178,8 @@ void FrmCompare::TakeSelected() {
     std::sort(rows.begin(), rows.end(),
               [&step](int a, int b) { return step(a) != step(b) ? step(a) < step(b) : a < b; });
     QStringList refused;
+    app_.docState.NextStepName = FillMarker(app_.texts.GetLangText(9377), "%1",
+                                            std::to_string(rows.size()));
     for (const int row : rows) {
         const DocumentDifference& d = chosen[static_cast<std::size_t>(row)];
         if (!TakeDifference(app_, file_, d))

@@ -672,6 +672,9 @@ void FrmCHBatch::Apply() {
         NormalizeBatchInputs(Inputs(), BandRuleOf(app_.docState), idStart_->maxLength());
     ShowBoxes(in);
     std::uniform_real_distribution<double> draw(0.0, 1.0);
+    app_.docState.NextStepName =
+        FillMarker(app_.texts.GetLangText(9375), "%1",
+                   in.allChannels ? std::string("1-128") : in.fromChannel + "-" + in.toChannel);
     const BatchResult result = ApplyBatch(app_, in, [this, &draw] { return draw(engine_); });
     // What was not stored as asked is said, or the user would look in vain for
     // the channels it should have set: stepped frequencies that leave the band,
