@@ -47,7 +47,9 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         } else if (arg == "-p" || arg == "--port") {
             if (!takeValue())
                 return false;
-            o.port = value;
+            if (o.port.empty())
+                o.port = value;
+            o.ports.push_back(value);
         } else if (arg == "--password") {
             if (!takeValue())
                 return false;
@@ -171,14 +173,32 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         error = "--dry-run reads the radio first, which a --plain write does not";
         return false;
     }
-    if (!o.port.empty() && o.port[0] != '/') {
-        bool digits = o.port.size() <= 3;
-        for (char c : o.port)
+    for (const std::string& port : o.ports) {
+        if (port.empty() || port[0] == '/')
+            continue;
+        bool digits = port.size() <= 3;
+        for (char c : port)
             digits = digits && c >= '0' && c <= '9';
-        if (!digits || std::stoi(o.port) < 1) {
+        if (!digits || std::stoi(port) < 1) {
             error = "--port takes a port number (3 = COM3) or a device path (/dev/ttyUSB0)";
             return false;
         }
+    }
+    if (o.ports.size() > 1) {
+        if (o.command != "write") {
+            error = "several --port belong to write";
+            return false;
+        }
+        if (o.dryRun) {
+            error = "--dry-run reads one radio: give one --port";
+            return false;
+        }
+        for (std::size_t i = 0; i < o.ports.size(); ++i)
+            for (std::size_t j = i + 1; j < o.ports.size(); ++j)
+                if (o.ports[i] == o.ports[j]) {
+                    error = "--port " + o.ports[i] + " is given twice";
+                    return false;
+                }
     }
     return true;
 }
@@ -286,7 +306,8 @@ Exit status:
   5 wrong password             13 the radio does not hold what was written
   6 other model                14 no backup could be kept: nothing written
   7 other band                 15 csv-import: rows refused or changed
-                               16 diff: the compare could not be made
+                               16 several radios: one or more failed
+                               17 diff: the compare could not be made
                               130 interrupted
   diff: 0 no difference, 1 the documents differ
 )";

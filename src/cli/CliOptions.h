@@ -16,6 +16,7 @@ struct CliOptions {
     std::string into;    // csv-import: the document the channels go into
     bool fill = false;   // csv-import: only the channels the file names change
     std::string port;                    // a number (3 = COM3) or a device path
+    std::vector<std::string> ports;      // every --port given, in order (write: several radios)
     std::optional<std::string> password; // the radio's programming password
     bool yes = false;                    // answer retry and program-switch questions yes
     bool quiet = false;                  // only errors on stderr
