@@ -94,9 +94,6 @@ void DocumentRowGrid::Reload() {
     for (int r = 0; r < rowCount(); ++r)
         for (int c = 1; c < columnCount(); ++c)
             item(r, c)->setText(show_(r, c - 1));
-    // Left as it was, the editor would write the old text back when it closes.
-    if (editor_ && state() == QAbstractItemView::EditingState)
-        itemDelegate()->setEditorData(editor_, currentIndex());
 }
 
 void DocumentRowGrid::CommitOpenEdit() {
