@@ -8,6 +8,8 @@
 #include "document/SettingsTexts.h"
 #include "editors/channels/frmCommChInfo.h"
 #include "editors/factory/FrmTestData.h"
+#include "editors/settings/FrmRadio.h"
+#include "editors/shared/DocumentRowGrid.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -407,6 +409,29 @@ TEST_F(WholeDocumentFixture, ChannelGridKeepsItsCursorAndTopRow) {
     EXPECT_EQ(grid->CurrentRow(), 64);
     EXPECT_TRUE(toneList->isHidden());
     EXPECT_EQ(h.app.doc, first);
+}
+
+TEST_F(WholeDocumentFixture, OpenPresetEditorStartsFromThePutBackValue) {
+    auto* window =
+        dynamic_cast<FrmRadio*>(h.main->ShowChildWindow(QString::fromLatin1(FrmRadio::kName)));
+    ASSERT_NE(window, nullptr);
+    DocumentRowGrid* grid = window->Grid();
+    FmPreset& preset = h.app.doc.FmPresets[2];
+    preset.IsEmpty = 0;
+    preset.Freq = "09050000";
+    ASSERT_TRUE(PutBack());
+    grid->EditCell(2, 1);
+    ASSERT_TRUE(grid->Editor());
+    EXPECT_EQ(grid->Editor()->text().toStdString(), "90.500");
+
+    preset.Freq = "09870000";
+    ASSERT_TRUE(PutBack());
+    EXPECT_EQ(grid->item(2, 1)->text().toStdString(), "98.70000");
+    ASSERT_TRUE(grid->Editor());
+    EXPECT_EQ(grid->Editor()->text().toStdString(), "98.700");
+    // Leaving the cell writes what the editor shows: the put-back value.
+    h.main->CommitEdits(true);
+    EXPECT_EQ(preset.Freq.raw(), "09870000");
 }
 
 } // namespace
