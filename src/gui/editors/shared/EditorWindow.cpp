@@ -24,6 +24,12 @@ EditorWindow::EditorWindow(const EditorContext& context, const QString& name, in
       helpTopic_(helpTopic) {
     setObjectName(name);
     setProperty("helpTopic", helpTopic);
+    wholeDocument_ = DocumentSubscription(app_.docState.Events, Kinds(DocumentChange::Whole),
+                                          [this](DocumentChange, int) { ShowDocument(); });
+}
+
+void EditorWindow::ShowDocument() {
+    bindings_.ShowAll();
 }
 
 void EditorWindow::SetBody(QLayout* body) {
