@@ -228,7 +228,8 @@ Commands:
 Options:
   -p, --port PORT   the serial port: a number (3 = COM3, see the [ports]
                     section of mysetup.ini) or a device path such as
-                    /dev/ttyUSB0; default: comPort of mysetup.ini
+                    /dev/ttyUSB0; default: comPort of mysetup.ini. write
+                    takes it more than once: every radio at the same time
       --password PW the radio's programming password (at most 4 characters)
   -y, --yes         answer the program's questions yes: start again after the
                     radio fell silent (twice at most), start the program
@@ -253,6 +254,13 @@ Options:
       --program-dir DIR  the program folder (language files, templates);
                     default: the folder of this executable
   -h, --help        show this text
+
+Several radios: "pmr-cli write DOC.dat --port A --port B ..." writes every
+radio at the same time, each with its own backup, read-back and line in the
+log of writes; one failing leaves the others be. A line per port shows the
+progress, and a table ends the run: port, model, band, serial number, result,
+blocks written, time and backup file. Exit status 0 when every radio was
+written, 16 when any was not.
 
 Writing: first the radio's whole memory is read and kept as a backup in
 $XDG_DATA_HOME/pmrprog/backups (default ~/.local/share/pmrprog/backups),

@@ -86,7 +86,8 @@ struct Station {
     QtTimerService timers;
     std::unique_ptr<QtSerialPortService> port;
     std::unique_ptr<TransferDriver> driver;
-    std::function<void()> changed; // the progress lines are drawn again
+    /// The progress lines are drawn again; `phase`: a new phase began.
+    std::function<void(bool phase)> changed;
 
     std::string phase;
     int percent = 0;
@@ -113,7 +114,7 @@ void StationUser::SetProgress(int percent) {
         return;
     station_.percent = percent;
     if (station_.changed)
-        station_.changed();
+        station_.changed(false);
 }
 
 void StationUser::SetProgressCaption(const std::string& caption) {
@@ -122,7 +123,7 @@ void StationUser::SetProgressCaption(const std::string& caption) {
     station_.phase = caption;
     station_.percent = 0;
     if (station_.changed)
-        station_.changed();
+        station_.changed(true);
 }
 
 std::string Seconds(qint64 ms) {
@@ -208,10 +209,10 @@ int FleetWriteCommand(CliSession& session, const CliOptions& options) {
     int running = 0;
     for (auto& s : stations) {
         Station* st = s.get();
-        st->changed = [&, st] {
+        st->changed = [&, st](bool phase) {
             if (terminal)
                 draw();
-            else if (!options.quiet && !st->done)
+            else if (phase && !options.quiet && !st->done)
                 session.Tell(st->portText + ": " + st->phase);
         };
         st->driver->SetFinishedHandler([&, st](LinkMode, TransferResult r) {
