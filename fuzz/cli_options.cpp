@@ -49,6 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(!options.json || diff);
     Check(!options.fill || (command == "csv-import" && !options.into.empty()));
     Check(!(options.plain || options.dryRun) || command == "write");
+    Check(options.powerOnText.empty() || command == "write");
     Check(options.ports.size() <= 1 || (command == "write" && !options.dryRun));
     Check(!options.password || options.password->size() <= 4);
     return 0;

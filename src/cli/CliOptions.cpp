@@ -1,5 +1,6 @@
 #include "CliOptions.h"
 
+#include "document/NumberedText.h"
 #include "document/TrimFix.h"
 #include "link/RadioPassword.h"
 
@@ -66,6 +67,31 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
                 return false;
             }
             o.password = TrimFix(*latin1);
+        } else if (arg == "--power-on-text") {
+            if (!takeValue())
+                return false;
+            o.powerOnText = value;
+            std::string why;
+            const auto shown = NumberedText(value, 0, why);
+            if (!shown) {
+                error = "--power-on-text: " + why;
+                return false;
+            }
+            if (shown->size() > 12) {
+                error = "--power-on-text: the radio shows at most 12 characters";
+                return false;
+            }
+        } else if (arg == "--number-from") {
+            if (!takeValue())
+                return false;
+            bool digits = !value.empty() && value.size() <= 6;
+            for (char c : value)
+                digits = digits && c >= '0' && c <= '9';
+            if (!digits) {
+                error = "--number-from takes a number from 0 to 999999";
+                return false;
+            }
+            o.numberFrom = std::stoi(value);
         } else if (arg == "--trace") {
             if (!takeValue())
                 return false;
@@ -184,6 +210,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
             return false;
         }
     }
+    if (!o.powerOnText.empty() && o.command != "write") {
+        error = "--power-on-text belongs to write";
+        return false;
+    }
     if (o.ports.size() > 1) {
         if (o.command != "write") {
             error = "several --port belong to write";
@@ -235,6 +265,11 @@ Options:
                     radio fell silent (twice at most), start the program
                     version that fits the radio; otherwise the safe answer is
                     given (no retry, no program switch)
+      --power-on-text PATTERN
+                    write: give each radio its own power-on text, the run of
+                    # in PATTERN taking the radio's number with leading zeros
+                    ("UNIT##": UNIT01, UNIT02, ... in the order of --port)
+      --number-from N  the number of the first radio (default 1)
       --trace FILE  log every byte sent and received, with millisecond time
                     stamps, and every time-out to FILE
       --log FILE    write, restore: add the line of the write to FILE instead

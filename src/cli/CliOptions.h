@@ -23,6 +23,8 @@ struct CliOptions {
     bool plain = false;                  // write: every block, no backup, no reading back
     bool dryRun = false;                 // write: say what would change, write nothing
     bool json = false;                   // diff: the differences as JSON
+    std::string powerOnText;             // write: a power-on text with a run of # for the number
+    int numberFrom = 1;                  // write: the number of the first radio
     std::string trace;                   // serial trace file
     std::string log;                     // write, restore: the log of writes ("": the default)
     std::string programDir;              // the program folder (language files, templates)

@@ -96,6 +96,9 @@ int ReadCommand(CliSession& session, const CliOptions& options);
 int WriteCommand(CliSession& session, const CliOptions& options);
 /// write with several --port: every radio at once, then a table of them.
 int FleetWriteCommand(CliSession& session, const CliOptions& options);
+/// With --power-on-text: the radio numbered `number` gets its own power-on
+/// text in `app`'s document; false (said) when the number does not fit.
+bool GivePowerOnText(CliSession& session, AppContext& app, int number);
 /// Adds the line of a write to the log of writes; a log that cannot be
 /// written costs a warning.
 void LogWrite(CliSession& session, const AppContext& app, const WriteReport& report,

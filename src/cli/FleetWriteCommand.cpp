@@ -15,6 +15,7 @@
 #include "link/LinkHooks.h"
 #include "link/TransferDriver.h"
 #include "document/Bands.h"
+#include "document/SettingsTexts.h"
 #include "link/TransferResultWords.h"
 
 #include <QElapsedTimer>
@@ -139,8 +140,15 @@ std::string ResultWords(const Station& s) {
     return DescribeResult(s.result);
 }
 
+std::string PowerOnColumn(const FixedText<12>& stored) {
+    std::string shown = PowerOnTextShown(stored);
+    while (!shown.empty() && (shown.back() == ' ' || shown.back() == '\0'))
+        shown.pop_back();
+    return shown.empty() ? "-" : shown;
+}
+
 void PrintTable(std::ostream& out, const std::vector<std::unique_ptr<Station>>& stations) {
-    const std::vector<std::string> head = {"port",   "model",  "band", "serial",
+    const std::vector<std::string> head = {"port",   "model",  "band", "serial",  "power-on",
                                            "result", "blocks", "time", "backup"};
     std::vector<std::vector<std::string>> rows{head};
     for (const auto& s : stations) {
@@ -150,7 +158,9 @@ void PrintTable(std::ostream& out, const std::vector<std::unique_ptr<Station>>& 
         rows.push_back({s->port->Device().empty() ? s->portText : s->port->Device(),
                         identified ? link.RadioModelName : "-",
                         identified ? BandTextFromCode(link.RadioBandCode) : "-",
-                        r.serial.empty() ? "-" : r.serial, ResultWords(*s),
+                        r.serial.empty() ? "-" : r.serial,
+                        PowerOnColumn(s->app.doc.Settings.Opt.PowerOnText),
+                        ResultWords(*s),
                         std::to_string(r.blocksWritten), Seconds(s->ms),
                         r.backupPath.empty() ? "-" : r.backupPath});
     }
@@ -183,8 +193,13 @@ int FleetWriteCommand(CliSession& session, const CliOptions& options) {
     request.kind = options.plain || PlainWriteChosen(app.paths) ? WriteKind::Plain : WriteKind::Safe;
 
     std::vector<std::unique_ptr<Station>> stations;
-    for (const std::string& port : options.ports)
+    for (const std::string& port : options.ports) {
         stations.push_back(std::make_unique<Station>(session, port, session.PortNumberFor(port)));
+        // Numbered in the order of the ports.
+        const int number = options.numberFrom + static_cast<int>(stations.size()) - 1;
+        if (!GivePowerOnText(session, stations.back()->app, number))
+            return kExitUsage;
+    }
 
     // Progress: one line per radio, drawn again in place on a terminal and
     // written once per phase otherwise.

@@ -4,6 +4,7 @@
 #include "CliSession.h"
 #include "backup/PlainWriteSetting.h"
 #include "backup/WriteLog.h"
+#include "document/NumberedText.h"
 #include "files/DocumentFiles.h"
 #include "image/ImageAreas.h"
 #include "link/TransferDriver.h"
@@ -40,6 +41,20 @@ void PrintChanges(CliSession& session, const WriteReport& report) {
 }
 
 } // namespace
+
+bool GivePowerOnText(CliSession& session, AppContext& app, int number) {
+    const std::string& pattern = session.Options().powerOnText;
+    if (pattern.empty())
+        return true;
+    std::string error;
+    const auto text = NumberedText(pattern, number, error);
+    if (!text) {
+        session.Tell("--power-on-text: " + error, true);
+        return false;
+    }
+    app.doc.Settings.Opt.PowerOnText = *text;
+    return true;
+}
 
 void LogWrite(CliSession& session, const AppContext& app, const WriteReport& report,
               TransferResult result, const std::string& port, const std::string& documentFile) {
@@ -114,6 +129,8 @@ int WriteCommand(CliSession& session, const CliOptions& options) {
         session.Tell(options.file + " is not a document file this program can read", true);
         return kExitFileError;
     }
+    if (!GivePowerOnText(session, app, options.numberFrom))
+        return kExitUsage;
     WriteRequest request;
     const bool plain = options.plain || (!options.dryRun && PlainWriteChosen(app.paths));
     request.kind = plain ? WriteKind::Plain : WriteKind::Safe;

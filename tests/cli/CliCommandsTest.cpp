@@ -5,6 +5,7 @@
 #include "CliSession.h"
 #include "backup/BackupStore.h"
 #include "csv/CsvText.h"
+#include "image/MemoryMap.h"
 #include "link/TransferDriver.h"
 #include "link/TransferResultWords.h"
 #include "CliTestSupport.h"
@@ -483,7 +484,7 @@ TEST_F(Cli, SeveralRadiosAreWrittenAtOnceAndOneFailingLeavesTheOthersWritten) {
     SimRadioThread a({}, blank), b({}, Radio("VX210", 3)), c({}, blank);
     const std::string log = install_.File("writes.csv");
     const Outcome o = Run({"write", "--port", a.Path(), "--port", b.Path(), "--port", c.Path(),
-                           "--log", log, file});
+                           "--log", log, "--power-on-text", "UNIT##", "--number-from", "7", file});
     EXPECT_EQ(o.rc, kExitSomeRadiosFailed) << o.err;
     a.Stop();
     b.Stop();
@@ -503,6 +504,11 @@ TEST_F(Cli, SeveralRadiosAreWrittenAtOnceAndOneFailingLeavesTheOthersWritten) {
     EXPECT_NE(rows[2].find(DescribeResult(TransferResult::OtherBand)), std::string::npos)
         << rows[2];
     EXPECT_NE(rows[3].find("done"), std::string::npos) << rows[3];
+    // Numbered in the order of the ports; the radio that failed kept its number.
+    EXPECT_NE(rows[1].find("UNIT07"), std::string::npos) << rows[1];
+    EXPECT_NE(rows[3].find("UNIT09"), std::string::npos) << rows[3];
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&c.Memory().image[image_map::kPowerOnText1]), 6),
+              "UNIT09");
     EXPECT_NE(rows[1].find("/backups/"), std::string::npos) << "each write keeps its backup";
     // Every radio has its line in the log of writes, after the header.
     const std::string logged = Slurp(log);
@@ -513,4 +519,7 @@ TEST_F(Cli, SeveralPortsBelongToAWriteOfDifferentPorts) {
     EXPECT_EQ(Run({"read", "--port", "1", "--port", "2", "x.dat"}).rc, kExitUsage);
     EXPECT_EQ(Run({"write", "--port", "3", "--port", "3", "x.dat"}).rc, kExitUsage);
     EXPECT_EQ(Run({"write", "-n", "--port", "3", "--port", "4", "x.dat"}).rc, kExitUsage);
+    EXPECT_EQ(Run({"write", "--power-on-text", "UNIT", "x.dat"}).rc, kExitUsage);
+    EXPECT_EQ(Run({"write", "--power-on-text", "ABCDEFGHIJK##", "x.dat"}).rc, kExitUsage);
+    EXPECT_EQ(Run({"read", "--power-on-text", "U#", "x.dat"}).rc, kExitUsage);
 }
