@@ -149,6 +149,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         o.file = positional[1];
         o.output = files == 2 ? positional[2] : std::string();
     }
+    if (!o.powerOnText.empty() && o.command != "write") {
+        error = "--power-on-text belongs to write";
+        return false;
+    }
     const bool csv = o.command == "csv-export" || o.command == "csv-import";
     if (csv) {
         if (positional.size() != 3 || positional[1].empty() || positional[2].empty()) {
@@ -209,10 +213,6 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
             error = "--port takes a port number (3 = COM3) or a device path (/dev/ttyUSB0)";
             return false;
         }
-    }
-    if (!o.powerOnText.empty() && o.command != "write") {
-        error = "--power-on-text belongs to write";
-        return false;
     }
     if (o.ports.size() > 1) {
         if (o.command != "write") {

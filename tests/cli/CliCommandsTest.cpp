@@ -522,4 +522,5 @@ TEST_F(Cli, SeveralPortsBelongToAWriteOfDifferentPorts) {
     EXPECT_EQ(Run({"write", "--power-on-text", "UNIT", "x.dat"}).rc, kExitUsage);
     EXPECT_EQ(Run({"write", "--power-on-text", "ABCDEFGHIJK##", "x.dat"}).rc, kExitUsage);
     EXPECT_EQ(Run({"read", "--power-on-text", "U#", "x.dat"}).rc, kExitUsage);
+    EXPECT_EQ(Run({"csv-export", "--power-on-text", "U#", "a.dat", "b.csv"}).rc, kExitUsage);
 }

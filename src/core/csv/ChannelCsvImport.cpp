@@ -524,8 +524,6 @@ CsvImportPlan PlanChannelImport(const AppContext& app, std::string_view bytes, C
     AppContext scratch = app;
     scratch.docState.Events = DocumentEvents{};
     scratch.docState.Hooks = DocumentHooks{};
-    scratch.docState.Editing.ChannelGridOpen = false;
-    scratch.docState.Editing.ChannelEditOpen = false;
     scratch.habits.UseOffsetFreq = true; // the transmit column takes signed offsets
     CaptureInteraction ui;
 

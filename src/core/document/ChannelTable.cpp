@@ -50,8 +50,6 @@ bool AddChannel(AppContext& app, int channelNo, std::string_view rxFreqMhz) {
 }
 
 void ResetChannels(AppContext& app) {
-    if (app.docState.Hooks.ResetChannelView)
-        app.docState.Hooks.ResetChannelView();
     app.doc.ChannelCount = 0;
     const std::string middle = FormatUnits(MiddleChannel10Hz(app.docState.BandLimits), 5);
     AddChannel(app, kVfoChannelNo, middle);

@@ -10,10 +10,6 @@
 namespace pmr {
 
 struct DocumentHooks {
-    /// The channel table view returns to row 1 selected, no multi-selection.
-    std::function<void()> ResetChannelView;
-    /// The link returns to idle (a new document is started).
-    std::function<void()> ResetLinkState;
     /// Today's date; the system's local date when empty.
     std::function<CalendarDate()> Today;
 };

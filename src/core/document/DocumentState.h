@@ -23,7 +23,6 @@ struct DocumentState {
     std::string BandText = "446.00625 - 446.19375 MHz"; // the band of Model.BandCode
     BandLimitPair BandLimits;                           // from BandText
     std::string CurrentFileName = "new.dat";            // the document's file name
-    bool Modified = false;                              // the main window's unsaved-changes marker
     /// The band's five-point tuning table, rebuilt for every new document.
     TuningTable TuningPoints{};
     /// The channel windows' shared editing state.

@@ -35,10 +35,7 @@ void NewDocument(AppContext& app, UserInteraction& ui, TemplateLoader* templates
     DocumentState& state = app.docState;
     RadioDocument& doc = app.doc;
 
-    state.Modified = false;
     state.CurrentFileName = "new.dat";
-    if (state.Hooks.ResetLinkState)
-        state.Hooks.ResetLinkState();
     doc.Version = "V100";
 
     ResetSettings(doc);

@@ -146,7 +146,6 @@ FileOutcome DocumentFiles::OpenDocumentBytes(std::span<const std::uint8_t> bytes
         return checked;
     TakeLoadedDocument(app_, loaded, app_.docState.CurrentFileName);
     // Cleared before the windows redraw, so the caption they show is the saved state's.
-    app_.docState.Modified = false;
     // Only the working copy is corrected: the document then differs from the
     // file, so closing it offers to save the correction. A PMR446 channel off
     // the raster is moved rather than refused: the file is the user's work,
@@ -183,7 +182,6 @@ FileOutcome DocumentFiles::SaveDocumentFile() {
         app_.factory.SavedTestData = app_.factory.TestData;
         SaveTestDataBeside(app_, path);
     }
-    app_.docState.Modified = false;
     if (windows_) {
         windows_->SetDocumentUntitled(false);
         windows_->ShowMainTxt();

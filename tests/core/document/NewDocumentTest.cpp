@@ -27,7 +27,6 @@ TEST(NewDocument, WithoutTemplateHoldsTheVfoAndChannelOneOnTheBandsMiddleChannel
     AppContext app = StartedApp();
     RecordingInteraction ui;
     app.docState.CurrentFileName = "old.dat";
-    app.docState.Modified = true;
     NewDocument(app, ui, nullptr);
 
     const RadioDocument& doc = app.doc;
@@ -41,7 +40,6 @@ TEST(NewDocument, WithoutTemplateHoldsTheVfoAndChannelOneOnTheBandsMiddleChannel
     }
     EXPECT_EQ(doc.Version.raw(), "V100");
     EXPECT_EQ(app.docState.CurrentFileName, "new.dat");
-    EXPECT_FALSE(app.docState.Modified);
     EXPECT_EQ(app.fileBuffer, app.doc);
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -87,17 +85,6 @@ TEST(NewDocument, PresetsAreEmptyAndTheModelAndRadioInformationFollowTheBand) {
     EXPECT_EQ(app.radioInfo.BatchNo.raw(), "07-1-E-1");
     EXPECT_EQ(app.doc.TestFreqs[0].RxFreq.raw(), "15510000");
     EXPECT_EQ(app.docState.TuningPoints[4].second.raw(), "17390000");
-}
-
-TEST(NewDocument, NewDocumentHooksResetTheLinkAndTheChannelView) {
-    AppContext app = StartedApp();
-    RecordingInteraction ui;
-    int linkResets = 0, viewResets = 0;
-    app.docState.Hooks.ResetLinkState = [&] { ++linkResets; };
-    app.docState.Hooks.ResetChannelView = [&] { ++viewResets; };
-    NewDocument(app, ui, nullptr);
-    EXPECT_EQ(linkResets, 1);
-    EXPECT_EQ(viewResets, 1);
 }
 
 class FakeTemplates : public TemplateLoader {

@@ -58,7 +58,6 @@ protected:
         app.fileBuffer = app.doc;
         app.fileBuffer.Settings.Opt.Tot = 30; // buffer and copy differ on purpose
         app.docState.CurrentFileName = folder.File("radio.dat");
-        app.docState.Modified = true;
         docBefore = app.doc;
         bufferBefore = app.fileBuffer;
     }
@@ -72,7 +71,6 @@ protected:
     void ExpectUnchanged() const {
         EXPECT_EQ(app.doc, docBefore);
         EXPECT_EQ(app.fileBuffer, bufferBefore);
-        EXPECT_TRUE(app.docState.Modified);
         EXPECT_TRUE(windows.calls.empty());
     }
 
@@ -94,7 +92,6 @@ TEST_F(OpenDocumentFileTest, AWellFormedListedFileBecomesWorkingCopyAndFileBuffe
     EXPECT_TRUE(user.messages.empty());
     EXPECT_EQ(app.doc, stored);
     EXPECT_EQ(app.fileBuffer, stored);
-    EXPECT_FALSE(app.docState.Modified);
     EXPECT_EQ(app.docState.ModelNameText, "VX210");
     EXPECT_EQ(app.docState.BandText, "400 - 470 MHz");
     EXPECT_EQ(app.docState.BandLimits.low10Hz, 40000000);
@@ -288,7 +285,6 @@ TEST_F(OpenDocumentFileTest, OpeningBytesInMemoryWorksWithoutWindows) {
     const auto bytes = FileBytesOf(StoredDocument());
     EXPECT_EQ(files.OpenDocumentBytes(bytes), FileOutcome::Done);
     EXPECT_EQ(app.doc, StoredDocument());
-    EXPECT_FALSE(app.docState.Modified);
 }
 
 } // namespace

@@ -31,7 +31,6 @@ protected:
         app.doc.Channels[0].RxStep625 = app.doc.Channels[1].RxStep625 = 1;
         app.doc.Settings.Opt.Tot = 60;
         app.docState.CurrentFileName = folder.File("radio.dat");
-        app.docState.Modified = true;
     }
 
     FileOutcome Save() { return DocumentFiles(app, user, launcher, &windows).SaveDocumentFile(); }
@@ -56,7 +55,6 @@ TEST_F(SaveDocumentFileTest, ANewFileIsExactlyOneRecordTaggedV100WithTheCurrentM
     EXPECT_EQ(bytes[10451], 8); // band code of "136 - 174 MHz"
     EXPECT_EQ(DecodeDocumentRecord(bytes), app.doc);
     EXPECT_EQ(app.fileBuffer, app.doc);
-    EXPECT_FALSE(app.docState.Modified);
     EXPECT_TRUE(user.messages.empty());
     EXPECT_EQ(windows.calls, (std::vector<std::string>{"Titled", "ShowMainTxt"}));
     EXPECT_FALSE(std::filesystem::exists(TemporaryFileBeside(app.docState.CurrentFileName)));
@@ -65,7 +63,6 @@ TEST_F(SaveDocumentFileTest, ANewFileIsExactlyOneRecordTaggedV100WithTheCurrentM
 TEST_F(SaveDocumentFileTest, SavingAndOpeningAgainLeavesNothingModified) {
     ASSERT_EQ(Save(), FileOutcome::Done);
     app.doc.Settings.Opt.Tot = 90;
-    app.docState.Modified = true;
     ASSERT_TRUE(IsDocumentModified(app));
     ASSERT_EQ(DocumentFiles(app, user, launcher, &windows).OpenDocumentFile(), FileOutcome::Done);
     EXPECT_EQ(app.doc.Settings.Opt.Tot, 60);
@@ -102,7 +99,6 @@ TEST_F(SaveDocumentFileTest, AFolderThatCannotBeMadeShows9002) {
     EXPECT_EQ(Save(), FileOutcome::FileError);
     EXPECT_EQ(user.messages, std::vector<std::string>{"File error"});
     EXPECT_EQ(app.fileBuffer, bufferBefore);
-    EXPECT_TRUE(app.docState.Modified);
     EXPECT_TRUE(windows.calls.empty());
     EXPECT_EQ(ReadBytes(folder.File("plain")), (std::vector<std::uint8_t>{1, 2, 3}));
 }

@@ -195,7 +195,6 @@ FrmCHInfoEdit::FrmCHInfoEdit(const EditorContext& context, const WindowRow& row)
     channels << QStringLiteral("VFO");
     channel_->addItems(channels);
 
-    app_.docState.Editing.ChannelEditOpen = true;
     documentChanges_ = DocumentSubscription(
         app_.docState.Events,
         DocumentChange::ChannelFields | DocumentChange::ChannelTable |
@@ -212,7 +211,6 @@ FrmCHInfoEdit::FrmCHInfoEdit(const EditorContext& context, const WindowRow& row)
 FrmCHInfoEdit::~FrmCHInfoEdit() {
     // Focus changes while the controls are torn down must not commit.
     filling_ = true;
-    app_.docState.Editing.ChannelEditOpen = false;
     documentChanges_.End();
 }
 

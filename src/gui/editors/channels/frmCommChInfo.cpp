@@ -225,8 +225,6 @@ frmCommChInfo::frmCommChInfo(const EditorContext& context, ChannelWindowHost& ho
             if (at + 1 < outer->count() && outer->itemAt(at + 1)->spacerItem())
                 outer->setStretch(at + 1, 0);
         }
-        ChannelEditing& editing = app.docState.Editing;
-        editing.ChannelGridOpen = true;
         documentChanges_ = DocumentSubscription(
             app.docState.Events, DocumentChange::ChannelFields | DocumentChange::ChannelTable,
             [this](DocumentChange change, int channelNo) { OnDocumentChanged(change, channelNo); });
@@ -246,7 +244,6 @@ frmCommChInfo::~frmCommChInfo() {
     // open by now); one destroyed with the main window lets go here.
     if (closed_)
         return;
-    app_.docState.Editing.ChannelGridOpen = false;
 }
 
 void frmCommChInfo::OnDocumentChanged(DocumentChange change, int channelNo) {
@@ -528,7 +525,6 @@ void frmCommChInfo::OnEnterCell() {
     ChannelEditing& editing = app_.docState.Editing;
     const int row = CurrentRow();
     const int col = CurrentCol();
-    editing.CurrentGridRow = row;
     UpdateCaption();
     grid_->setFocus();
     // Taking the focus commits an open name; when the focus could not move
@@ -961,7 +957,6 @@ void frmCommChInfo::resizeEvent(QResizeEvent* event) {
 void frmCommChInfo::closeEvent(QCloseEvent* event) {
     Trap("frmCommChInfo_Form_Unload", [this] {
         CommitFocusedEdit();
-        app_.docState.Editing.ChannelGridOpen = false;
         documentChanges_.End();
         closed_ = true;
         if (active_) {

@@ -110,7 +110,6 @@ TEST_F(ChannelEditDialogTest, ShowsEveryMemberOfTheGridsEditRow) {
     EXPECT_FALSE(Flag("chkWhisper")->isChecked());
     EXPECT_TRUE(Flag("chkScanSkip")->isEnabled());
     EXPECT_TRUE(dialog->WandToSave);
-    EXPECT_TRUE(h.app.docState.Editing.ChannelEditOpen);
 }
 
 TEST_F(ChannelEditDialogTest, TheVfoHasNoNameAndNoScanSkip) {
@@ -224,7 +223,6 @@ TEST_F(ChannelEditDialogTest, FollowsTheGridsEditRowOrItsOwnSelector) {
     dialog->close();
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(h.app.docState.Editing.ChannelEditOpen);
     EXPECT_FALSE(h.app.docState.Events.Publish(DocumentChange::DtmfMemories));
     SetChannelField(h.app, h.ui, 5, kColName, "AB"); // nothing of the dialog left to refresh
     EXPECT_EQ(TrimFix(Channel(5).Name), "AB");

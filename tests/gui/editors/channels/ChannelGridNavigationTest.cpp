@@ -50,7 +50,7 @@ TEST(ChannelGridNavigation, WindowShowsEveryChannelNumberWithItsHeadersAndCaptio
     EXPECT_EQ(grid->windowTitle(), caption + "1]");
     g.Click(kVfo, 4);
     EXPECT_EQ(grid->windowTitle(), caption + "VFO]");
-    EXPECT_EQ(g.h.app.docState.Editing.CurrentGridRow, kVfo);
+    EXPECT_EQ(grid->CurrentRow(), kVfo);
     // One editor of each kind; the receive list starts with "NONE".
     EXPECT_EQ(grid->findChildren<QComboBox*>().size(), 7);
     QComboBox* rx = g.List("Combo8(1)");
@@ -236,7 +236,6 @@ TEST(ChannelGridNavigation, ClosingCommitsTheOpenNameAndLetsGoOfTheDocument) {
     QTest::mouseClick(g.Grid()->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
     EXPECT_TRUE(WaitFor([&] { return g.Grid() == nullptr; }));
     EXPECT_EQ(TrimFix(g.Channel(1)->Name), "X1");
-    EXPECT_FALSE(g.h.app.docState.Editing.ChannelGridOpen);
     EXPECT_FALSE(g.h.app.docState.Events.Publish(DocumentChange::ChannelFields, 1));
     EXPECT_FALSE(g.h.main->ChannelCommandsShown());
 }

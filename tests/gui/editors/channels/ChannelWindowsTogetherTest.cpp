@@ -261,7 +261,6 @@ TEST(ChannelWindowsTogether, TheDialogFollowsTheGridAndEditsShowInBothAtOnce) {
     ASSERT_TRUE(WaitFor([&] { return w.Dialog() != nullptr; }));
     FrmCHInfoEdit* dialog = w.Dialog();
     EXPECT_EQ(dialog->ShownChannel(), 2);
-    EXPECT_TRUE(w.g.h.app.docState.Editing.ChannelEditOpen);
     // It opens over the program's window, not in a corner of the screen.
     EXPECT_LT((w.g.h.main->frameGeometry().center() - dialog->frameGeometry().center())
                   .manhattanLength(),
@@ -346,7 +345,6 @@ TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeave
     w.g.h.main->activateWindow();
     QTest::mouseClick(w.Grid()->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
     ASSERT_TRUE(WaitFor([&] { return w.Grid() == nullptr; }));
-    EXPECT_FALSE(app.docState.Editing.ChannelGridOpen);
     EXPECT_FALSE(w.g.h.main->ChannelCommandsShown());
     // The dialog still edits its channel without the grid (whose change
     // notices ended with it).
@@ -363,7 +361,6 @@ TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeave
     // The grid opened again is the one the document talks to.
     w.g.h.main->OpenChannelWindow();
     ASSERT_TRUE(WaitFor([&] { return w.Grid() != nullptr; }));
-    EXPECT_TRUE(app.docState.Editing.ChannelGridOpen);
     EXPECT_EQ(w.g.Cell(2, 1), "446.00625");
     SetChannelField(app, w.g.h.ui, 2, kColName, "RE");
     EXPECT_EQ(w.g.Cell(2, 3), "RE");
@@ -375,9 +372,7 @@ TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeave
     ASSERT_TRUE(
         WaitFor([&] { return w.Grid() != nullptr && !w.g.h.main->NewDocTimer.isActive(); }));
     EXPECT_TRUE(WaitFor([&] { return w.Dialog() == nullptr; }));
-    EXPECT_FALSE(app.docState.Editing.ChannelEditOpen);
     EXPECT_FALSE(app.docState.Events.Publish(DocumentChange::DtmfMemories)); // the dialog's
-    EXPECT_TRUE(app.docState.Editing.ChannelGridOpen);
     // The change route reaches the new grid: an edit in the document shows there.
     const int first = app.doc.Channels[0].ChannelNo;
     w.g.Click(first, 4);
@@ -390,7 +385,7 @@ TEST(ChannelWindowsTogether, ClosingTheGridUnderTheDialogAndNewWithBothOpenLeave
     ASSERT_TRUE(WaitFor([&] { return w.Dialog() != nullptr; }));
     EXPECT_EQ(w.Dialog()->ShownChannel(), first);
     QTest::mouseClick(w.Dialog()->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
-    EXPECT_TRUE(WaitFor([&] { return !app.docState.Editing.ChannelEditOpen; }));
+    EXPECT_TRUE(WaitFor([&] { return w.Dialog() == nullptr; }));
     EXPECT_FALSE(app.docState.Events.Publish(DocumentChange::DtmfMemories));
     EXPECT_TRUE(app.docState.Events.Publish(DocumentChange::ChannelFields, first)); // the grid's
     EXPECT_EQ(w.g.h.ui.Unexpected(), 0);
