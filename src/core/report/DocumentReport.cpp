@@ -114,7 +114,9 @@ std::vector<ReportSection> SettingSections(const RadioDocument& doc, const TextC
             window = m.name.windowId;
             sections.push_back({texts.GetLangText(window), {}});
         }
-        if (!InUse(doc, m))
+        // What a window keeps without showing it has no caption, and is no
+        // line of the report either.
+        if (m.name.labelId == 0 || !InUse(doc, m))
             continue;
         std::string value = m.get ? ShownNumber(texts, m.shape, m.get(doc)) : m.text(doc);
         sections.back().entries.emplace_back(MemberCaption(texts, m.name), std::move(value));

@@ -120,8 +120,11 @@ TEST(DocumentReport, HasASectionForEachSettingsWindowInEitherLanguage) {
         EXPECT_EQ(e->entries.size(), z->entries.size());
         EXPECT_NE(e->title, z->title);
     }
-    // Captions are the translated ones, not keys.
+    // Captions are the translated ones; what no window shows is left out.
     EXPECT_NE(en.sections[0].entries[0].first, zh.sections[0].entries[0].first);
+    for (const ReportSection& s : en.sections)
+        for (const auto& [caption, value] : s.entries)
+            EXPECT_EQ(caption.find('.'), std::string::npos) << caption;
     EXPECT_EQ(zh.title, Chinese().GetLangText(9380));
     EXPECT_EQ(zh.channels.header[1], Chinese().GetLangText(14002));
     EXPECT_EQ(PageLine(en, 2, 3), "Page 2 of 3");

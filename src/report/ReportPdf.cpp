@@ -1,0 +1,45 @@
+#include "ReportPdf.h"
+
+#include "DocumentReportPainter.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace pmr {
+
+PaperSize PaperForTerritory(const std::string& territory) {
+    // The Americas' Letter countries; the rest of the world prints on A4.
+    static constexpr std::array<std::string_view, 8> kLetter{"US", "CA", "MX", "CL",
+                                                             "CO", "VE", "PH", "GT"};
+    return std::find(kLetter.begin(), kLetter.end(), territory) != kLetter.end()
+               ? PaperSize::Letter
+               : PaperSize::A4;
+}
+
+bool WriteReportPdf(const DocumentReport& report, const std::string& path, PaperSize paper,
+                    int* pages) {
+    QPdfWriter writer(QString::fromStdString(path));
+    writer.setResolution(300);
+    writer.setCreator(QStringLiteral("pmrprog"));
+    writer.setPageLayout(QPageLayout(
+        QPageSize(paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4),
+        QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    const int drawn = PaintDocumentReport(report, writer, painter);
+    if (!painter.end())
+        return false;
+    if (pages)
+        *pages = drawn;
+    return true;
+}
+
+} // namespace pmr
