@@ -2,6 +2,7 @@
 
 #include "DocumentReportPainter.h"
 
+#include <QFile>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -25,18 +26,26 @@ PaperSize PaperForTerritory(const std::string& territory) {
 
 bool WriteReportPdf(const DocumentReport& report, const std::string& path, PaperSize paper,
                     int* pages) {
-    QPdfWriter writer(QString::fromStdString(path));
+    // A file that cannot be made is found before anything is drawn.
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QPdfWriter writer(&file);
     writer.setResolution(300);
     writer.setCreator(QStringLiteral("pmrprog"));
     writer.setPageLayout(QPageLayout(
         QPageSize(paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4),
         QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     QPainter painter;
-    if (!painter.begin(&writer))
+    if (!painter.begin(&writer)) {
+        file.remove();
         return false;
+    }
     const int drawn = PaintDocumentReport(report, writer, painter);
-    if (!painter.end())
+    if (!painter.end() || !file.flush()) {
+        file.remove();
         return false;
+    }
     if (pages)
         *pages = drawn;
     return true;
