@@ -2,6 +2,7 @@
 
 #include "app/TextCatalog.h"
 #include "document/Bands.h"
+#include "document/ChannelGridEntries.h"
 #include "document/DocumentMembers.h"
 #include "document/FrequencyText.h"
 #include "document/MemberCaption.h"
@@ -42,8 +43,6 @@ constexpr int kGridSignalling = 14009;
 constexpr int kGridSpacing = 14010;
 constexpr int kGridOffset = 14100;
 constexpr int kGridOff = 14013;
-constexpr int kGridScanAdd = 14017;
-constexpr int kGridScanSkip = 14018;
 
 std::string Filled(const TextCatalog& texts, int id, const std::string& value) {
     return FillMarker(texts.GetLangText(id), "%1", value);
@@ -68,10 +67,10 @@ std::vector<std::string> ChannelRow(const TextCatalog& texts, const ChannelRecor
         Tone(texts, c.RxTone),
         Tone(texts, c.TxTone),
         Member(texts, "Name", c),
-        Member(texts, "TxPower", c),
-        Member(texts, "ChSpacing", c),
-        texts.GetLangText(c.ScanSkip != 0 ? kGridScanSkip : kGridScanAdd),
-        Member(texts, "OptSignal", c),
+        ChannelGridEntry(texts, kColTxPower, c.TxPower),
+        ChannelGridEntry(texts, kColChSpacing, c.ChSpacing),
+        ChannelGridEntry(texts, kColScanSkip, c.ScanSkip),
+        ChannelGridEntry(texts, kColOptSignal, c.OptSignal),
     };
 }
 

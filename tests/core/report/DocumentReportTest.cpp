@@ -50,6 +50,8 @@ RadioDocument ThreeChannels() {
     one.RxTone = 1;
     one.TxTone = 70;
     one.ScanSkip = 1;
+    one.OptSignal = 1;
+    one.ChSpacing = 2; // no entry of the grid's list: the grid shows its first
     Add(doc, kVfoChannelNo);
     for (FmPreset& p : doc.FmPresets)
         p.IsEmpty = 1;
@@ -83,13 +85,17 @@ TEST(DocumentReport, HoldsARowForEachChannelInNumberOrderWithTheVfoLastAndMarked
     EXPECT_EQ(one[4], "67.0");
     EXPECT_EQ(one[5], "D023N");
     EXPECT_EQ(one[6], "C1");
+    EXPECT_EQ(one[7], "Low");
+    EXPECT_EQ(one[8], "12.5 kHz");
     EXPECT_EQ(one[9], "Skip");
+    EXPECT_EQ(one[10], "DTMF");
     // The transmit frequency follows from the offset, as the grid shows it.
     const std::vector<std::string> three = t.rows[1];
     EXPECT_EQ(three[2], "446.60625");
     EXPECT_EQ(three[3], "+0.60000");
     EXPECT_EQ(three[4], "Off");
     EXPECT_EQ(three[9], "Add");
+    EXPECT_EQ(three[10], "Off");
 }
 
 TEST(DocumentReport, NamesModelFileAndDateAndSaysWhenTheDocumentWasNeverSaved) {
