@@ -51,9 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check((options.language.empty() && options.paper.empty()) || command == "report");
     Check(options.language.empty() || options.language == "en" || options.language == "zh");
     Check(options.paper.empty() || options.paper == "a4" || options.paper == "letter");
-    Check(command != "report" || options.port.empty());
+    Check(command != "report" || options.ports.empty());
     Check(!options.fill || (command == "csv-import" && !options.into.empty()));
     Check(!(options.plain || options.dryRun) || command == "write");
+    Check(options.powerOnText.empty() || command == "write");
+    Check(options.ports.size() <= 1 || (command == "write" && !options.dryRun));
     Check(!options.password || options.password->size() <= 4);
     return 0;
 }

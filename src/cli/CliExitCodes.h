@@ -24,7 +24,8 @@ enum ExitCode : int {
     kExitVerifyFailed = 13,  // read back after the write, the radio holds something else
     kExitBackupFailed = 14,  // the radio's memory could not be kept; nothing written
     kExitRowsNotTaken = 15,  // csv-import: rows of the file were refused or changed
-    kExitNotCompared = 16,   // diff: a failure that would otherwise be 1, read as "they differ"
+    kExitSomeRadiosFailed = 16, // write with several --port: one radio or more failed
+    kExitNotCompared = 17,   // diff: a failure that would otherwise be 1, read as "they differ"
     kExitInterrupted = 130,  // Ctrl+C or SIGTERM
 };
 

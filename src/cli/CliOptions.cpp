@@ -1,5 +1,6 @@
 #include "CliOptions.h"
 
+#include "document/NumberedText.h"
 #include "document/TrimFix.h"
 #include "link/RadioPassword.h"
 
@@ -63,7 +64,9 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         } else if (arg == "-p" || arg == "--port") {
             if (!takeValue())
                 return false;
-            o.port = value;
+            if (o.port.empty())
+                o.port = value;
+            o.ports.push_back(value);
         } else if (arg == "--password") {
             if (!takeValue())
                 return false;
@@ -80,6 +83,31 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
                 return false;
             }
             o.password = TrimFix(*latin1);
+        } else if (arg == "--power-on-text") {
+            if (!takeValue())
+                return false;
+            o.powerOnText = value;
+            std::string why;
+            const auto shown = NumberedText(value, 0, why);
+            if (!shown) {
+                error = "--power-on-text: " + why;
+                return false;
+            }
+            if (shown->size() > 12) {
+                error = "--power-on-text: the radio shows at most 12 characters";
+                return false;
+            }
+        } else if (arg == "--number-from") {
+            if (!takeValue())
+                return false;
+            bool digits = !value.empty() && value.size() <= 6;
+            for (char c : value)
+                digits = digits && c >= '0' && c <= '9';
+            if (!digits) {
+                error = "--number-from takes a number from 0 to 999999";
+                return false;
+            }
+            o.numberFrom = std::stoi(value);
         } else if (arg == "--trace") {
             if (!takeValue())
                 return false;
@@ -127,12 +155,14 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
             error = "report needs DOC.dat and OUT.pdf";
             return false;
         }
-        if (o.fill || !o.into.empty() || o.plain || o.dryRun || !o.port.empty()) {
-            error = std::string(o.fill            ? "--fill"
-                                : !o.into.empty() ? "--into"
-                                : o.plain         ? "--plain"
-                                : o.dryRun        ? "--dry-run"
-                                                  : "--port") +
+        if (o.fill || !o.into.empty() || o.plain || o.dryRun || !o.powerOnText.empty() ||
+            !o.ports.empty()) {
+            error = std::string(o.fill                   ? "--fill"
+                                : !o.into.empty()        ? "--into"
+                                : o.plain                ? "--plain"
+                                : o.dryRun               ? "--dry-run"
+                                : !o.powerOnText.empty() ? "--power-on-text"
+                                                         : "--port") +
                     " does not belong to report";
             return false;
         }
@@ -209,14 +239,36 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         error = "--dry-run reads the radio first, which a --plain write does not";
         return false;
     }
-    if (!o.port.empty() && o.port[0] != '/') {
-        bool digits = o.port.size() <= 3;
-        for (char c : o.port)
+    for (const std::string& port : o.ports) {
+        if (port.empty() || port[0] == '/')
+            continue;
+        bool digits = port.size() <= 3;
+        for (char c : port)
             digits = digits && c >= '0' && c <= '9';
-        if (!digits || std::stoi(o.port) < 1) {
+        if (!digits || std::stoi(port) < 1) {
             error = "--port takes a port number (3 = COM3) or a device path (/dev/ttyUSB0)";
             return false;
         }
+    }
+    if (!o.powerOnText.empty() && o.command != "write") {
+        error = "--power-on-text belongs to write";
+        return false;
+    }
+    if (o.ports.size() > 1) {
+        if (o.command != "write") {
+            error = "several --port belong to write";
+            return false;
+        }
+        if (o.dryRun) {
+            error = "--dry-run reads one radio: give one --port";
+            return false;
+        }
+        for (std::size_t i = 0; i < o.ports.size(); ++i)
+            for (std::size_t j = i + 1; j < o.ports.size(); ++j)
+                if (o.ports[i] == o.ports[j]) {
+                    error = "--port " + o.ports[i] + " is given twice";
+                    return false;
+                }
     }
     return true;
 }
@@ -249,12 +301,18 @@ Commands:
 Options:
   -p, --port PORT   the serial port: a number (3 = COM3, see the [ports]
                     section of mysetup.ini) or a device path such as
-                    /dev/ttyUSB0; default: comPort of mysetup.ini
+                    /dev/ttyUSB0; default: comPort of mysetup.ini. write
+                    takes it more than once: every radio at the same time
       --password PW the radio's programming password (at most 4 characters)
   -y, --yes         answer the program's questions yes: start again after the
                     radio fell silent (twice at most), start the program
                     version that fits the radio; otherwise the safe answer is
                     given (no retry, no program switch)
+      --power-on-text PATTERN
+                    write: give each radio its own power-on text, the run of
+                    # in PATTERN taking the radio's number with leading zeros
+                    ("UNIT##": UNIT01, UNIT02, ... in the order of --port)
+      --number-from N  the number of the first radio (default 1)
       --trace FILE  log every byte sent and received, with millisecond time
                     stamps, and every time-out to FILE
       --log FILE    write, restore: add the line of the write to FILE instead
@@ -277,6 +335,13 @@ Options:
       --program-dir DIR  the program folder (language files, templates);
                     default: the folder of this executable
   -h, --help        show this text
+
+Several radios: "pmr-cli write DOC.dat --port A --port B ..." writes every
+radio at the same time, each with its own backup, read-back and line in the
+log of writes; one failing leaves the others be. A line per port shows the
+progress, and a table ends the run: port, model, band, serial number, result,
+blocks written, time and backup file. Exit status 0 when every radio was
+written, 16 when any was not.
 
 Writing: first the radio's whole memory is read and kept as a backup in
 $XDG_DATA_HOME/pmrprog/backups (default ~/.local/share/pmrprog/backups),
@@ -330,7 +395,8 @@ Exit status:
   5 wrong password             13 the radio does not hold what was written
   6 other model                14 no backup could be kept: nothing written
   7 other band                 15 csv-import: rows refused or changed
-                               16 diff: the compare could not be made
+                               16 several radios: one or more failed
+                               17 diff: the compare could not be made
                               130 interrupted
   diff: 0 no difference, 1 the documents differ
 )";

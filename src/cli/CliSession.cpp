@@ -79,25 +79,8 @@ int CliSession::Prepare() {
     RunStartup(app_, folder, *user_, startup);
 
     mapping_ = std::make_unique<PortMapping>(PortMapping::ReadOverrides(SetupFilePath(app_.paths)));
-    if (!options_.port.empty()) {
-        if (options_.port[0] == '/') {
-            auto number = mapping_->PortFor(options_.port);
-            if (!number) {
-                // A device outside the rule: give it the first number after
-                // every number in use, for this run only.
-                int free = 16;
-                for (int p : mapping_->ExistingPorts())
-                    free = std::max(free, p);
-                for (const auto& [p, device] : mapping_->Overrides())
-                    free = std::max(free, p);
-                number = free + 1;
-                mapping_->SetOverride(*number, options_.port);
-            }
-            app_.config.ComPort = static_cast<std::int16_t>(*number);
-        } else {
-            app_.config.ComPort = static_cast<std::int16_t>(std::stoi(options_.port));
-        }
-    }
+    if (!options_.port.empty())
+        app_.config.ComPort = static_cast<std::int16_t>(PortNumberFor(options_.port));
     if (options_.password)
         app_.link.EnteredPassword = *options_.password;
 
@@ -126,6 +109,22 @@ int CliSession::Prepare() {
         driver_->SetTrace(trace_.get());
     }
     return kExitOk;
+}
+
+int CliSession::PortNumberFor(const std::string& port) {
+    if (port[0] != '/')
+        return std::stoi(port);
+    if (const auto number = mapping_->PortFor(port))
+        return *number;
+    // A device outside the rule: give it the first number after every number
+    // in use, for this run only.
+    int free = 16;
+    for (int p : mapping_->ExistingPorts())
+        free = std::max(free, p);
+    for (const auto& [p, device] : mapping_->Overrides())
+        free = std::max(free, p);
+    mapping_->SetOverride(free + 1, port);
+    return free + 1;
 }
 
 TransferResult CliSession::Run(const std::function<bool(TransferDriver&)>& start,
@@ -203,7 +202,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (options.command == "read")
         return ReadCommand(session, options);
     if (options.command == "write")
-        return WriteCommand(session, options);
+        return options.ports.size() > 1 ? FleetWriteCommand(session, options)
+                                        : WriteCommand(session, options);
     if (options.command == "restore")
         return RestoreCommand(session, options);
     if (options.command == "csv-export")

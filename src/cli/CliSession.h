@@ -17,6 +17,7 @@
 #include <vector>
 
 namespace pmr {
+struct WriteReport;
 class PortMapping;
 class QtSerialPortService;
 class QtTimerService;
@@ -57,6 +58,10 @@ public:
     const CliOptions& Options() const { return options_; }
     /// The device of the port the last transfer opened.
     std::string PortDevice() const;
+    /// The port number of a --port value (a number, or a device path given a
+    /// number of its own for this run); after Prepare.
+    int PortNumberFor(const std::string& port);
+    PortMapping& Mapping() { return *mapping_; }
     std::ostream& Out() { return out_; }
     /// A line on stderr (not when quiet, unless it is an error).
     void Tell(const std::string& text, bool error = false);
@@ -90,6 +95,15 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 /// The subcommands, one file each.
 int ReadCommand(CliSession& session, const CliOptions& options);
 int WriteCommand(CliSession& session, const CliOptions& options);
+/// write with several --port: every radio at once, then a table of them.
+int FleetWriteCommand(CliSession& session, const CliOptions& options);
+/// With --power-on-text: the radio numbered `number` gets its own power-on
+/// text in `app`'s document; false (said) when the number does not fit.
+bool GivePowerOnText(CliSession& session, AppContext& app, int number);
+/// Adds the line of a write to the log of writes; a log that cannot be
+/// written costs a warning.
+void LogWrite(CliSession& session, const AppContext& app, const WriteReport& report,
+              TransferResult result, const std::string& port, const std::string& documentFile);
 int RestoreCommand(CliSession& session, const CliOptions& options);
 /// The outcome of a write or restore on stderr; its exit status.
 int ReportWrite(CliSession& session, TransferResult result, const std::string& what);

@@ -4,6 +4,7 @@
 #include "CliSession.h"
 #include "backup/PlainWriteSetting.h"
 #include "backup/WriteLog.h"
+#include "document/NumberedText.h"
 #include "files/DocumentFiles.h"
 #include "image/ImageAreas.h"
 #include "link/TransferDriver.h"
@@ -39,26 +40,38 @@ void PrintChanges(CliSession& session, const WriteReport& report) {
     }
 }
 
-// The write's line in the log of writes; a log that cannot be written costs
-// only a warning.
-void LogWrite(CliSession& session, TransferResult result, const std::string& documentFile) {
-    const WriteReport& report = session.Driver().LastWrite();
+} // namespace
+
+bool GivePowerOnText(CliSession& session, AppContext& app, int number) {
+    const std::string& pattern = session.Options().powerOnText;
+    if (pattern.empty())
+        return true;
+    std::string error;
+    const auto text = NumberedText(pattern, number, error);
+    if (!text) {
+        session.Tell("--power-on-text: " + error, true);
+        return false;
+    }
+    app.doc.Settings.Opt.PowerOnText = *text;
+    return true;
+}
+
+void LogWrite(CliSession& session, const AppContext& app, const WriteReport& report,
+              TransferResult result, const std::string& port, const std::string& documentFile) {
     if (report.dryRun)
         return;
     const std::string& chosen = session.Options().log;
     const std::string path = chosen.empty() ? DefaultWriteLogPath() : chosen;
-    const WriteLogEntry entry =
-        WriteLogEntryFor(session.App().docState, session.App().link, report, result,
-                         session.PortDevice(), documentFile, std::time(nullptr));
+    const WriteLogEntry entry = WriteLogEntryFor(app.docState, app.link, report, result, port,
+                                                 documentFile, std::time(nullptr));
     std::string error;
     if (!AppendWriteLog(path, entry, error))
         session.Tell("warning: the write is not in the log of writes: " + error, true);
 }
 
-} // namespace
-
 int ReportWrite(CliSession& session, TransferResult result, const std::string& what) {
-    LogWrite(session, result, what);
+    LogWrite(session, session.App(), session.Driver().LastWrite(), result, session.PortDevice(),
+             what);
     const WriteReport& report = session.Driver().LastWrite();
     if (!report.backupPath.empty())
         session.Tell("the radio's memory before the write is kept in " + report.backupPath);
@@ -116,6 +129,8 @@ int WriteCommand(CliSession& session, const CliOptions& options) {
         session.Tell(options.file + " is not a document file this program can read", true);
         return kExitFileError;
     }
+    if (!GivePowerOnText(session, app, options.numberFrom))
+        return kExitUsage;
     WriteRequest request;
     const bool plain = options.plain || (!options.dryRun && PlainWriteChosen(app.paths));
     request.kind = plain ? WriteKind::Plain : WriteKind::Safe;

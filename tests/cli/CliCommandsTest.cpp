@@ -5,6 +5,7 @@
 #include "CliSession.h"
 #include "backup/BackupStore.h"
 #include "csv/CsvText.h"
+#include "image/MemoryMap.h"
 #include "link/TransferDriver.h"
 #include "link/TransferResultWords.h"
 #include "CliTestSupport.h"
@@ -469,4 +470,56 @@ TEST_F(Cli, EveryWriteAddsOneLineToTheLogOfWritesOrToTheFileLogNames) {
     }
     EXPECT_EQ(Run({"read", "--log", "x.csv", "--port", "3", file}).rc, kExitUsage);
     EXPECT_NE(Run({"--help"}).out.find("~/.local/share/pmrprog/writes.csv"), std::string::npos);
+}
+
+TEST_F(Cli, SeveralRadiosAreWrittenAtOnceAndOneFailingLeavesTheOthersWritten) {
+    const std::string file = install_.File("fleet.dat");
+    {
+        SimRadioThread radio({}, Radio());
+        ASSERT_EQ(Run({"read", "-q", "--port", radio.Path(), file}).rc, kExitOk);
+    }
+    // Two radios full of other channels and one of another band.
+    sim::RadioMemory blank = Radio();
+    std::fill(blank.image.begin(), blank.image.begin() + 0x1000, 0xFF);
+    SimRadioThread a({}, blank), b({}, Radio("VX210", 3)), c({}, blank);
+    const std::string log = install_.File("writes.csv");
+    const Outcome o = Run({"write", "--port", a.Path(), "--port", b.Path(), "--port", c.Path(),
+                           "--log", log, "--power-on-text", "UNIT##", "--number-from", "7", file});
+    EXPECT_EQ(o.rc, kExitSomeRadiosFailed) << o.err;
+    a.Stop();
+    b.Stop();
+    c.Stop();
+    const sim::RadioMemory want = Radio();
+    for (SimRadioThread* written : {&a, &c})
+        EXPECT_TRUE(std::equal(want.image.begin(), want.image.begin() + 8 * 32,
+                               written->Memory().image.begin()));
+    // The table: a header and a row per radio, each with its own result.
+    std::istringstream table(o.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(table, line);)
+        rows.push_back(line);
+    ASSERT_EQ(rows.size(), 4u) << o.out;
+    EXPECT_EQ(rows[0].rfind("port", 0), 0u);
+    EXPECT_NE(rows[1].find("done"), std::string::npos) << rows[1];
+    EXPECT_NE(rows[2].find(DescribeResult(TransferResult::OtherBand)), std::string::npos)
+        << rows[2];
+    EXPECT_NE(rows[3].find("done"), std::string::npos) << rows[3];
+    // Numbered in the order of the ports; the radio that failed kept its number.
+    EXPECT_NE(rows[1].find("UNIT07"), std::string::npos) << rows[1];
+    EXPECT_NE(rows[3].find("UNIT09"), std::string::npos) << rows[3];
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&c.Memory().image[image_map::kPowerOnText1]), 6),
+              "UNIT09");
+    EXPECT_NE(rows[1].find("/backups/"), std::string::npos) << "each write keeps its backup";
+    // Every radio has its line in the log of writes, after the header.
+    const std::string logged = Slurp(log);
+    EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), 4) << logged;
+}
+
+TEST_F(Cli, SeveralPortsBelongToAWriteOfDifferentPorts) {
+    EXPECT_EQ(Run({"read", "--port", "1", "--port", "2", "x.dat"}).rc, kExitUsage);
+    EXPECT_EQ(Run({"write", "--port", "3", "--port", "3", "x.dat"}).rc, kExitUsage);
+    EXPECT_EQ(Run({"write", "-n", "--port", "3", "--port", "4", "x.dat"}).rc, kExitUsage);
+    EXPECT_EQ(Run({"write", "--power-on-text", "UNIT", "x.dat"}).rc, kExitUsage);
+    EXPECT_EQ(Run({"write", "--power-on-text", "ABCDEFGHIJK##", "x.dat"}).rc, kExitUsage);
+    EXPECT_EQ(Run({"read", "--power-on-text", "U#", "x.dat"}).rc, kExitUsage);
 }

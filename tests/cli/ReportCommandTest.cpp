@@ -141,6 +141,7 @@ TEST_F(ReportCli, CommandLineOfTheReport) {
     EXPECT_EQ(Run({"report", Template(), "x.pdf", "--paper", "a3"}).rc, kExitUsage);
     EXPECT_EQ(Run({"csv-export", Template(), "x.csv", "--language", "zh"}).rc, kExitUsage);
     EXPECT_EQ(Run({"report", Template(), "x.pdf", "--port", "3"}).rc, kExitUsage);
+    EXPECT_EQ(Run({"report", Template(), "x.pdf", "--power-on-text", "U##"}).rc, kExitUsage);
     EXPECT_NE(Run({"--help"}).out.find("report DOC.dat OUT.pdf"), std::string::npos);
 }
 

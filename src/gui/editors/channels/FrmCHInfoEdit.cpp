@@ -379,12 +379,20 @@ void FrmCHInfoEdit::RelabelControls() {
     FitListWidths();
     // The lists' entries are texts of the language: the channel is shown
     // again with them.
-    if (!filling_ && channel_->currentIndex() >= 0) {
-        const FillingScope scope(filling_);
-        WandToSave = false;
-        ShowSelected();
-        WandToSave = true;
-    }
+    ShowSelectedQuietly();
+}
+
+void FrmCHInfoEdit::ShowDocument() {
+    ShowSelectedQuietly();
+}
+
+void FrmCHInfoEdit::ShowSelectedQuietly() {
+    if (filling_ || channel_->currentIndex() < 0)
+        return;
+    const FillingScope scope(filling_);
+    WandToSave = false;
+    ShowSelected();
+    WandToSave = true;
 }
 
 void FrmCHInfoEdit::FitListWidths() {

@@ -42,6 +42,9 @@ public:
     /// Rebuilds the auto-dial memory list after the DTMF memories changed,
     /// keeping the entry shown when it is still there.
     void RebuildAutoDialList();
+    /// The selector's channel as the document now holds it (the empty channel
+    /// of that number when it is gone).
+    void ShowDocument() override;
 
     /// Clicks commit only while this is set; showing a channel clears it.
     bool WandToSave = true;
@@ -88,6 +91,8 @@ private:
 
     /// Shows the selector's channel.
     void ShowSelected();
+    /// The same, as the program's own filling: nothing commits.
+    void ShowSelectedQuietly();
     void ShowChannel(const ChannelRecord& e);
     void ShowEmptyChannel();
     void ShowTxFreq(const ChannelRecord& e, bool offset);

@@ -402,6 +402,23 @@ void frmCommChInfo::SetGridData() {
     });
 }
 
+void frmCommChInfo::ShowDocument() {
+    if (closed_)
+        return;
+    // Only the receive frequency starts a channel that is not there.
+    const GridCell cell = editorCell_;
+    if (cell.col >= 2 && !FindChannel(app_.doc, cell.row))
+        HideEditors();
+    SetGridData(); // the open editor takes its cell's text
+    // In the offset mode the transmit list offers the cell's own shift.
+    if (cell.col == 2 && !freq_[1]->isHidden()) {
+        FillList(freq_[1], TransmitEntries(app_.habits.UseOffsetFreq, model_->Cell(cell.row, 2)));
+        SetShowEditData();
+    }
+    UpdateCaption();
+    host_.UpdateChannelCommands(CurrentRow());
+}
+
 void frmCommChInfo::SetGridDataByValue(int, int, const QString&) {}
 
 void frmCommChInfo::reShowGrid(int row) {

@@ -54,6 +54,9 @@ public:
     /// Clears every channel cell, writes every record, re-syncs the open
     /// editor and has the main window rebuild its tree.
     void SetGridData();
+    /// Every row again; the cursor and the top row stay. The open editor
+    /// shows its cell's new value, or goes when its channel is gone.
+    void ShowDocument() override;
     /// Kept for callers that push single values; the grid reads the document instead.
     void SetGridDataByValue(int row, int col, const QString& value);
     /// True when the current row has a receive frequency; otherwise sends the

@@ -55,7 +55,7 @@ QString Pick(bool chinese, const char16_t* zh, const char* en) {
 } // namespace
 
 FrmTestData::FrmTestData(AppContext& app, Interaction& ui, int helpTopic, QWidget* parent)
-    : QDialog(parent), app_(app), ui_(ui), buffer_(app.factory.TestData) {
+    : QDialog(parent), app_(app), ui_(ui) {
     setObjectName(QString::fromLatin1(kName));
     setProperty("helpTopic", helpTopic);
     // Its captions are the production line's, in two languages, not the catalogue's.
@@ -118,6 +118,13 @@ FrmTestData::FrmTestData(AppContext& app, Interaction& ui, int helpTopic, QWidge
     connect(save, &QPushButton::clicked, this, &FrmTestData::Save);
     connect(ok, &QPushButton::clicked, this, &FrmTestData::OnOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    ShowTestData();
+    wholeDocument_ = DocumentSubscription(app_.docState.Events, Kinds(DocumentChange::Whole),
+                                          [this](DocumentChange, int) { ShowTestData(); });
+}
+
+void FrmTestData::ShowTestData() {
+    buffer_ = app_.factory.TestData;
     ShowBuffer();
 }
 

@@ -3,6 +3,7 @@
 // boxes, loaded from or saved to a ".ted" file, taken over on OK. Bytes 11 to
 // 15 are not shown; they travel with a loaded file.
 
+#include "document/DocumentEvents.h"
 #include "factory/TestData.h"
 
 #include <QDialog>
@@ -27,6 +28,8 @@ public:
     QLineEdit* Box(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
     /// The window's own copy of the test data.
     const TestDataBytes& Buffer() const { return buffer_; }
+    /// Takes the program's test data again (the whole document was put back).
+    void ShowTestData();
 
 private:
     void ShowBuffer();
@@ -43,6 +46,7 @@ private:
     Interaction& ui_;
     TestDataBytes buffer_{};
     std::array<QLineEdit*, kShownBytes> boxes_{};
+    DocumentSubscription wholeDocument_;
 };
 
 } // namespace pmr

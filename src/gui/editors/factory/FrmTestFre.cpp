@@ -114,6 +114,11 @@ void FrmTestFre::RelabelControls() {
     FitRows(tuning_);
 }
 
+void FrmTestFre::ShowDocument() {
+    grid_->Reload();
+    tuning_->Reload();
+}
+
 void FrmTestFre::CommitFocusedEdit() {
     grid_->CommitOpenEdit();
 }

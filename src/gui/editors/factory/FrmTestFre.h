@@ -22,6 +22,8 @@ public:
     /// The five points: column 1 the second frequency, column 2 the first.
     DocumentRowGrid* TuningGrid() const { return tuning_; }
     void CommitFocusedEdit() override;
+    /// Every pair again, and the band's points.
+    void ShowDocument() override;
 
 private:
     void RelabelControls() override;

@@ -30,7 +30,6 @@ FrmAlert::FrmAlert(const EditorContext& context, const WindowRow& row)
         AddRow(grid, r++, caption, l);
         return l;
     };
-    const QStringList channels = ChannelNumberEntries();
     QComboBox* alarmMode = list("cboAlarmMode", 27011);
     QComboBox* type = list("cboType", 27001);
     QComboBox* idType = list("cboIdType", 27002);
@@ -39,7 +38,7 @@ FrmAlert::FrmAlert(const EditorContext& context, const WindowRow& row)
     QComboBox* txTime = list("cboTxTime", 27005, Numbers(1, 255));
     QComboBox* rxTime = list("cboRxTime", 27006, Numbers(1, 255));
     QComboBox* channelSel = list("cboChannelSel", 27007);
-    QComboBox* emergency = list("cboEmergencyCh", 27009, channels);
+    QComboBox* emergency = list("cboEmergencyCh", 27009);
     QComboBox* cycles = list("cboCycles", 27010);
     grid->setColumnStretch(2, 1);
     RelabelControls();
@@ -55,8 +54,14 @@ FrmAlert::FrmAlert(const EditorContext& context, const WindowRow& row)
     bindings_.BindList(emergency, Field(a.EmergencyCh), ListMapping::EntryText());
     bindings_.BindList(cycles, Field(a.Cycles), ListMapping::Index());
     bindings_.BindList(alarmMode, Field(app_.doc.AlarmMode), ListMapping::Index());
-    bindings_.ShowAll();
+    FrmAlert::ShowDocument();
     SetBody(grid);
+}
+
+void FrmAlert::ShowDocument() {
+    RefillList(lists_.at(QStringLiteral("cboEmergencyCh")), ChannelNumberEntries());
+    // The type and channel rules and the ID memory list follow their lists.
+    EditorWindow::ShowDocument();
 }
 
 QComboBox* FrmAlert::List(const QString& name) const {

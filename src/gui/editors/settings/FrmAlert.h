@@ -20,6 +20,8 @@ public:
     FrmAlert(const EditorContext& context, const WindowRow& row);
 
     QComboBox* List(const QString& name) const;
+    /// The emergency channel list offers the channels of the table again.
+    void ShowDocument() override;
 
 private:
     void RelabelControls() override;

@@ -25,23 +25,29 @@ QStringList Steps(int from, int to, int step, const QString& suffix = {}) {
     return entries;
 }
 
+constexpr int kFirstMemoryBox = 4;
+
+/// The code of box `index` (see CodeBox).
+DtmfCode& CodeOf(DtmfSettings& d, int index) {
+    DtmfCode* codes[] = {&d.BotCode, &d.EotCode, &d.StunCode, &d.KillCode};
+    return index < kFirstMemoryBox
+               ? *codes[index]
+               : d.DialMemory[static_cast<std::size_t>(index - kFirstMemoryBox)];
+}
+
 } // namespace
 
-QLineEdit* FrmDTMF::MakeCodeBox(int index, DtmfCode& code, bool memory) {
+QLineEdit* FrmDTMF::MakeCodeBox(int index) {
     auto* box = new QLineEdit(this);
     box->setObjectName(QStringLiteral("Text1(%1)").arg(index));
     box->setMaxLength(16);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(18, u'8')));
-    const std::string shown = DtmfCodeShown(code);
-    box->setText(QString::fromLatin1(shown.data(), qsizetype(shown.size())));
     ApplyTextRules(box, CharSet::Dtmf);
-    connect(box, &QLineEdit::textEdited, this, [this, &code, memory](const QString& text) {
-        code = DtmfCodeFromText(text.toLatin1().toStdString());
-        if (memory) // the open channel edit dialog rebuilds its memory list
+    connect(box, &QLineEdit::textEdited, this, [this, index](const QString& text) {
+        CodeOf(app_.doc.Settings.Dtmf, index) = DtmfCodeFromText(text.toLatin1().toStdString());
+        if (index >= kFirstMemoryBox) // the open channel edit dialog rebuilds its memory list
             app_.docState.Events.Publish(DocumentChange::DtmfMemories);
     });
-    // Showing normalises the code as a user's change would.
-    code = DtmfCodeFromText(shown);
     codes_[static_cast<std::size_t>(index)] = box;
     return box;
 }
@@ -86,8 +92,8 @@ FrmDTMF::FrmDTMF(const EditorContext& context, const WindowRow& row)
     add(enc, 3, 18008, starHash);
     add(enc, 4, 18009, dKey_);
     enc->addWidget(sideTone_, 5, 1);
-    add(enc, 6, 18016, MakeCodeBox(0, d.BotCode, false));
-    add(enc, 7, 18017, MakeCodeBox(1, d.EotCode, false));
+    add(enc, 6, 18016, MakeCodeBox(0));
+    add(enc, 7, 18017, MakeCodeBox(1));
     enc->setRowStretch(8, 1);
 
     // Decoder.
@@ -104,8 +110,8 @@ FrmDTMF::FrmDTMF(const EditorContext& context, const WindowRow& row)
     add(dec, 2, 18013, middle_);
     add(dec, 3, 18014, groupCode_);
     add(dec, 4, 18015, autoReset_);
-    add(dec, 5, 18018, MakeCodeBox(2, d.StunCode, false));
-    add(dec, 6, 18019, MakeCodeBox(3, d.KillCode, false));
+    add(dec, 5, 18018, MakeCodeBox(2));
+    add(dec, 6, 18019, MakeCodeBox(3));
     dec->setRowStretch(7, 1);
 
     // Auto-dial memories 1 to 16 in two columns of eight.
@@ -117,7 +123,7 @@ FrmDTMF::FrmDTMF(const EditorContext& context, const WindowRow& row)
         const int r = i % 8;
         const int c = (i / 8) * 2;
         mem->addWidget(label, r, c);
-        mem->addWidget(MakeCodeBox(4 + i, d.DialMemory[static_cast<std::size_t>(i)], true), r, c + 1);
+        mem->addWidget(MakeCodeBox(kFirstMemoryBox + i), r, c + 1);
     }
     mem->setColumnStretch(2, 0);
     // A channel that calls an emptied memory shows and sends no call: say so
@@ -141,8 +147,7 @@ FrmDTMF::FrmDTMF(const EditorContext& context, const WindowRow& row)
     bindings_.BindList(groupCode_, Field(d.GroupCode), ListMapping::Index());
     bindings_.BindList(autoReset_, Field(d.AutoResetTime), ListMapping::Index());
     // AutoAnswer has no control: it keeps its value.
-    bindings_.ShowAll();
-    ShowEmptyMemoryNote();
+    FrmDTMF::ShowDocument();
     memoryUse_ = DocumentSubscription(
         app_.docState.Events,
         Kinds(DocumentChange::DtmfMemories) | Kinds(DocumentChange::ChannelFields) |
@@ -152,6 +157,20 @@ FrmDTMF::FrmDTMF(const EditorContext& context, const WindowRow& row)
     auto* body = new QVBoxLayout;
     body->addWidget(tabs_);
     SetBody(body);
+}
+
+void FrmDTMF::ShowDocument() {
+    DtmfSettings& d = app_.doc.Settings.Dtmf;
+    for (int i = 0; i < static_cast<int>(codes_.size()); ++i) {
+        DtmfCode& code = CodeOf(d, i);
+        const std::string shown = DtmfCodeShown(code);
+        ShowStoredText(codes_[static_cast<std::size_t>(i)],
+                       QString::fromLatin1(shown.data(), qsizetype(shown.size())));
+        // Showing normalises the code as a user's change would.
+        code = DtmfCodeFromText(shown);
+    }
+    EditorWindow::ShowDocument();
+    ShowEmptyMemoryNote();
 }
 
 QComboBox* FrmDTMF::List(const QString& name) const {

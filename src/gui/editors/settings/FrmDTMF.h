@@ -15,7 +15,6 @@ class QTabWidget;
 
 namespace pmr {
 
-struct DtmfCode;
 struct WindowRow;
 
 class FrmDTMF : public EditorWindow {
@@ -29,10 +28,12 @@ public:
     QLineEdit* CodeBox(int index) const { return codes_[static_cast<std::size_t>(index)]; }
     /// Under the memories: which channels call a memory that holds no code.
     QLabel* EmptyMemoryNote() const { return emptyMemoryNote_; }
+    /// The lists, the code boxes and the note on emptied memories again.
+    void ShowDocument() override;
 
 private:
     void RelabelControls() override;
-    QLineEdit* MakeCodeBox(int index, DtmfCode& code, bool memory);
+    QLineEdit* MakeCodeBox(int index);
     void ApplySignallingRule();
     void ShowEmptyMemoryNote();
 

@@ -31,8 +31,6 @@ FrmEmbMsg::FrmEmbMsg(const EditorContext& context, const WindowRow& row)
         box->setMaxLength(kLineLength);
         box->setAlignment(Qt::AlignCenter);
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(kLineLength + 2, u'W')));
-        const std::string shown = TrimFix(LineOf(app_.doc, i));
-        box->setText(QString::fromLatin1(shown.data(), qsizetype(shown.size())));
         ApplyTextRules(box, CharSet::Printable);
         connect(box, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             const QByteArray latin = text.toLatin1();
@@ -41,7 +39,16 @@ FrmEmbMsg::FrmEmbMsg(const EditorContext& context, const WindowRow& row)
         lines_[static_cast<std::size_t>(i)] = box;
         body->addWidget(box);
     }
+    FrmEmbMsg::ShowDocument();
     SetBody(body);
+}
+
+void FrmEmbMsg::ShowDocument() {
+    for (int i = 0; i < 4; ++i) {
+        const std::string shown = TrimFix(LineOf(app_.doc, i));
+        ShowStoredText(lines_[static_cast<std::size_t>(i)],
+                       QString::fromLatin1(shown.data(), qsizetype(shown.size())));
+    }
 }
 
 } // namespace pmr

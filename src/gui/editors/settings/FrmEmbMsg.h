@@ -18,6 +18,8 @@ public:
     FrmEmbMsg(const EditorContext& context, const WindowRow& row);
 
     QLineEdit* Line(int index) const { return lines_[static_cast<std::size_t>(index)]; }
+    /// The four lines as the document holds them.
+    void ShowDocument() override;
 
 private:
     std::array<QLineEdit*, 4> lines_{};

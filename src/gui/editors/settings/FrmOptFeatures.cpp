@@ -158,7 +158,6 @@ FrmOptFeatures::FrmOptFeatures(const EditorContext& context, const WindowRow& ro
     QCheckBox* alarm = MakeCheck(QStringLiteral("chkAlarm"), 0);
 
     RelabelControls();
-    FillNumberLists();
 
     auto bind = [this](const char* name, FieldRef field, ListMapping mapping = ListMapping::Index(),
                        FieldBindings::AfterChange after = {}) {
@@ -201,17 +200,8 @@ FrmOptFeatures::FrmOptFeatures(const EditorContext& context, const WindowRow& ro
     bindings_.BindCheck(whisper, Field(o.Whisper));
     bindings_.BindCheck(voxOn, Field(o.Vox));
     bindings_.BindCheck(alarm, Field(o.Alarm));
-    bindings_.ShowAll();
-    // The channel lock shows the record only in the channel display mode.
-    if (o.DisplayMode != 1)
-        o.ChannelLock = 0;
-
-    powerOn_->Show(PowerOnTextShown(o.PowerOnText));
-    SaveOptFeat(); // stored back as the boxes show it
+    FrmOptFeatures::ShowDocument();
     powerOn_->OnEdited([this] { SaveOptFeat(); });
-
-    ApplyDisplayModeRule();
-    ApplyChannelListRules(false);
     channelChanges_ = DocumentSubscription(app_.docState.Events, Kinds(DocumentChange::OptionRefs),
                                            [this](DocumentChange, int) { ReshowByCh(); });
 
@@ -220,6 +210,21 @@ FrmOptFeatures::FrmOptFeatures(const EditorContext& context, const WindowRow& ro
     columns->addSpacing(16);
     columns->addLayout(rightGrid);
     SetBody(columns);
+}
+
+void FrmOptFeatures::ShowDocument() {
+    OptFeatures& o = app_.doc.Settings.Opt;
+    FillNumberLists();
+    EditorWindow::ShowDocument();
+    // The channel lock shows the record only in the channel display mode.
+    if (o.DisplayMode != 1)
+        o.ChannelLock = 0;
+
+    powerOn_->Show(PowerOnTextShown(o.PowerOnText));
+    SaveOptFeat(); // stored back as the boxes show it
+
+    ApplyDisplayModeRule();
+    ApplyChannelListRules(false);
 }
 
 void FrmOptFeatures::SaveOptFeat() {

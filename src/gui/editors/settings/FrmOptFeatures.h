@@ -25,6 +25,9 @@ public:
     /// Rebuilds the channel and preset lists and selects the record's numbers
     /// again (writing back a number that is gone), then applies the enabling rules.
     void ReshowByCh();
+    /// The lists and check boxes, the channel and preset lists rebuilt, the
+    /// power-on text and the enabling rules again.
+    void ShowDocument() override;
 
     QComboBox* List(const QString& name) const;
     CharacterBoxRow* PowerOnText() const { return powerOn_; }

@@ -47,6 +47,10 @@ void FrmRadio::RelabelControls() {
     grid_->setHorizontalHeaderLabels({Text(17001), Text(17002)});
 }
 
+void FrmRadio::ShowDocument() {
+    grid_->Reload();
+}
+
 void FrmRadio::CommitFocusedEdit() {
     grid_->CommitOpenEdit();
 }

@@ -16,6 +16,8 @@ public:
 
     DocumentRowGrid* Grid() const { return grid_; }
     void CommitFocusedEdit() override;
+    /// Every preset again.
+    void ShowDocument() override;
 
 private:
     void RelabelControls() override;

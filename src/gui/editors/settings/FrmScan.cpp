@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QScopedValueRollback>
 
 namespace pmr {
 
@@ -42,11 +43,10 @@ FrmScan::FrmScan(const EditorContext& context, const WindowRow& row)
             l->hide(); // kept and normalised, not shown
         return l;
     };
-    const QStringList channels = ChannelNumberEntries();
     QComboBox* mode = list("cboMode", 28001);
     QComboBox* priority = list("cboPriorityMode", 28002);
-    QComboBox* ch1 = list("cboPriorityCh1", 28003, channels);
-    QComboBox* ch2 = list("cboPriorityCh2", 28004, channels);
+    QComboBox* ch1 = list("cboPriorityCh1", 28003);
+    QComboBox* ch2 = list("cboPriorityCh2", 28004);
     QComboBox* revert = list("cboRevertCh", 28005);
     QComboBox* lookA = list("cboLookBackA", 28006, Tenths(5, 50));
     QComboBox* lookB = list("cboLookBackB", 28007, Tenths(5, 50));
@@ -68,14 +68,10 @@ FrmScan::FrmScan(const EditorContext& context, const WindowRow& row)
     RelabelControls();
     InitRevertList();
 
-    // Tones above 1 are no tone.
-    if (s.EntryTone > 1)
-        s.EntryTone = 0;
-    if (s.ExitTone > 1)
-        s.ExitTone = 0;
     bindings_.BindList(mode, Field(s.Mode), ListMapping::Index(), [this] {
         ApplyEnablingRules();
-        app_.docState.Events.Publish(DocumentChange::ScanMode);
+        if (!showingDocument_)
+            app_.docState.Events.Publish(DocumentChange::ScanMode);
     });
     bindings_.BindList(priority, Field(s.PriorityMode), ListMapping::Index(), [this] {
         InitRevertList();
@@ -92,9 +88,27 @@ FrmScan::FrmScan(const EditorContext& context, const WindowRow& row)
     bindings_.BindList(wait, Field(s.WaitTime), ListMapping::Offset(4));
     bindings_.BindCheck(entryTone_, Field(s.EntryTone));
     bindings_.BindCheck(exitTone_, Field(s.ExitTone));
+    ShowSettings();
+    SetBody(grid);
+}
+
+void FrmScan::ShowDocument() {
+    const QScopedValueRollback<bool> showing(showingDocument_, true);
+    ShowSettings();
+}
+
+void FrmScan::ShowSettings() {
+    ScanSettings& s = app_.doc.Settings.Scan;
+    const QStringList channels = ChannelNumberEntries();
+    RefillList(lists_.at(QStringLiteral("cboPriorityCh1")), channels);
+    RefillList(lists_.at(QStringLiteral("cboPriorityCh2")), channels);
+    // Tones above 1 are no tone.
+    if (s.EntryTone > 1)
+        s.EntryTone = 0;
+    if (s.ExitTone > 1)
+        s.ExitTone = 0;
     bindings_.ShowAll(); // the priority mode rebuilds the revert list first
     ApplyEnablingRules();
-    SetBody(grid);
 }
 
 QComboBox* FrmScan::List(const QString& name) const {

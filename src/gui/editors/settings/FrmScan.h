@@ -22,8 +22,13 @@ public:
 
     QComboBox* List(const QString& name) const;
     QCheckBox* Check(const QString& name) const;
+    /// The priority channel lists offer the channels of the table again; the
+    /// key window is not told of the scan mode (it shows the document itself).
+    void ShowDocument() override;
 
 private:
+    /// The channel lists, every bound control and the enabling rules from the document.
+    void ShowSettings();
     void RelabelControls() override;
     /// The revert list for the priority mode: the full list's entries it allows.
     void InitRevertList();
@@ -33,6 +38,7 @@ private:
     std::map<QString, QComboBox*> lists_;
     QCheckBox* entryTone_ = nullptr;
     QCheckBox* exitTone_ = nullptr;
+    bool showingDocument_ = false;
 };
 
 } // namespace pmr

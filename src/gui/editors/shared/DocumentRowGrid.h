@@ -31,7 +31,8 @@ public:
     DocumentRowGrid(QWidget* parent, int rows, int valueColumns, CharSet chars, ShowCell show,
                     CommitCell commit, EditText editText);
 
-    /// Shows every row from the document.
+    /// Shows every row from the document; an open editor takes its cell's new
+    /// text with it (the view hands a changed cell on to its editor).
     void Reload();
     /// Commits the cell being edited, if any, and keeps editing it.
     void CommitOpenEdit();

@@ -24,7 +24,78 @@ EditorWindow::EditorWindow(const EditorContext& context, const QString& name, in
       helpTopic_(helpTopic) {
     setObjectName(name);
     setProperty("helpTopic", helpTopic);
+    wholeDocument_ = DocumentSubscription(app_.docState.Events, Kinds(DocumentChange::Whole),
+                                          [this](DocumentChange, int) { ShowDocument(); });
 }
+
+void EditorWindow::ShowDocument() {
+    bindings_.ShowAll();
+}
+
+namespace {
+
+/// The control in a grid row beside a caption, or a layout's first control
+/// (a row of character boxes).
+QWidget* FirstControl(QLayoutItem* item) {
+    if (!item)
+        return nullptr;
+    if (QWidget* w = item->widget())
+        return w;
+    if (QLayout* inner = item->layout())
+        for (int i = 0; i < inner->count(); ++i)
+            if (QWidget* w = FirstControl(inner->itemAt(i)))
+                return w;
+    return nullptr;
+}
+
+/// Every caption standing left of its control in a grid is made the
+/// control's label, so that a screen reader says the caption, not the
+/// list's current entry; a row of character boxes names each box after the
+/// caption and its place.
+void LinkCaptions(QLayout* layout) {
+    if (!layout)
+        return;
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+        for (int r = 0; r < grid->rowCount(); ++r)
+            for (int c = 0; c + 1 < grid->columnCount(); ++c) {
+                auto* label = qobject_cast<QLabel*>(FirstControl(grid->itemAtPosition(r, c)));
+                QLayoutItem* next = grid->itemAtPosition(r, c + 1);
+                QWidget* control = FirstControl(next);
+                if (!label || label->buddy() || !control || qobject_cast<QLabel*>(control) ||
+                    control->focusPolicy() == Qt::NoFocus)
+                    continue;
+                label->setBuddy(control);
+                if (QLayout* boxes = next->layout()) {
+                    int place = 0;
+                    for (int i = 0; i < boxes->count(); ++i)
+                        if (QWidget* box = boxes->itemAt(i)->widget()) {
+                            box->setProperty("pmrCaptionLabel",
+                                             QVariant::fromValue<QObject*>(label));
+                            box->setProperty("pmrCaptionPlace", ++place);
+                        }
+                }
+            }
+    }
+    for (int i = 0; i < layout->count(); ++i)
+        LinkCaptions(layout->itemAt(i)->layout());
+}
+
+/// Says every control's caption to a screen reader (a list would otherwise
+/// be named by the entry it shows), and the boxes of a row their caption and
+/// place ("Power-on message 3"); again after every relabelling.
+void NameControls(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (QWidget* control = label->buddy())
+            control->setAccessibleName(label->text().remove(QLatin1Char('&')));
+    for (QWidget* box : window->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(box->property("pmrCaptionLabel").value<QObject*>());
+        if (label)
+            box->setAccessibleName(QStringLiteral("%1 %2").arg(
+                label->text().remove(QLatin1Char('&')), box->property("pmrCaptionPlace").toString()));
+    }
+}
+
+} // namespace
 
 void EditorWindow::SetBody(QLayout* body) {
     // Close and Help are made after the window's fields, so that they come
@@ -47,6 +118,9 @@ void EditorWindow::SetBody(QLayout* body) {
     outer->addLayout(body);
     outer->addStretch(1);
     outer->addLayout(buttons);
+    // Pages of a tab control hold grids of their own, outside the body.
+    for (QGridLayout* grid : findChildren<QGridLayout*>())
+        LinkCaptions(grid);
     Relabel();
 }
 
@@ -97,6 +171,7 @@ void EditorWindow::Relabel() {
     for (const auto& [label, id] : captions_)
         label->setText(Text(id));
     RelabelControls();
+    NameControls(this);
 }
 
 void EditorWindow::CloseEditor() {

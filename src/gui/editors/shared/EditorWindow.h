@@ -3,12 +3,15 @@
 // row of Close and Help buttons under its controls, one way to close, the
 // commit of the focused control before a write, and the relabelling when the
 // language changes. Editors commit every change at once; the few that hold an
-// edit back (a grid cell) commit it in CommitFocusedEdit.
+// edit back (a grid cell) commit it in CommitFocusedEdit. When the whole
+// document is put back as it was at another time, every window shows all of
+// it again (ShowDocument).
 
 #include "ChildWindow.h"
 #include "EditorContext.h"
 #include "FieldBinding.h"
 #include "KeyRules.h"
+#include "document/DocumentEvents.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -35,6 +38,10 @@ public:
     void Relabel();
     /// Closes the window (its Close button does the same).
     void CloseEditor();
+    /// Shows every control from the document again, as the window shows it
+    /// when it opens; run when the whole document was put back. The base shows
+    /// the bound lists and check boxes; a window with other controls adds them.
+    virtual void ShowDocument();
 
 protected:
     /// Puts `body` above the Close/Help row; call once from the constructor.
@@ -69,6 +76,7 @@ private:
     QPushButton* close_ = nullptr;
     QPushButton* help_ = nullptr;
     std::vector<std::pair<QLabel*, int>> captions_;
+    DocumentSubscription wholeDocument_;
 };
 
 /// Relabels every editor window among `widgets`.
