@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What each command needs before it may run.
     const std::string& command = options.command;
     const bool oneFile = command == "read" || command == "write" || command == "restore";
-    const bool twoFiles = command == "csv-export" || command == "csv-import";
+    const bool twoFiles =
+        command == "csv-export" || command == "csv-import" || command == "report";
     const bool diff = command == "diff";
     Check(oneFile || twoFiles || diff || command == "info");
     Check(!(oneFile || twoFiles || diff) || !options.file.empty());
@@ -47,6 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(command != "info" || (options.file.empty() && options.output.empty()));
     Check(options.log.empty() || command == "write" || command == "restore");
     Check(!options.json || diff);
+    Check((options.language.empty() && options.paper.empty()) || command == "report");
+    Check(options.language.empty() || options.language == "en" || options.language == "zh");
+    Check(options.paper.empty() || options.paper == "a4" || options.paper == "letter");
+    Check(command != "report" || options.ports.empty());
     Check(!options.fill || (command == "csv-import" && !options.into.empty()));
     Check(!(options.plain || options.dryRun) || command == "write");
     Check(options.powerOnText.empty() || command == "write");

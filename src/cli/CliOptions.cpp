@@ -43,6 +43,22 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
             if (!takeValue())
                 return false;
             o.into = value;
+        } else if (arg == "--language") {
+            if (!takeValue())
+                return false;
+            if (value != "en" && value != "zh") {
+                error = "--language takes en or zh";
+                return false;
+            }
+            o.language = value;
+        } else if (arg == "--paper") {
+            if (!takeValue())
+                return false;
+            if (value != "a4" && value != "letter") {
+                error = "--paper takes a4 or letter";
+                return false;
+            }
+            o.paper = value;
         } else if (arg == "--dry-run" || arg == "-n") {
             o.dryRun = true;
         } else if (arg == "-p" || arg == "--port") {
@@ -129,6 +145,30 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
     if (o.json && o.command != "diff") {
         error = "--json belongs to diff";
         return false;
+    }
+    if ((!o.language.empty() || !o.paper.empty()) && o.command != "report") {
+        error = std::string(o.language.empty() ? "--paper" : "--language") + " belongs to report";
+        return false;
+    }
+    if (o.command == "report") {
+        if (positional.size() != 3 || positional[1].empty() || positional[2].empty()) {
+            error = "report needs DOC.dat and OUT.pdf";
+            return false;
+        }
+        if (o.fill || !o.into.empty() || o.plain || o.dryRun || !o.powerOnText.empty() ||
+            !o.ports.empty()) {
+            error = std::string(o.fill                   ? "--fill"
+                                : !o.into.empty()        ? "--into"
+                                : o.plain                ? "--plain"
+                                : o.dryRun               ? "--dry-run"
+                                : !o.powerOnText.empty() ? "--power-on-text"
+                                                         : "--port") +
+                    " does not belong to report";
+            return false;
+        }
+        o.file = positional[1];
+        o.output = positional[2];
+        return true;
     }
     if (o.command == "diff") {
         const std::size_t files = o.port.empty() ? 2 : 1;
@@ -249,6 +289,9 @@ Commands:
   csv-import IN.csv OUT.dat [--into DOC.dat] [--fill]
                     read a CSV channel list into a new document from the
                     model's template, or into DOC.dat, and save it as OUT.dat
+  report DOC.dat OUT.pdf [--language en|zh] [--paper a4|letter]
+                    write a printable report of a document file as PDF: its
+                    channel table and every settings window's values
   diff A.dat B.dat  print every difference from A.dat to B.dat, one line each
   diff --port PORT DOC.dat
                     read the radio (into memory only) and print every
@@ -286,6 +329,9 @@ Options:
       --fill        csv-import: change only the channels the file names and
                     keep the others (needs --into)
       --json        diff: print the differences as JSON
+      --language L  report: en (English) or zh (Chinese); default: the
+                    language chosen in the program (mysetup.ini)
+      --paper P     report: a4 or letter; default: the paper of the locale
       --program-dir DIR  the program folder (language files, templates);
                     default: the folder of this executable
   -h, --help        show this text

@@ -8,13 +8,16 @@
 namespace pmr::cli {
 
 struct CliOptions {
-    std::string command; // read, write, restore, info, csv-export, csv-import, diff
+    std::string command; // read, write, restore, info, csv-export, csv-import, diff, report
     std::string file;    // read: output, write: input, restore: a backup, csv-*: input,
-                         // diff: the older document
+                         // diff: the older document, report: the document
     std::string output;  // csv-export: the CSV file, csv-import: the document file,
-                         // diff: the newer document ("" with --port: the radio)
+                         // diff: the newer document ("" with --port: the radio),
+                         // report: the PDF file
     std::string into;    // csv-import: the document the channels go into
     bool fill = false;   // csv-import: only the channels the file names change
+    std::string language; // report: "en" or "zh" ("": the language of mysetup.ini)
+    std::string paper;    // report: "a4" or "letter" ("": the one of the locale)
     std::string port;                    // a number (3 = COM3) or a device path
     std::vector<std::string> ports;      // every --port given, in order (write: several radios)
     std::optional<std::string> password; // the radio's programming password

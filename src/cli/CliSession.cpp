@@ -212,6 +212,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return CsvImportCommand(session, options);
     if (options.command == "diff")
         return DiffCommand(session, options);
+    if (options.command == "report")
+        return ReportCommand(session, options);
     return InfoCommand(session, options);
 }
 

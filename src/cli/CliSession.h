@@ -88,7 +88,8 @@ private:
 };
 
 /// pmr-cli as a function: argv[1..] in, exit status out. Needs a
-/// QCoreApplication; runs its own event loop while a transfer runs.
+/// QCoreApplication (report: a QGuiApplication); runs its own event loop
+/// while a transfer runs.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 /// The subcommands, one file each.
@@ -110,6 +111,7 @@ int InfoCommand(CliSession& session, const CliOptions& options);
 int CsvExportCommand(CliSession& session, const CliOptions& options);
 int CsvImportCommand(CliSession& session, const CliOptions& options);
 int DiffCommand(CliSession& session, const CliOptions& options);
+int ReportCommand(CliSession& session, const CliOptions& options);
 /// Opens the document file `path` names; kExitOk or the failure's exit status.
 int OpenDocumentArgument(CliSession& session, const std::string& path);
 

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "ChannelCsvCommands.h"
+#include "DocumentReportCommands.h"
 #include "DocumentCompareCommand.h"
 #include "ChildWindow.h"
 #include "StandardWindows.h"
@@ -81,7 +82,8 @@ constexpr MenuRow kMenu[] = {
     {"mnuFileImportCsv", "mnuFile", nullptr, 110, false, false},
     {"mnuFileCompare", "mnuFile", nullptr, 111, false, false},
     {"mnuFileBar0", "mnuFile", nullptr, 0, true, false},
-    {"mnuFilePrint", "mnuFile", nullptr, 0, false, false},
+    {"mnuFilePrint", "mnuFile", nullptr, 100, false, false},
+    {"mnuFileExportPdf", "mnuFile", nullptr, 100, false, false},
     {"mnuFileBar1", "mnuFile", nullptr, 0, true, false},
     {"mnuFileExit", "mnuFile", nullptr, 105, false, false},
     {"mnuModel", nullptr, nullptr, 200, false, false},
@@ -351,6 +353,8 @@ void frmMain::BuildMenu() {
     on("mnuFileExportCsv", [this] { ExportChannelsCsv(); });
     on("mnuFileImportCsv", [this] { ImportChannelsCsv(); });
     on("mnuFileCompare", [this] { CompareWithFile(); });
+    on("mnuFilePrint", [this] { ReportDocument(false); });
+    on("mnuFileExportPdf", [this] { ReportDocument(true); });
     on("mnuFileExit", [this] { close(); });
     on("mnuModelInfo", [this] { ShowModelInfoDialog(); });
     on("mnuEditUndo", [this] { UndoChange(); });
@@ -423,8 +427,7 @@ void frmMain::BuildToolbar() {
     on("About", [this] { ShowAboutBox(); });
     on("Undo", [this] { UndoChange(); });
     on("Redo", [this] { RedoChange(); });
-    // Printing is switched off: its button stays in place without an action.
-    buttons_.at(QStringLiteral("Print"))->setEnabled(false);
+    on("Print", [this] { ReportDocument(false); });
     for (const RowCommand& rc : kRowCommands) {
         if (!rc.button)
             continue;
@@ -513,7 +516,6 @@ void frmMain::ApplyLoadVisibility() {
     menu_.at(QStringLiteral("mnuLanguage"))->setVisible(true);
     menu_.at(QStringLiteral("mnuTestData"))->setVisible(factory);
     menu_.at(QStringLiteral("mnuHelpTopic"))->setVisible(IsHelpAvailable(app_.config));
-    menu_.at(QStringLiteral("mnuFilePrint"))->setVisible(false);
     menu_.at(QStringLiteral("mnuModel"))->setVisible(false);
     menu_.at(QStringLiteral("mnuEditBar3"))->setVisible(extras);
     menu_.at(QStringLiteral("MnuCHBatch"))->setVisible(extras);
@@ -616,6 +618,7 @@ void frmMain::RelabelMainWindow() {
     m("mnuFileImportCsv", t.GetLangText(10901));
     m("mnuFileCompare", t.GetLangText(10902));
     m("mnuFilePrint", t.GetLangText(10005));
+    m("mnuFileExportPdf", t.GetLangText(10907));
     m("mnuFileExit", t.GetLangText(10006));
     m("mnuModel", t.GetLangText(10100));
     m("mnuModelInfo", t.GetLangText(10101));
@@ -1150,6 +1153,16 @@ void frmMain::ExportChannelsCsv() {
     // An edit still open in the grid belongs to the table that is written.
     SetSaveEditData();
     ExportChannelsToCsv(app_.doc, app_.texts, ui_, CsvFileBeside(app_.docState.CurrentFileName));
+}
+
+void frmMain::ReportDocument(bool toPdf) {
+    // An edit still open in the grid belongs to the document that is shown.
+    SetSaveEditData();
+    const std::string file = DocumentUntitled ? std::string() : app_.docState.CurrentFileName;
+    if (toPdf)
+        ExportDocumentReportPdf(app_.doc, app_.texts, file, ui_);
+    else
+        PrintDocumentReport(app_.doc, app_.texts, file, ui_, this);
 }
 
 bool frmMain::ImportChannelsCsv() {

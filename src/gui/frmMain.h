@@ -94,6 +94,8 @@ public:
     bool FileSaveAs();
     /// File > Export Channels (CSV): the channel table into a CSV file.
     void ExportChannelsCsv();
+    /// File > Print... (the print preview) or, `toPdf`, File > Export PDF...
+    void ReportDocument(bool toPdf);
     /// File > Import Channels (CSV): true when the channel table was imported.
     bool ImportChannelsCsv();
     /// File > Compare...: the differences from a document file, each value to

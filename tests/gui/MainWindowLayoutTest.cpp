@@ -65,9 +65,9 @@ TEST(MainWindowLayout, MenuEntriesCarryTheirTextsShortcutsAndCheckMarks) {
 TEST(MainWindowLayout, HiddenEntriesStayHiddenInNormalUse) {
     TestInstall install;
     Harness h(install);
-    for (const char* name : {"mnuFilePrint", "mnuModel", "MnuTestFre", "mnuTestData", "mnuEditBar3",
-                             "MnuCHBatch", "mnuWindowTileHorizontal",
-                             "mnuWindowTileVertical", "mnuWindowArrangeIcons"})
+    for (const char* name : {"mnuModel", "MnuTestFre", "mnuTestData", "mnuEditBar3", "MnuCHBatch",
+                             "mnuWindowTileHorizontal", "mnuWindowTileVertical",
+                             "mnuWindowArrangeIcons"})
         EXPECT_FALSE(Shown(h.Menu(name))) << name;
     for (const char* name : {"mnuFile", "mnuEdit", "mnuProgram", "mnuSet", "mnuView", "mnuWindow",
                              "mnuHelp", "mnuChannelInfo", "MnuLocalInfo", "MnuInit", "mnuComm",

@@ -9,6 +9,7 @@
 #include "ScreenTwips.h"
 #include "app/AppContext.h"
 #include "document/ChannelField.h"
+#include "document/ChannelGridEntries.h"
 #include "document/ChannelTable.h"
 #include "document/DecimalText.h"
 #include "document/FrequencyText.h"
@@ -308,10 +309,16 @@ void frmCommChInfo::ChangShowByLanguage() {
         // Only the off entry of the tone list is a text of the language.
         toneTexts_[0] = text(14013);
         tone_->setItemText(0, toneTexts_[0]);
-        powerTexts_ = {text(14014)};
-        scanTexts_ = {text(14017), text(14018)};
-        signalTexts_ = {text(14013), text(14019)};
-        spacingTexts_ = {text(14022)};
+        auto entries = [&app](ChannelColumn column) {
+            QStringList list;
+            for (const std::string& entry : ChannelGridEntries(app.texts, column))
+                list << QString::fromStdString(entry);
+            return list;
+        };
+        powerTexts_ = entries(kColTxPower);
+        scanTexts_ = entries(kColScanSkip);
+        signalTexts_ = entries(kColOptSignal);
+        spacingTexts_ = entries(kColChSpacing);
         FillList(power_, powerTexts_);
         FillList(scan_, scanTexts_);
         FillList(signal_, signalTexts_);
