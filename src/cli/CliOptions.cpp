@@ -189,6 +189,33 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
         o.file = positional[1];
         o.output = files == 2 ? positional[2] : std::string();
     }
+    for (const std::string& port : o.ports) {
+        if (port.empty() || port[0] == '/')
+            continue;
+        bool digits = port.size() <= 3;
+        for (char c : port)
+            digits = digits && c >= '0' && c <= '9';
+        if (!digits || std::stoi(port) < 1) {
+            error = "--port takes a port number (3 = COM3) or a device path (/dev/ttyUSB0)";
+            return false;
+        }
+    }
+    if (o.ports.size() > 1) {
+        if (o.command != "write") {
+            error = "several --port belong to write";
+            return false;
+        }
+        if (o.dryRun) {
+            error = "--dry-run reads one radio: give one --port";
+            return false;
+        }
+        for (std::size_t i = 0; i < o.ports.size(); ++i)
+            for (std::size_t j = i + 1; j < o.ports.size(); ++j)
+                if (o.ports[i] == o.ports[j]) {
+                    error = "--port " + o.ports[i] + " is given twice";
+                    return false;
+                }
+    }
     if (!o.powerOnText.empty() && o.command != "write") {
         error = "--power-on-text belongs to write";
         return false;
@@ -242,33 +269,6 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& o, std::s
     if (o.plain && o.dryRun) {
         error = "--dry-run reads the radio first, which a --plain write does not";
         return false;
-    }
-    for (const std::string& port : o.ports) {
-        if (port.empty() || port[0] == '/')
-            continue;
-        bool digits = port.size() <= 3;
-        for (char c : port)
-            digits = digits && c >= '0' && c <= '9';
-        if (!digits || std::stoi(port) < 1) {
-            error = "--port takes a port number (3 = COM3) or a device path (/dev/ttyUSB0)";
-            return false;
-        }
-    }
-    if (o.ports.size() > 1) {
-        if (o.command != "write") {
-            error = "several --port belong to write";
-            return false;
-        }
-        if (o.dryRun) {
-            error = "--dry-run reads one radio: give one --port";
-            return false;
-        }
-        for (std::size_t i = 0; i < o.ports.size(); ++i)
-            for (std::size_t j = i + 1; j < o.ports.size(); ++j)
-                if (o.ports[i] == o.ports[j]) {
-                    error = "--port " + o.ports[i] + " is given twice";
-                    return false;
-                }
     }
     return true;
 }
