@@ -45,6 +45,10 @@ DocumentUndo::DocumentUndo(AppContext& app, QObject* parent) : QObject(parent), 
     StartNewHistory();
 }
 
+DocumentUndo::~DocumentUndo() {
+    disconnect(&stack_, nullptr, this, nullptr);
+}
+
 void DocumentUndo::StartNewHistory() {
     stack_.clear();
     last_ = std::make_shared<const DocumentSnapshot>(TakeSnapshot(app_.doc, app_.factory));

@@ -29,6 +29,8 @@ public:
     static constexpr int kStepLimit = 500;
 
     explicit DocumentUndo(AppContext& app, QObject* parent = nullptr);
+    /// The stack empties itself as it goes: nobody is told any more.
+    ~DocumentUndo() override;
 
     /// Forgets every step: the history starts at the document as it is (a
     /// file opened, a new document, a read from the radio).

@@ -281,6 +281,7 @@ frmMain::~frmMain() {
     // half-destroyed main window (activation, channel commands).
     qApp->removeEventFilter(this);
     disconnect(mdi_, nullptr, this, nullptr);
+    disconnect(history_, nullptr, this, nullptr);
     for (auto& w : modeless_)
         delete w.data();
     for (QMdiSubWindow* sub : mdi_->subWindowList())

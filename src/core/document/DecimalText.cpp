@@ -70,11 +70,14 @@ std::optional<std::int64_t> ParseUnits(std::string_view text, int decimals) {
     std::int64_t whole = 0;
     bool saturated = false;
     for (char c : parts.whole) {
-        whole = whole * 10 + (c - '0');
-        if (whole > wholeLimit) {
+        // Saturates when the next digit would pass the limit, before the
+        // multiplication could pass what the type holds.
+        const int digit = c - '0';
+        if (whole > (wholeLimit - digit) / 10) {
             saturated = true;
             break;
         }
+        whole = whole * 10 + digit;
     }
     std::int64_t value = kUnitsSaturation;
     if (!saturated) {
