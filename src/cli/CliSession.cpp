@@ -6,6 +6,7 @@
 #include "QtSerialPortService.h"
 #include "QtTimerService.h"
 #include "SerialTraceFile.h"
+#include "StopSignals.h"
 #include "app/InstallPaths.h"
 #include "app/Startup.h"
 #include "files/DocumentFiles.h"
@@ -17,11 +18,8 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QProcess>
-#include <QSocketNotifier>
-#include <csignal>
 #include <cstdlib>
 #include <iostream>
-#include <sys/signalfd.h>
 #include <unistd.h>
 
 namespace pmr::cli {
@@ -146,25 +144,12 @@ TransferResult CliSession::Run(const std::function<bool(TransferDriver&)>& start
 
     // Ctrl+C and SIGTERM end the transfer through the driver, so the radio
     // gets its end frame and the port is closed.
-    sigset_t stopSignals, previous;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &stopSignals, &previous);
-    const int sigfd = signalfd(-1, &stopSignals, SFD_NONBLOCK | SFD_CLOEXEC);
-    std::unique_ptr<QSocketNotifier> notifier;
-    if (sigfd >= 0) {
-        notifier = std::make_unique<QSocketNotifier>(sigfd, QSocketNotifier::Read);
-        QObject::connect(notifier.get(), &QSocketNotifier::activated, [&] {
-            signalfd_siginfo info{};
-            while (::read(sigfd, &info, sizeof info) == sizeof info) {
-            }
-            driver_->Abort();
-            done = true;
-            result = TransferResult::Aborted;
-            loop.quit();
-        });
-    }
+    StopSignals stop([&] {
+        driver_->Abort();
+        done = true;
+        result = TransferResult::Aborted;
+        loop.quit();
+    });
 
     if (!start(*driver_)) {
         Tell("the link is busy", true);
@@ -174,10 +159,6 @@ TransferResult CliSession::Run(const std::function<bool(TransferDriver&)>& start
     if (!done)
         loop.exec();
 
-    notifier.reset();
-    if (sigfd >= 0)
-        ::close(sigfd);
-    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     driver_->SetFinishedHandler(nullptr);
     driver_->SetReadDecodedHandler(nullptr);
     if (trace_)

@@ -10,6 +10,7 @@
 #include "PortMapping.h"
 #include "QtSerialPortService.h"
 #include "QtTimerService.h"
+#include "StopSignals.h"
 #include "backup/PlainWriteSetting.h"
 #include "files/DocumentFiles.h"
 #include "link/LinkHooks.h"
@@ -20,12 +21,9 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QSocketNotifier>
-#include <csignal>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
-#include <sys/signalfd.h>
 #include <unistd.h>
 
 namespace pmr::cli {
@@ -253,33 +251,16 @@ int FleetWriteCommand(CliSession& session, const CliOptions& options) {
 
     // Ctrl+C and SIGTERM end every transfer through its driver, so each radio
     // gets its end frame.
-    sigset_t stopSignals, previous;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &stopSignals, &previous);
-    const int sigfd = signalfd(-1, &stopSignals, SFD_NONBLOCK | SFD_CLOEXEC);
     bool interrupted = false;
-    std::unique_ptr<QSocketNotifier> notifier;
-    if (sigfd >= 0) {
-        notifier = std::make_unique<QSocketNotifier>(sigfd, QSocketNotifier::Read);
-        QObject::connect(notifier.get(), &QSocketNotifier::activated, [&] {
-            signalfd_siginfo info{};
-            while (::read(sigfd, &info, sizeof info) == sizeof info) {
-            }
-            interrupted = true;
-            for (auto& s : stations)
-                s->driver->Abort();
-            loop.quit();
-        });
-    }
+    StopSignals stop([&] {
+        interrupted = true;
+        for (auto& s : stations)
+            s->driver->Abort();
+        loop.quit();
+    });
     draw();
     if (running > 0)
         loop.exec();
-    notifier.reset();
-    if (sigfd >= 0)
-        ::close(sigfd);
-    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
 
     PrintTable(session.Out(), stations);
     if (interrupted)
